@@ -1,0 +1,100 @@
+#include "NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const char* blanks = " \t\r\n";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+// from_chars does not take a leading '+'; typed numbers may carry one.
+std::string_view withoutPlus(std::string_view text) {
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+')
+        return text.substr(1);
+    return text;
+}
+
+}  // namespace
+
+std::string formatG(double value, int precision) {
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
+    return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+QString qFormatG(double value, int precision) {
+    return QString::fromStdString(formatG(value, precision));
+}
+
+QString formatGeneral15(double value) {
+    if (std::isnan(value)) return QStringLiteral("NAN");
+    if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (value == 0.0) return QStringLiteral("0");
+    // Round to 15 significant digits first; the exponent of the rounded value decides the form.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    std::string text(buffer);
+    const auto ePos = text.find('e');
+    const int exponent = std::stoi(text.substr(ePos + 1));
+    std::string mantissa = text.substr(0, ePos);
+    if (exponent >= -5 && exponent < 15) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", 14 - exponent, value);
+        std::string fixed(buffer);
+        if (fixed.find('.') != std::string::npos) {
+            while (fixed.back() == '0') fixed.pop_back();
+            if (fixed.back() == '.') fixed.pop_back();
+        }
+        return QString::fromStdString(fixed);
+    }
+    while (mantissa.back() == '0') mantissa.pop_back();
+    if (mantissa.back() == '.') mantissa.pop_back();
+    return QString::fromStdString(mantissa + "E" + std::to_string(exponent));
+}
+
+bool tryParseDouble(std::string_view text, double& out) {
+    text = withoutPlus(trimmed(text));
+    if (text.empty()) return false;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+bool tryParseInt(std::string_view text, int& out) {
+    text = withoutPlus(trimmed(text));
+    if (text.empty()) return false;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+double parseDouble(const QString& text) {
+    double value = 0;
+    if (!tryParseDouble(text.toStdString(), value))
+        throw ConversionError(
+            QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+    return value;
+}
+
+int parseInt(const QString& text) {
+    int value = 0;
+    if (!tryParseInt(text.toStdString(), value))
+        throw ConversionError(
+            QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+    return value;
+}
+
+double leadingNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return 0.0;
+    text = withoutPlus(text.substr(first));
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() ? value : 0.0;
+}
+
+double leadingNumber(const QString& text) { return leadingNumber(text.toStdString()); }

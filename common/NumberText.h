@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// Conversions between numbers and the texts the user sees or types.
+
+// printf "%.<precision>g".
+std::string formatG(double value, int precision = 6);
+QString qFormatG(double value, int precision = 6);
+
+// The general form with up to 15 significant digits used for values the user
+// edited: fixed notation when the value is at least 1e-5 in magnitude and has
+// at most 15 digits before the point, otherwise "1.5E-7" / "1E20".
+QString formatGeneral15(double value);
+
+// Raised when a typed text is not a number; what() is the message shown to the user.
+class ConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Whole-text conversions: surrounding blanks are allowed, anything else that is
+// not part of the number makes the conversion fail.
+double parseDouble(const QString& text);  // throws ConversionError
+int parseInt(const QString& text);        // throws ConversionError
+bool tryParseDouble(std::string_view text, double& out);
+bool tryParseInt(std::string_view text, int& out);
+
+// The decimal number at the start of the text (after leading blanks); 0 when
+// the text does not start with a number. Trailing text is ignored.
+double leadingNumber(std::string_view text);
+double leadingNumber(const QString& text);
+inline double leadingNumber(const char* text) { return leadingNumber(std::string_view(text)); }

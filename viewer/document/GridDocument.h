@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "CellSelection.h"
+#include "GridFileFormat.h"
+#include "GridHeader.h"
+#include "GridRows.h"
+
+// The one grid or stack the viewer shows, with the level that is shown.
+struct GridDocument {
+    QString FileName;
+    QString FormatName;
+    GridHeader header;
+    GridStatistics statistics;
+
+    // The shown level: `ownValues` for a plain grid or a netCDF level, one of
+    // `Levels` for an ASCII or binary stack (edits go straight into that level).
+    GridRows* Values = nullptr;
+    std::unique_ptr<GridRows> ownValues;
+    std::vector<std::unique_ptr<GridRows>> Levels;
+    int LevelCount = 0;
+    int shownLevel = 0;
+
+    bool IsStack = false;
+    bool IsNetCDF = false;
+    bool IsSinglePrecision = false;
+    bool IsDoublePrecision = false;
+    bool Modified = false;
+    CellSelection selection;
+    int LoadedIndex = -1;
+
+    bool hasValues() const { return Values != nullptr; }
+    GridFileFormat format() const;
+
+    // Shows a plain grid (or a netCDF level) owned by the document.
+    void setOwnValues(std::unique_ptr<GridRows> values);
+    // Shows level `level` of an ASCII or binary stack.
+    void showLevel(int level);
+    // Releases the values and every level; the document is then empty of data.
+    void releaseValues();
+};
