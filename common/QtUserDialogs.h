@@ -7,6 +7,7 @@ class QWidget;
 class QtUserDialogs : public UserDialogs {
 public:
     explicit QtUserDialogs(QWidget* parent) : parent_(parent) {}
+    void setParentWidget(QWidget* parent) { parent_ = parent; }
 
     Answer question(const QString& text, const QString& caption, Buttons buttons) override;
     void message(const QString& text, const QString& caption) override;

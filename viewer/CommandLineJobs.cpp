@@ -1,0 +1,46 @@
+#include "CommandLineJobs.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTextStream>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const usage =
+    "usage: vistal [GRID ...] [--screenshot FILE.png]\n"
+    "       vistal --info FILE [--level N] [--values]\n"
+    "       vistal --convert IN OUT [--to ascii|single|double] [--level N] [--nodata V]\n"
+    "       vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]\n"
+    "\n"
+    "Without a job option the window opens with the GRID files in its list and\n"
+    "shows the first; --screenshot writes a picture of that window and exits.\n";
+
+}  // namespace
+
+std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--info") == 0) return CommandLineJob::Info;
+        if (std::strcmp(argv[i], "--convert") == 0) return CommandLineJob::Convert;
+        if (std::strcmp(argv[i], "--render") == 0) return CommandLineJob::Render;
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return CommandLineJob::Help;
+    }
+    return std::nullopt;
+}
+
+int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
+    if (job == CommandLineJob::Help) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    (void)arguments;
+    err << "vistal: this job is not available yet\n";
+    return 1;
+}

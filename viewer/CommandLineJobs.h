@@ -1,0 +1,10 @@
+#pragma once
+#include <optional>
+
+// The viewer's jobs without a window: --info, --convert, --render, --help.
+enum class CommandLineJob { Info, Convert, Render, Help };
+
+// The job the arguments ask for, if any (the first argument starting with "--"
+// that names a job; --screenshot belongs to the window).
+std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]);
+int runCommandLineJob(CommandLineJob job, int argc, char* argv[]);

@@ -1,0 +1,55 @@
+// The grid viewer: a window over the grid files of the command line, or a
+// command-line job (--info, --convert, --render) that needs no display.
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "CommandLineJobs.h"
+#include "CommandProcessor.h"
+#include "QtUserDialogs.h"
+#include "TfrmVistals.h"
+
+namespace {
+
+// Starts the window, loads the first file, grabs the window into `file` and exits.
+int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& grids) {
+    window.show();
+    window.FormShow(grids);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "vistal: could not write the screenshot %s\n", qPrintable(file));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (const auto job = commandLineJob(argc, argv)) return runCommandLineJob(*job, argc, argv);
+
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Vistal"));
+    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+
+    QStringList grids = application.arguments().mid(1);
+    QString screenshot;
+    if (const auto at = grids.indexOf(QStringLiteral("--screenshot")); at >= 0) {
+        if (at + 1 >= grids.size()) {
+            std::fprintf(stderr, "vistal: --screenshot needs a file name\n");
+            return 1;
+        }
+        screenshot = grids.at(at + 1);
+        grids.remove(at, 2);
+    }
+
+    QtUserDialogs dialogs(nullptr);
+    ShellCommandProcessor commands;
+    TfrmVistals window(dialogs, commands);
+    dialogs.setParentWidget(&window);
+    if (!screenshot.isEmpty()) return runScreenshot(window, screenshot, grids);
+    window.show();
+    window.FormShow(grids);
+    return application.exec();
+}
