@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "FieldModes.h"
+
+namespace kelvra {
+
+// Evaluates cells of a field: value(r, c) = amplitude * sum over n = 1..N, in mode order, of
+// cos(K[n] * (sin(theta[n]) * X[c] * fx + cos(theta[n]) * Y[r] * fy) + phi[n]).
+//
+// Since X[c] = (c - 1) / (N - 1), the column part of mode n's angle grows by the same step
+// from column to column. Columns are taken in blocks of eight: column c = 8b + j + 1 has the
+// angle A(b) + D(j), where A(b) is the column angle of the block's first column and D(j) that
+// of column j + 1. With R the row part (row angle plus phase), angle addition gives
+//   P = cos(A + R) = cos A cos R - sin A sin R,   Q = sin(A + R) = sin A cos R + cos A sin R,
+//   cos(A + D + R) = P cos D - Q sin D.
+// cos and sin of A are tabulated per mode and block, those of D per mode and lane, those of R
+// for the current row. A cell-mode then costs two multiplications, a subtraction and the
+// addition to the cell's sum, vectorised over the eight lanes of a block, with P and Q shared
+// by the block. Tables take 2 N (ncols / 8 + 8) doubles.
+//
+// Blocks are always summed whole, and a block's sums are kept until it is summed for another
+// row, so that steps ending inside a block cost nothing extra. Every
+// cell goes through the same operations, so its value does not depend on how the caller
+// groups cells into steps.
+//
+// When the tables would exceed the table budget, cells are evaluated by the formula itself
+// (same values within rounding, far slower).
+class FieldEvaluator {
+  public:
+    static constexpr std::size_t kDefaultTableBudget = std::size_t{1} << 30;
+    static constexpr int kLanes = 8;
+
+    FieldEvaluator(const FieldModes& modes, int ncols,
+                   std::size_t table_budget = kDefaultTableBudget);
+
+    // Computes columns first_col..last_col (1-based, inclusive) of row `row` into the same
+    // columns of matrix_row.
+    void compute(int row, int first_col, int last_col, double* matrix_row);
+
+    bool uses_tables() const { return !block_cos_.empty(); }
+
+  private:
+    double column_angle(int mode, int col) const;
+    void build_tables();
+    void prepare_row(int row);
+    void compute_from_tables(int row, int first_col, int last_col, double* matrix_row);
+    void compute_directly(int row, int first_col, int last_col, double* matrix_row) const;
+
+    const FieldModes& modes_;
+    int ncols_;
+    std::size_t blocks_;
+    std::vector<double> sin_theta_;
+    std::vector<double> cos_theta_;
+    std::vector<double> block_cos_;  // [mode * blocks_ + block], both 0-based
+    std::vector<double> block_sin_;
+    std::vector<double> lane_cos_;  // [mode * kLanes + lane]
+    std::vector<double> lane_sin_;
+    std::vector<double> row_cos_;  // [mode] for cached_row_
+    std::vector<double> row_sin_;
+    int cached_row_ = 0;
+    std::vector<double> sums_;     // [block * kLanes + lane]: one running sum per cell
+    std::vector<int> summed_row_;  // [block]: the row whose sums the block holds complete
+};
+
+}  // namespace kelvra
