@@ -25,7 +25,11 @@ public:
     const double* data() const { return cells_.get(); }
 
 private:
-    std::unique_ptr<double[]> cells_;
+    // The block comes from std::malloc or std::aligned_alloc (see GridRows.cpp).
+    struct FreeCells {
+        void operator()(double* cells) const;
+    };
+    std::unique_ptr<double[], FreeCells> cells_;
     int rows_ = 0;
     int columns_ = 0;
 };

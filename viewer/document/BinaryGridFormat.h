@@ -1,0 +1,36 @@
+#pragma once
+#include <QIODevice>
+#include <QString>
+#include <cstddef>
+
+#include "GridShape.h"
+#include "StatClass.h"
+
+// The two binary grid formats: a little-endian header of twelve values of the
+// file's type (ncols, nrows, xllcorner, yllcorner, cellsize, nodata_value,
+// CellCount, Minimum, Maximum, Sum, Average, StdDeviation), then the cells row
+// by row from the north; a stack stores the values of all levels of a cell
+// one after the other.
+enum class BinaryPrecision { Single, Double };
+
+inline constexpr std::size_t valueBytes(BinaryPrecision precision) {
+    return precision == BinaryPrecision::Double ? 8 : 4;
+}
+inline constexpr std::size_t binaryHeaderBytes(BinaryPrecision precision) {
+    return 12 * valueBytes(precision);
+}
+
+// The twelve header values, widened to double. `bytes` holds binaryHeaderBytes.
+GridFileHeader readBinaryHeader(const char* bytes, BinaryPrecision precision);
+
+// The header of a plain grid as the writer stores it: the nodata value to
+// write at index 5 and the given statistics at 6 to 11.
+void writeBinaryHeader(const GridHeader& header, double nodataToWrite,
+                       const GridStatistics& statistics, BinaryPrecision precision, char* bytes);
+
+// Reads the body from `device`, positioned right after the header, into
+// `levels` (all of one shape), floats widened to double. Every level-0 value
+// that is not nodata goes into `stats`. A body that ends early is a format error.
+void readBinaryBody(QIODevice& device, BinaryPrecision precision,
+                    const std::vector<GridRows*>& levels, double nodata, StatClass& stats,
+                    const RowCallback& beforeRow, const QString& fileName);

@@ -1,0 +1,102 @@
+#include "InfoCommand.h"
+
+#include <string>
+
+#include "CommandArguments.h"
+#include "GridFormatError.h"
+#include "JsonText.h"
+
+namespace {
+
+const char* const infoUsage = "usage: vistal --info FILE [--level N] [--values]\n";
+
+void member(std::string& json, const char* indent, const char* key) {
+    json += indent;
+    json += '"';
+    json += key;
+    json += "\": ";
+}
+
+void numberMember(std::string& json, const char* indent, const char* key, double value,
+                  bool last = false) {
+    member(json, indent, key);
+    appendJsonNumber(json, value);
+    json += last ? "\n" : ",\n";
+}
+
+std::string headerJson(const GridDocument& doc, bool withValues) {
+    const GridHeader& h = doc.header;
+    const GridStatistics& s = doc.statistics;
+    std::string json = "{\n";
+    member(json, "  ", "format");
+    appendJsonString(json, doc.FormatName);
+    json += ",\n";
+    numberMember(json, "  ", "ncols", h.ncols);
+    numberMember(json, "  ", "nrows", h.nrows);
+    numberMember(json, "  ", "xllcorner", h.xllcorner);
+    numberMember(json, "  ", "yllcorner", h.yllcorner);
+    numberMember(json, "  ", "cellsize", h.cellsize);
+    numberMember(json, "  ", "nodata_value", h.nodata_value);
+    numberMember(json, "  ", "levels", doc.LevelCount);
+    numberMember(json, "  ", "level", doc.shownLevel);
+    member(json, "  ", "statistics");
+    json += "{\n";
+    numberMember(json, "    ", "CellCount", s.CellCount);
+    numberMember(json, "    ", "Minimum", s.Minimum);
+    numberMember(json, "    ", "Maximum", s.Maximum);
+    numberMember(json, "    ", "Sum", s.Sum);
+    numberMember(json, "    ", "Average", s.Average);
+    numberMember(json, "    ", "StdDeviation", s.StdDeviation, true);
+    json += withValues ? "  },\n" : "  }\n";
+    return json;
+}
+
+// The values row by row, one line per row, written as they are formatted.
+void writeValues(const GridRows& values, QTextStream& out) {
+    out << "  \"values\": [";
+    std::string line;
+    for (int r = 0; r < values.rowCount(); ++r) {
+        line = r == 0 ? "\n    [" : ",\n    [";
+        const double* row = values.row(r);
+        for (int c = 0; c < values.columnCount(); ++c) {
+            if (c > 0) line += ", ";
+            appendJsonNumber(line, row[c]);
+        }
+        line += ']';
+        out << line.c_str();
+    }
+    out << (values.rowCount() > 0 ? "\n  ]\n" : "]\n");
+}
+
+}  // namespace
+
+int runInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    try {
+        const CommandArguments arguments =
+            parseCommandArguments(args, QStringLiteral("--info"), {QStringLiteral("--level")},
+                                  {QStringLiteral("--values"), QStringLiteral("--help")});
+        if (arguments.has(QStringLiteral("--help"))) {
+            out << infoUsage;
+            return 0;
+        }
+        if (arguments.files.size() != 1)
+            throw CommandLineError(QStringLiteral("--info needs exactly one grid file"));
+        GridDocument doc;
+        loadForCommand(doc, arguments.files[0], intOption(arguments, QStringLiteral("--level")),
+                       err);
+        const bool withValues = arguments.has(QStringLiteral("--values"));
+        out << headerJson(doc, withValues).c_str();
+        if (withValues) writeValues(*doc.Values, out);
+        out << "}\n";
+        out.flush();
+        return 0;
+    } catch (const CommandLineError& error) {
+        err << "vistal: " << error.what() << "\n" << infoUsage;
+    } catch (const GridFormatError& error) {
+        err << "vistal: " << error.text() << "\n";
+    } catch (const std::exception& error) {
+        err << "vistal: " << error.what() << "\n";
+    }
+    err.flush();
+    return 1;
+}

@@ -1,0 +1,309 @@
+#include "NetcdfReader.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <netcdf>
+#include <string>
+
+namespace {
+
+using netCDF::NcFile;
+using netCDF::NcType;
+using netCDF::NcVar;
+
+// The parts of a list entry: the file's path, and with a selector the variable's
+// name and the level that replaces the caller's.
+struct Entry {
+    QString path;
+    QString variable;
+    bool hasSelector = false;
+    int level = 0;
+};
+
+// Splits "path<variable>level". The selector counts only when the first "<" is
+// not the entry's first character and a ">" follows it; a ">" that only comes
+// before the "<" leaves the entry a plain path. Up to ten characters after the
+// ">" are the level; text that is not a whole decimal number gives level 0.
+Entry splitEntry(const QString& text) {
+    Entry entry;
+    entry.path = text;
+    const qsizetype open = text.indexOf(QLatin1Char('<'));
+    if (open < 1) return entry;
+    const qsizetype close = text.indexOf(QLatin1Char('>'), open + 1);
+    if (close < 0) return entry;
+    entry.hasSelector = true;
+    entry.path = text.left(open);
+    entry.variable = text.mid(open + 1, close - open - 1);
+    bool isNumber = false;
+    const int level = text.mid(close + 1, 10).toInt(&isNumber, 10);
+    entry.level = isNumber ? level : 0;
+    return entry;
+}
+
+// The two names tried for the data variable when the entry has no selector: the
+// file's name after its last "/" or "\" with every "_" and "-" removed, once cut
+// at its first "." and once with every "." removed. Removing "_" and "-" from the
+// second name too makes tsoil_2000.nc try tsoil2000 and then tsoil2000nc.
+std::pair<std::string, std::string> baseNames(const QString& path) {
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    QString base = path.mid(slash + 1);
+    base.remove(QLatin1Char('_')).remove(QLatin1Char('-'));
+    const qsizetype dot = base.indexOf(QLatin1Char('.'));
+    const QString cut = dot < 0 ? base : base.left(dot);
+    QString joined = base;
+    joined.remove(QLatin1Char('.'));
+    return {cut.toStdString(), joined.toStdString()};
+}
+
+bool contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+bool isNumeric(const NcType& type) {
+    switch (type.getTypeClass()) {
+        case NcType::nc_BYTE:
+        case NcType::nc_UBYTE:
+        case NcType::nc_SHORT:
+        case NcType::nc_USHORT:
+        case NcType::nc_INT:
+        case NcType::nc_UINT:
+        case NcType::nc_INT64:
+        case NcType::nc_UINT64:
+        case NcType::nc_FLOAT:
+        case NcType::nc_DOUBLE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// First value of a numeric attribute, converted by the library to T. Attributes
+// of text or other non-numeric types are passed over as if absent, so that an
+// attribute like "scale_factor_comment" does not break the read.
+template <typename T>
+bool firstValue(const netCDF::NcVarAtt& attribute, T& value) {
+    const std::size_t length = attribute.getAttLength();
+    if (length == 0 || !isNumeric(attribute.getType())) return false;
+    std::vector<T> values(length);
+    attribute.getValues(values.data());
+    value = values[0];
+    return true;
+}
+
+// Reads the first `count` values of a one-dimensional coordinate variable as
+// integers; fails clearly when it holds fewer.
+std::vector<int> readCoordinates(const NcVar& variable, std::size_t count,
+                                 const std::string& where) {
+    if (variable.getDimCount() != 1) {
+        throw NetcdfReadError(
+            0, where + ": variable \"" + variable.getName() + "\" is not one-dimensional");
+    }
+    const std::size_t length = variable.getDim(0).getSize();
+    if (length < count) {
+        throw NetcdfReadError(0, where + ": variable \"" + variable.getName() + "\" holds " +
+                                     std::to_string(length) + " values, " + std::to_string(count) +
+                                     " expected");
+    }
+    std::vector<int> values(count);
+    variable.getVar({0}, {count}, values.data());
+    return values;
+}
+
+NcVar findDataVariable(const NcFile& file, const Entry& entry) {
+    if (entry.hasSelector) return file.getVar(entry.variable.toStdString());
+    const auto [cut, joined] = baseNames(entry.path);
+    NcVar variable = file.getVar(cut);
+    if (!variable.isNull()) return variable;
+    variable = file.getVar(joined);
+    if (!variable.isNull()) return variable;
+    // getVars is a map ordered by name, so this is the first in name order.
+    for (const auto& [name, candidate] : file.getVars()) {
+        if (name != "x" && name != "y" && name != "t") return candidate;
+    }
+    return NcVar();
+}
+
+std::string fileText(const QString& path) { return "netCDF file \"" + path.toStdString() + "\""; }
+
+}  // namespace
+
+netcdfReader::netcdfReader(std::size_t capacity) : capacity_(capacity) {}
+
+netcdfReader::~netcdfReader() = default;
+
+// Follows the documented reading steps. Where they leave things open or would read
+// out of bounds, this implementation decides:
+// - the caller's header, level count and block are written only when the whole
+//   read succeeded; a failed read leaves them as they were;
+// - the level must lie within the data variable's first dimension and the row and
+//   column counts within its other two dimensions, else a NetcdfReadError (code 0);
+// - with fewer than two rows there is no y[1]; the rows are then taken as they are
+//   and yllcorner is y[0];
+// - a "y" variable with fewer than nrows values or an "x" variable without values
+//   is an error rather than a read past its end;
+// - all non-double types, integers included, are read through 4-byte floats, so
+//   integers beyond 2^24 lose precision;
+// - coordinates are read as integers and the corner is not shifted by half a cell.
+void netcdfReader::read(const QString& entryText, int level, GridHeader& header, int& levelCount,
+                        std::vector<double>& columnMajor) {
+    const Entry entry = splitEntry(entryText);
+    if (entry.hasSelector) level = entry.level;
+    const std::string key = QFile::encodeName(entry.path).toStdString();
+
+    try {
+        auto cached = NcFileCache.find(key);
+        if (cached == NcFileCache.end()) {
+            if (NcFileCache.size() >= capacity_) {
+                throw NetcdfReadError(1100, "too many open netCDF files (" +
+                                                std::to_string(NcFileCache.size()) +
+                                                "), cannot open " + fileText(entry.path));
+            }
+            std::unique_ptr<NcFile> file;
+            try {
+                file = std::make_unique<NcFile>(key, NcFile::read);
+            } catch (const netCDF::exceptions::NcException&) {
+                throw;
+            } catch (const std::exception& error) {
+                throw NetcdfReadError(0,
+                                      "cannot open " + fileText(entry.path) + ": " + error.what());
+            }
+            cached = NcFileCache.emplace(key, std::move(file)).first;
+        }
+        current_ = cached->second.get();
+        const NcFile& file = *current_;
+
+        GridHeader result = header;
+        int levels = levelCount;
+        // Dimensions are matched by containment, in name order; a later match wins.
+        for (const auto& [name, dimension] : file.getDims()) {
+            const auto size = static_cast<double>(dimension.getSize());
+            if (contains(name, "x")) {
+                result.ncols = size;
+            } else if (contains(name, "y")) {
+                result.nrows = size;
+            } else if (contains(name, "t")) {
+                levels = static_cast<int>(dimension.getSize());
+            }
+        }
+
+        const NcVar variable = findDataVariable(file, entry);
+        if (variable.isNull()) {
+            throw NetcdfReadError(
+                26, fileText(entry.path) + " has no data variable" +
+                        (entry.hasSelector ? " named \"" + entry.variable.toStdString() + "\""
+                                           : std::string()));
+        }
+
+        if (variable.getDimCount() != 3) {
+            throw NetcdfReadError(0, fileText(entry.path) + ": variable \"" + variable.getName() +
+                                         "\" has " + std::to_string(variable.getDimCount()) +
+                                         " dimensions, 3 expected (level, rows, columns)");
+        }
+        // Attributes are matched by containment, in name order; a later match wins.
+        double scale = 1.0;
+        int offset = 0;
+        result.cellsize = -1.0;
+        for (const auto& [name, attribute] : variable.getAtts()) {
+            if (contains(name, "scale_factor")) {
+                firstValue(attribute, scale);
+            } else if (contains(name, "add_offset")) {
+                firstValue(attribute, offset);
+            } else if (contains(name, "missing_value")) {
+                firstValue(attribute, result.nodata_value);
+            } else if (contains(name, "default_cellsize")) {
+                firstValue(attribute, result.cellsize);
+            }
+        }
+
+        if (result.ncols < 0 || result.nrows < 0) {
+            throw NetcdfReadError(0, fileText(entry.path) + ": negative grid size");
+        }
+        const auto rows = static_cast<std::size_t>(result.nrows);
+        const auto columns = static_cast<std::size_t>(result.ncols);
+
+        bool reverseRows = false;
+        const NcVar yVariable = file.getVar("y");
+        if (!yVariable.isNull() && rows > 0) {
+            const std::vector<int> y = readCoordinates(yVariable, rows, fileText(entry.path));
+            const bool northFirst = rows >= 2 && y[1] < y[0];
+            reverseRows = rows >= 2 && !northFirst;
+            result.yllcorner = northFirst ? y[rows - 1] : y[0];
+            if (result.cellsize < 0) {
+                result.cellsize =
+                    rows < 2 ? 10.0
+                             : std::fabs(static_cast<double>(y[1]) - static_cast<double>(y[0]));
+            }
+        }
+        const NcVar xVariable = file.getVar("x");
+        if (!xVariable.isNull() && columns > 0) {
+            result.xllcorner = readCoordinates(xVariable, 1, fileText(entry.path))[0];
+        }
+
+        const std::vector<netCDF::NcDim> dimensions = variable.getDims();
+        const bool columnsFirst = dimensions[1].getName() == "x";
+        const bool rowsFirst = !columnsFirst && dimensions[2].getName() == "x";
+        const std::size_t levelSize = dimensions[0].getSize();
+        if (level < 0 || static_cast<std::size_t>(level) >= levelSize) {
+            throw NetcdfReadError(
+                0, fileText(entry.path) + ": level " + std::to_string(level) + " of variable \"" +
+                       variable.getName() + "\" does not exist (levels 0 to " +
+                       std::to_string(static_cast<long long>(levelSize) - 1) + ")");
+        }
+        const std::size_t first = columnsFirst ? columns : rows;
+        const std::size_t second = columnsFirst ? rows : columns;
+        if (first > dimensions[1].getSize() || second > dimensions[2].getSize()) {
+            throw NetcdfReadError(0, fileText(entry.path) + ": variable \"" + variable.getName() +
+                                         "\" is smaller than the grid of " +
+                                         std::to_string(columns) + " columns and " +
+                                         std::to_string(rows) + " rows");
+        }
+        if (columns > 0 && rows > maxCells / columns) {
+            throw NetcdfReadError(0, fileText(entry.path) + ": grid of " + std::to_string(columns) +
+                                         " x " + std::to_string(rows) + " cells is too large");
+        }
+
+        const std::size_t cellCount = rows * columns;
+        const std::vector<std::size_t> start{static_cast<std::size_t>(level), 0, 0};
+        const std::vector<std::size_t> count{1, first, second};
+        std::vector<double> block(cellCount);
+        if (cellCount > 0) {
+            if (variable.getType().getTypeClass() == NcType::nc_DOUBLE) {
+                variable.getVar(start, count, block.data());
+                for (double& value : block) value = value * scale + offset;
+            } else {
+                std::vector<float> values(cellCount);
+                variable.getVar(start, count, values.data());
+                for (std::size_t i = 0; i < cellCount; ++i) {
+                    block[i] = static_cast<double>(values[i]) * scale + offset;
+                }
+            }
+        }
+
+        if (rowsFirst) {
+            // Read row by row: gather each column, north first.
+            std::vector<double> ordered(cellCount);
+            for (std::size_t column = 0; column < columns; ++column) {
+                for (std::size_t row = 0; row < rows; ++row) {
+                    const std::size_t source = reverseRows ? rows - 1 - row : row;
+                    ordered[column * rows + row] = block[source * columns + column];
+                }
+            }
+            block = std::move(ordered);
+        } else if (columnsFirst && reverseRows) {
+            for (std::size_t column = 0; column < columns; ++column) {
+                const auto begin = block.begin() + static_cast<std::ptrdiff_t>(column * rows);
+                std::reverse(begin, begin + static_cast<std::ptrdiff_t>(rows));
+            }
+        }
+        // Neither dimension named exactly "x": the block goes on in the order read.
+
+        header = result;
+        levelCount = levels;
+        columnMajor = std::move(block);
+    } catch (const netCDF::exceptions::NcException& error) {
+        throw NetcdfReadError(0, "error reading " + fileText(entry.path) + ": " + error.what());
+    }
+}

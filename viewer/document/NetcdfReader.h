@@ -1,0 +1,60 @@
+#pragma once
+#include <QString>
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "GridHeader.h"
+
+namespace netCDF {
+class NcFile;
+}
+
+// Raised by netcdfReader::read: code 1100 when the cache of open files is full,
+// 26 when the file has no data variable, 0 for errors of the netCDF library
+// (file missing, not netCDF, unreadable) and for layouts the reader cannot read
+// safely (level out of range, variable without three dimensions, too few
+// coordinate values). The message names the file.
+class NetcdfReadError : public std::runtime_error {
+  public:
+    NetcdfReadError(int code, const std::string& message)
+        : std::runtime_error(message), code_(code) {}
+    int code() const { return code_; }
+
+  private:
+    int code_;
+};
+
+// Reads one level of one variable of a netCDF file as a grid. Files stay open
+// in a cache so that stepping through the levels of a stack does not reopen them.
+class netcdfReader {
+  public:
+    // `capacity` is the number of files the cache may hold; a smaller one lets
+    // tests reach the full cache without opening a thousand files.
+    explicit netcdfReader(std::size_t capacity = maxOpenFiles);
+    ~netcdfReader();
+    netcdfReader(const netcdfReader&) = delete;
+    netcdfReader& operator=(const netcdfReader&) = delete;
+
+    // `entry` is a path, optionally followed by the selector <variable>level,
+    // whose level replaces `level`. `header` holds the caller's values on entry;
+    // the reader overwrites what the file provides (nodata_value only when the
+    // variable has "missing_value"). `columnMajor` receives ncols × nrows values,
+    // column by column from the west, each column from north to south.
+    void read(const QString& entry, int level, GridHeader& header, int& levelCount,
+              std::vector<double>& columnMajor);
+
+    // Number of files held open in the cache.
+    std::size_t openFileCount() const { return NcFileCache.size(); }
+
+    static constexpr std::size_t maxOpenFiles = 1000;
+    // Largest number of cells of one level that the reader allocates.
+    static constexpr std::size_t maxCells = std::size_t{1} << 29;
+
+  private:
+    std::size_t capacity_;
+    std::map<std::string, std::unique_ptr<netCDF::NcFile>> NcFileCache;
+    netCDF::NcFile* current_ = nullptr;
+};

@@ -1,0 +1,55 @@
+#include "WriteGrid.h"
+
+#include <QSaveFile>
+
+#include "AsciiGridWriter.h"
+#include "BinaryGridWriter.h"
+
+namespace {
+
+[[noreturn]] void throwWriteError(const QString& fileName, const QString& reason) {
+    throw GridFormatError(
+        GridFormatError::Kind::Write,
+        QStringLiteral("Could not save the grid as \"%1\": %2. The file was not changed.")
+            .arg(fileName, reason));
+}
+
+}  // namespace
+
+GridOutputFormat savedFormatOf(const GridDocument& doc) {
+    if (doc.IsSinglePrecision) return GridOutputFormat::Single;
+    if (doc.IsDoublePrecision) return GridOutputFormat::Double;
+    return GridOutputFormat::Ascii;
+}
+
+void WriteGrid(const QString& fileName, const GridDocument& doc, double nodataToWrite) {
+    WriteGridAs(fileName, doc, nodataToWrite, savedFormatOf(doc));
+}
+
+void WriteGridAs(const QString& fileName, const GridDocument& doc, double nodataToWrite,
+                 GridOutputFormat format) {
+    if (!doc.hasValues()) throwWriteError(fileName, QStringLiteral("no grid is loaded"));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) throwWriteError(fileName, file.errorString());
+    OutputBuffer out(file);
+    switch (format) {
+        case GridOutputFormat::Ascii:
+            writeAsciiGrid(out, doc.header, *doc.Values, nodataToWrite);
+            break;
+        case GridOutputFormat::Single:
+            writeBinaryGrid(out, doc.header, doc.statistics, *doc.Values, nodataToWrite,
+                            BinaryPrecision::Single);
+            break;
+        case GridOutputFormat::Double:
+            writeBinaryGrid(out, doc.header, doc.statistics, *doc.Values, nodataToWrite,
+                            BinaryPrecision::Double);
+            break;
+    }
+    out.flush();
+    if (out.failed()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throwWriteError(fileName, reason);
+    }
+    if (!file.commit()) throwWriteError(fileName, file.errorString());
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+#include "GridDocument.h"
+#include "GridFormatError.h"
+
+// The file formats the viewer writes.
+enum class GridOutputFormat { Ascii, Single, Double };
+
+// The format Save writes a document in: single or double precision binary for
+// a grid loaded from such a file (a binary stack included), ASCII for
+// everything else (ASCII grids and stacks, netCDF).
+GridOutputFormat savedFormatOf(const GridDocument& doc);
+
+// Writes the shown level of `doc` to `fileName` in the format it was loaded
+// from. Cells equal to the document's nodata_value are written as
+// `nodataToWrite` (the number of the "Nodata" field), which also goes into the
+// header; binary headers get the document's statistics as they stand. The
+// document is not changed.
+//
+// The bytes go to a temporary file beside the target, which replaces the
+// target only when everything was written. On failure GridFormatError (kind
+// Write) is thrown with the reason, and an existing target stays intact.
+void WriteGrid(const QString& fileName, const GridDocument& doc, double nodataToWrite);
+
+// The same in a chosen format.
+void WriteGridAs(const QString& fileName, const GridDocument& doc, double nodataToWrite,
+                 GridOutputFormat format);
