@@ -1,0 +1,132 @@
+#include "ColourMapping.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int classCount(const ColourClasses& classes) {
+    return static_cast<int>(std::min(classes.ClassBounds.size(), classes.LegendColours.size()));
+}
+
+// The first class j with bounds[j] <= v < bounds[j + 1], or count - 1 when there is none.
+inline int scanClass(const double* bounds, int count, double value) {
+    for (int j = 0; j < count - 1; ++j)
+        if (bounds[j] <= value && bounds[j + 1] > value) return j;
+    return count - 1;
+}
+
+// The position of `value` between bound k and bound k + 1, within [0, 1].
+inline double weightOf(const double* bounds, int k, double value) {
+    const double width = bounds[k + 1] - bounds[k];
+    double w = width == 0 ? 0.0 : (value - bounds[k]) / width;
+    if (!(w >= 0)) w = 0;  // also catches a NaN position
+    if (w > 1) w = 1;
+    return w;
+}
+
+inline int blendChannel(int to, int from, double w) {
+    return static_cast<int>(to * w + from * (1 - w));
+}
+
+inline Colour blend(Colour from, Colour to, double w) {
+    return Colour::fromRgb(blendChannel(to.red(), from.red(), w),
+                           blendChannel(to.green(), from.green(), w),
+                           blendChannel(to.blue(), from.blue(), w));
+}
+
+// Both lookups share this tail, so they differ only in how they find the class.
+inline Colour colourOfClass(const double* bounds, const Colour* colours, int count, int k,
+                            double value, bool discontinuous) {
+    k = std::min(k, count - 2);
+    if (discontinuous) return colours[k];
+    return blend(colours[k], colours[k + 1], weightOf(bounds, k, value));
+}
+
+}  // namespace
+
+Colour GetColorDyn(double value, const ColourClasses& classes) {
+    const int count = classCount(classes);
+    if (count == 0) return Colour();
+    const double* bounds = classes.ClassBounds.data();
+    const Colour* colours = classes.LegendColours.data();
+    if (count == 1 || bounds[0] >= value) return colours[0];
+    return colourOfClass(bounds, colours, count, scanClass(bounds, count, value), value,
+                         classes.DiscontinuousColors);
+}
+
+ColourLookup::ColourLookup(const ColourClasses& classes)
+    : bounds_(classes.ClassBounds.begin(), classes.ClassBounds.begin() + classCount(classes)),
+      colours_(classes.LegendColours.begin(), classes.LegendColours.begin() + classCount(classes)),
+      discontinuous_(classes.DiscontinuousColors) {
+    // Non-descending bounds (ties allowed, no NaN): the first match of the scan is the last
+    // bound not above the value, so the class is the number of bounds 1.. not above it.
+    ascending_ = true;
+    for (std::size_t j = 0; j + 1 < bounds_.size(); ++j)
+        if (!(bounds_[j] <= bounds_[j + 1])) ascending_ = false;
+    if (ascending_) buildHints();
+    for (Colour c : colours_)
+        classColours_.push_back({static_cast<double>(c.red()), static_cast<double>(c.green()),
+                                 static_cast<double>(c.blue()), c.argb()});
+}
+
+void ColourLookup::buildHints() {
+    constexpr int bucketCount = 256;
+    const int count = static_cast<int>(bounds_.size());
+    if (count < 2 || count > 255) return;
+    const double width = bounds_[count - 1] - bounds_[0];
+    const double scale = bucketCount / width;
+    if (!(width > 0) || !std::isfinite(scale)) return;
+    bucketScale_ = scale;
+    hints_.resize(bucketCount);
+    int k = 0;
+    for (int bucket = 0; bucket < bucketCount; ++bucket) {
+        const double low = bounds_[0] + bucket / scale;
+        while (k < count - 1 && bounds_[k + 1] <= low) ++k;
+        hints_[bucket] = static_cast<std::uint8_t>(k);
+    }
+}
+
+inline int ColourLookup::classOf(double value) const {
+    const int count = static_cast<int>(bounds_.size());
+    if (!ascending_) return scanClass(bounds_.data(), count, value);
+    // The hint only shortens the walk; the walk alone decides the class: down while the
+    // bound is above the value, then up while the next bound is not above it. A NaN value
+    // walks up to the end, past the last class, as in the scan.
+    int k = 0;
+    const double bucket = (value - bounds_[0]) * bucketScale_;
+    if (!hints_.empty()) {
+        if (bucket >= 0 && bucket < static_cast<double>(hints_.size()))
+            k = hints_[static_cast<int>(bucket)];
+        else if (bucket >= static_cast<double>(hints_.size()))
+            k = count - 1;
+    }
+    while (k > 0 && bounds_[k] > value) --k;
+    while (k < count - 1 && !(bounds_[k + 1] > value)) ++k;
+    return k;
+}
+
+Colour ColourLookup::colour(double value) const {
+    const int count = static_cast<int>(bounds_.size());
+    if (count == 0) return Colour();
+    if (count == 1 || bounds_[0] >= value) return colours_[0];
+    return colourOfClass(bounds_.data(), colours_.data(), count, classOf(value), value,
+                         discontinuous_);
+}
+
+std::uint32_t ColourLookup::pixel(double value) const {
+    const int count = static_cast<int>(bounds_.size());
+    if (count == 0) return Colour().argb();
+    if (count == 1 || bounds_[0] >= value) return classColours_[0].pixel;
+    const int k = std::min(classOf(value), count - 2);
+    const ClassColour& from = classColours_[k];
+    if (discontinuous_) return from.pixel;
+    // The blend of GetColorDyn, on channels converted once per paint.
+    const ClassColour& to = classColours_[k + 1];
+    const double w = weightOf(bounds_.data(), k, value);
+    const auto channel = [w](double high, double low) {
+        return static_cast<std::uint32_t>(static_cast<int>(high * w + low * (1 - w)));
+    };
+    return 0xFF000000u | channel(to.red, from.red) << 16 | channel(to.green, from.green) << 8 |
+           channel(to.blue, from.blue);
+}

@@ -1,0 +1,169 @@
+#include "GridPaint.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+constexpr double Nodata = -9999;
+constexpr QRgb Silver = 0xFFC0C0C0, Gray = 0xFF808080, Old = 0xFF112233;
+const Colour Face(0xF0E0D0);
+
+// Bounds 0..20 in steps with a distinct colour per class: value k shows class k.
+ColourClasses stepClasses() {
+    ColourClasses classes;
+    for (int k = 0; k <= 20; ++k) {
+        classes.ClassBounds.push_back(k);
+        classes.LegendColours.push_back(Colour::fromRgb(10 * k, 100, 250 - 10 * k));
+    }
+    classes.DiscontinuousColors = true;
+    return classes;
+}
+
+QRgb classPixel(int k) { return stepClasses().LegendColours[k].argb(); }
+
+QImage picture(int width, int height, QRgb fill = Old) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(fill);
+    return image;
+}
+
+PaintSettings settings(bool erase, bool lines, bool transparent) {
+    return {erase, lines, transparent, Face};
+}
+
+// Paints the whole grid (or `window`) into `image` and returns the window with its size.
+ViewWindow paint(QImage& image, const GridRows& values, const PaintSettings& s,
+                 ViewWindow window = {}) {
+    if (window.isEmpty()) FitPage(window, values.rowCount(), values.columnCount());
+    GridPaint(image, values, Nodata, window, stepClasses(), s);
+    return window;
+}
+
+// Cell by cell, straight from the description, with per-pixel clipping.
+void paintCellByCell(QImage& image, const GridRows& values, ViewWindow& w,
+                     const ColourClasses& classes, const PaintSettings& s) {
+    FitWindow(w, image.width(), image.height());
+    const auto fill = [&](int l, int t, int r, int b, QRgb pixel) {
+        for (int y = std::max(t, 0); y < std::min(b, image.height()); ++y)
+            for (int x = std::max(l, 0); x < std::min(r, image.width()); ++x)
+                image.setPixel(x, y, pixel);
+    };
+    if (s.EraseGrid) image.fill(Silver);
+    int yTop = 0;
+    for (int i = w.FirstRow; i < w.LastRow; ++i) {
+        const int yBottom = std::floor(double(w.DrawHeight) * (i + 1 - w.FirstRow) / w.rowCount());
+        if (yBottom == yTop) continue;
+        int xLeft = 0;
+        for (int j = w.FirstCol; j < w.LastCol; ++j) {
+            const int xRight =
+                std::floor(double(w.DrawWidth) * (j + 1 - w.FirstCol) / w.columnCount());
+            if (xRight == xLeft) continue;
+            const double v = values.at(i, j);
+            if (v != Nodata || !s.NodataTransparent) {
+                fill(xLeft, yTop, xRight, yBottom,
+                     v == Nodata ? s.ButtonFace.argb() : GetColorDyn(v, classes).argb());
+                if (s.DrawGridLines && xRight - 2 > xLeft && yBottom - 2 > yTop) {
+                    const QRgb line = v == Nodata ? Silver : Gray;
+                    fill(xLeft - 1, yTop - 1, xRight, yTop, line);
+                    fill(xLeft - 1, yBottom - 1, xRight, yBottom, line);
+                    fill(xLeft - 1, yTop - 1, xLeft, yBottom, line);
+                    fill(xRight - 1, yTop - 1, xRight, yBottom, line);
+                }
+            }
+            xLeft = xRight;
+        }
+        yTop = yBottom;
+    }
+}
+
+}  // namespace
+
+TEST(PaintFit, TheTwoFitFormulasDifferByOneRowAndColumn) {
+    ViewWindow window{0, 10, 0, 10};
+    FitWindow(window, 501, 301);
+    EXPECT_EQ(window.DrawWidth, 300);
+    EXPECT_EQ(window.DrawHeight, 300);
+    // One row of ten columns in a low box: 170 pixels wide in a 101 pixel box, clipped.
+    QImage image = picture(101, 18);
+    EXPECT_EQ(paint(image, GridRows(1, 10, 3.0), settings(true, false, true)).DrawWidth, 170);
+    EXPECT_EQ(image.pixel(100, 16), classPixel(3));
+    EXPECT_EQ(image.pixel(100, 17), Silver);
+}
+
+TEST(GridPaint, NodataIsTransparentOverTheEarlierPictureOrButtonFace) {
+    const GridRows values(2, 2, 7.0), holes(2, 2, Nodata);
+    QImage image = picture(5, 5);
+    paint(image, values, settings(true, false, true));
+    paint(image, holes, settings(false, false, true));
+    EXPECT_EQ(image.pixel(3, 1), classPixel(7));  // the first grid shows through
+    paint(image, holes, settings(false, false, false));
+    EXPECT_EQ(image.pixel(3, 1), Face.argb());
+}
+
+TEST(GridPaint, SubPixelCellsShowTheLastRowAndColumnOfEachPixel) {
+    // 4000 columns on 100 pixels: pixel p shows column 40 p + 39; 40 rows on 1 pixel: row 39.
+    GridRows values(40, 4000, Nodata);
+    for (int p = 0; p < 100; ++p) values.at(39, 40 * p + 39) = p % 20;
+    QImage image = picture(101, 2);
+    ASSERT_EQ(paint(image, values, settings(true, false, false)).DrawHeight, 1);
+    for (int p = 0; p < 100; ++p) EXPECT_EQ(image.pixel(p, 0), classPixel(p % 20)) << p;
+}
+
+TEST(GridLines, FramesInCellOrderSilverAroundNodataNoneUnderTwoPixels) {
+    GridRows values(3, 3, 4.0);  // cells of 3 x 3 pixels
+    values.at(1, 1) = Nodata;
+    QImage image = picture(10, 10);
+    paint(image, values, settings(true, true, false));
+    // Gray lines on every third pixel; of the middle frame only the left and top edges stay
+    // silver, the next cells' frames cover the others.
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x) {
+            const bool middle = (x == 2 && y >= 2 && y <= 4) || (y == 2 && x >= 2 && x <= 4);
+            const bool line = x % 3 == 2 || y % 3 == 2;
+            const QRgb inside = x / 3 == 1 && y / 3 == 1 ? Face.argb() : classPixel(4);
+            EXPECT_EQ(image.pixel(x, y), middle ? Silver : line ? Gray : inside) << x << "," << y;
+        }
+}
+
+TEST(GridPaint, WindowsOutsideTheGridOrEmptyDrawNothing) {
+    for (ViewWindow w : {ViewWindow{0, 4, 0, 3}, ViewWindow{0, 3, -1, 3}, ViewWindow{1, 1, 0, 3}}) {
+        QImage image = picture(10, 10);
+        GridPaint(image, GridRows(3, 3, 1.0), Nodata, w, stepClasses(),
+                  settings(true, true, false));
+        EXPECT_EQ(w.DrawWidth, 0);
+        EXPECT_EQ(image, picture(10, 10));
+    }
+}
+
+// The scanline painter against the cell-by-cell painter: merged rows and columns, grid lines,
+// nodata in both modes, continuous colours, clipping, tiny boxes, other picture formats.
+TEST(GridPaint, EqualsPaintingCellByCell) {
+    std::mt19937 random(11);
+    const auto below = [&](int n) { return static_cast<int>(random() % n); };
+    for (int round = 0; round < 400; ++round) {
+        const int rows = 1 + below(30), columns = 1 + below(30);
+        GridRows values(rows, columns);
+        for (int i = 0; i < rows * columns; ++i)
+            values.data()[i] = below(5) == 0 ? Nodata : below(2100) / 100.0;
+        const int firstRow = below(rows), firstCol = below(columns);
+        ViewWindow window{firstRow, firstRow + 1 + below(rows - firstRow), firstCol,
+                          firstCol + 1 + below(columns - firstCol)};
+        ColourClasses classes = stepClasses();
+        classes.DiscontinuousColors = below(2) == 0;
+        const PaintSettings s = settings(below(2) == 0, below(3) != 0, below(2) == 0);
+        // Any format: the painter converts to RGB32.
+        QImage expected = picture(1 + below(80), 1 + below(80));
+        for (int y = 0; y < expected.height(); ++y)  // an earlier picture that shows through
+            for (int x = 0; x < expected.width(); ++x) expected.setPixel(x, y, random());
+        QImage actual = expected.convertToFormat(QImage::Format_ARGB32);
+        ViewWindow expectedWindow = window;
+        paintCellByCell(expected, values, expectedWindow, classes, s);
+        GridPaint(actual, values, Nodata, window, classes, s);
+        ASSERT_EQ(window.DrawWidth, expectedWindow.DrawWidth) << round;
+        ASSERT_EQ(window.DrawHeight, expectedWindow.DrawHeight) << round;
+        ASSERT_EQ(actual, expected) << round;
+    }
+}
