@@ -1,11 +1,14 @@
 #include "CommandLineJobs.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
 #include <cstring>
+
+#include "ConvertCommand.h"
+#include "InfoCommand.h"
+#include "RenderCommand.h"
 
 namespace {
 
@@ -36,11 +39,17 @@ int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
         std::fputs(usage, stdout);
         return 0;
     }
-    QCoreApplication application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    (void)arguments;
-    err << "vistal: this job is not available yet\n";
-    return 1;
+    if (job == CommandLineJob::Render) {
+        // Painting needs a GUI application; without a display it runs offscreen.
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication application(argc, argv);
+        return runRenderCommand(application.arguments().mid(1), out, err);
+    }
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments().mid(1);
+    return job == CommandLineJob::Info ? runInfoCommand(arguments, out, err)
+                                       : runConvertCommand(arguments, out, err);
 }

@@ -21,6 +21,7 @@
 #include "CommandProcessor.h"
 #include "NetcdfReader.h"
 #include "PaintBox.h"
+#include "PaletteComboBox.h"
 #include "RegistryValues.h"
 #include "ToolBarIcons.h"
 #include "UpDown.h"
@@ -113,6 +114,8 @@ void TfrmVistals::buildLayout() {
 
     connect(PaintBox1, &PaintBox::paintRequested, this, &TfrmVistals::PaintBox1Paint);
     connect(PaintBoxLegend, &PaintBox::paintRequested, this, &TfrmVistals::PaintBoxLegendPaint);
+    connect(PaintBox1, &PaintBox::mouseMoved, this, &TfrmVistals::PaintBox1MouseMove);
+    connect(PaintBox1, &PaintBox::mousePressed, this, &TfrmVistals::PaintBox1MouseDown);
 }
 
 void TfrmVistals::buildRightPanel() {
@@ -352,7 +355,7 @@ void TfrmVistals::buildToolBar() {
     button(tlbtnDrawGridLines, "tlbtnDrawGridLines", QStringLiteral("draw grid lines"),
            ToolBarIcon::GridLines, &TfrmVistals::miDrawGridLinesClick, true);
     ToolBar1->addSeparator();
-    ComboBox1 = new QComboBox(ToolBar1);
+    ComboBox1 = new PaletteComboBox(ToolBar1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setToolTip(QStringLiteral("choose color palette"));
     ComboBox1->setMinimumWidth(230);
@@ -427,19 +430,9 @@ void TfrmVistals::miExitClick() { close(); }
 
 void TfrmVistals::closeEvent(QCloseEvent* event) {
     // Closing with changed values asks as switching grids does; Cancel keeps the window.
-    if (document.Modified) {
-        const auto answer = dialogs_.question(
-            QStringLiteral("There are selected cells or \nthe original grid was changed. \n"
-                           "Do you want to save the changes?"),
-            QStringLiteral("show another grid"), UserDialogs::Buttons::YesNoCancel);
-        if (answer == UserDialogs::Answer::Cancel) {
-            event->ignore();
-            return;
-        }
-        if (answer == UserDialogs::Answer::Yes) {
-            miSaveGridAsClick();
-            document.Modified = false;
-        }
+    if (document.Modified && !askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) {
+        event->ignore();
+        return;
     }
     document.releaseValues();
     event->accept();
@@ -481,17 +474,8 @@ void TfrmVistals::lstbxGridNamesKeyDown(int key, Qt::KeyboardModifiers shift) {
     const bool ctrl = shift & Qt::ControlModifier;
     const bool alt = shift & Qt::AltModifier;
     if (key == Qt::Key_Delete) {
-        if (!document.selection.empty() || document.Modified) {
-            const auto answer = dialogs_.question(
-                QStringLiteral("There are selected cells or \nthe original grid was changed. \n"
-                               "Do you want to save the changes?"),
-                QStringLiteral("show another grid"), UserDialogs::Buttons::YesNoCancel);
-            if (answer == UserDialogs::Answer::Cancel) return;
-            if (answer == UserDialogs::Answer::Yes) {
-                miSaveGridAsClick();
-                document.Modified = false;
-            }
-        }
+        if (!askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) return;
+        document.Modified = false;
         const int index = lstbxGridNames->currentRow();
         if (index < 0) return;
         releaseShownGrid();

@@ -2,11 +2,17 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "Colour.h"
 #include "GridDocument.h"
+#include "PaletteSet.h"
+#include "ViewWindow.h"
 
 class CommandProcessor;
+class LegendLabel;
 class PaintBox;
+class PaletteComboBox;
 class QAction;
+class QMouseEvent;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -18,6 +24,8 @@ class QSplitter;
 class QToolBar;
 class UpDown;
 class UserDialogs;
+class GridFormatError;
+struct LoadCallbacks;
 class netcdfReader;
 
 // The main window of the grid viewer: file list on the right, the grid picture
@@ -56,7 +64,7 @@ public:
     QFrame* pnlLegend = nullptr;
     PaintBox* PaintBoxLegend = nullptr;
 
-    QComboBox* ComboBox1 = nullptr;
+    PaletteComboBox* ComboBox1 = nullptr;
     QLineEdit* edtGamma = nullptr;
     UpDown* updnGamma = nullptr;
 
@@ -94,6 +102,25 @@ public:
     bool RangeSet = false;
     double RangeMin = 0;
     double RangeMax = 0;
+
+    // Palettes, class bounds and the legend; the colour of class k is the colour of legend box k.
+    PaletteSet palettes;
+    std::vector<Colour> LegendColours;
+    std::vector<double> ClassBounds;
+    std::vector<PaintBox*> LegendBoxes;
+    std::vector<LegendLabel*> LegendLabels;
+    // The shown part of the grid and the size of the last picture.
+    ViewWindow View;
+
+    // Repaints the picture and the legend, as every display command does at its end.
+    void GridPaint();
+    void DrawLegend();
+    // Class bounds and label texts from the shown level's statistics or the set range.
+    void UpdateLegendValues();
+    // Shows the whole grid unless Keep Clipping is on and the kept window still fits.
+    void resetViewUnlessKept();
+    void PaintBoxZoomIn(int x, int y);
+    void PaintBoxZoomOut(int x, int y);
 
     // The list's width follows the widest entry: text width on the paint box plus 20.
     void widenListFor(const QString& entry);
@@ -151,6 +178,10 @@ public slots:
     void updnGammaClick();
     void PaintBox1Paint();
     void PaintBoxLegendPaint();
+    void PaintBox1MouseMove(QMouseEvent* event);
+    void PaintBox1MouseDown(QMouseEvent* event);
+    void PanelClick();
+    void LabelClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -169,6 +200,23 @@ private:
     // Palettes, the palette combo box and the legend controls at start-up.
     void setUpPalettes();
     void setUpLegend();
+    void BuildLegendControls();
+    // Draws the grid into the paint box's picture; `show` asks for the widget's repaint
+    // (not wanted when the repaint event itself is drawing).
+    void paintGrid(bool show);
+    static const QString SwitchQuestion;
+    // The unsaved-changes question before another grid or level is shown; Yes runs
+    // Save As. False when the user cancels.
+    bool askToSaveChanges(const QString& text, const QString& caption);
+    void endSwitch();
+    void fillStatisticsPanel();
+    void clearStatisticsPanel();
+    LoadCallbacks loadCallbacks();
+    void handleLoadError(const GridFormatError& error, int index);
+    void writeShownGrid(const QString& fileName);
+    QString selectedEntry() const;
+    // The new state of a toggle whose menu item and tool button mirror each other.
+    bool toggledState(QAction* menuItem, QAction* button);
 
     UserDialogs& dialogs_;
     CommandProcessor& commands_;

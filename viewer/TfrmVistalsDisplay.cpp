@@ -1,34 +1,321 @@
 // Palettes, painting, the legend and navigation of the main window.
 #include <QAction>
-#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 
+#include "CellReadout.h"
+#include "ClassBounds.h"
+#include "ColourMapping.h"
+#include "GammaSetting.h"
+#include "GridPaint.h"
+#include "LegendGeometry.h"
+#include "LegendLabel.h"
+#include "NumberText.h"
+#include "PaintBox.h"
+#include "PaletteComboBox.h"
+#include "Palettes.h"
 #include "TfrmVistals.h"
+#include "UpDown.h"
+#include "UserDialogs.h"
+#include "Zoom.h"
+
+namespace {
+
+QColor buttonFace(const QWidget* widget) { return widget->palette().color(QPalette::Button); }
+
+}  // namespace
 
 void TfrmVistals::setUpPalettes() {
     ComboBox1->clear();
-    for (const char* name :
-         {"1 Default blue-white-red", "2 Altitudes (green-brown-ice)", "3 Evaporation (yellow-red)",
-          "4 Black-gray-white", "5 Brown-white-ice", "6 Blue-yellow-red"})
-        ComboBox1->addItem(QString::fromLatin1(name));
+    for (const BuiltInPalette& palette : BuiltInPalettes)
+        ComboBox1->addItem(QString::fromLatin1(palette.name));
+    palettes.BuildPalettes(GammaOfPosition(updnGamma->position()));
+    ComboBox1->setPaletteSource(
+        [this](int index) -> const std::vector<Colour>* {
+            if (index < 0 || index >= static_cast<int>(palettes.Palettes.size())) return nullptr;
+            return &palettes.Palettes[static_cast<std::size_t>(index)];
+        },
+        ColorStepCount, ColorStepCount + 1);
     ComboBox1->setCurrentIndex(0);
 }
-void TfrmVistals::setUpLegend() {}
-void TfrmVistals::PaintBox1Paint() {}
-void TfrmVistals::PaintBoxLegendPaint() {}
-void TfrmVistals::ComboBox1Change() {}
-void TfrmVistals::edtGammaChange() {}
-void TfrmVistals::updnGammaClick() {}
-void TfrmVistals::miZoomInClick() {}
-void TfrmVistals::miZoomOutClick() {}
-void TfrmVistals::miFitPageClick() {}
-void TfrmVistals::miShiftLeftClick() {}
-void TfrmVistals::miShiftUpClick() {}
-void TfrmVistals::miShiftRightClick() {}
-void TfrmVistals::miShiftDownClick() {}
-void TfrmVistals::miInvertPaletteClick() {}
-void TfrmVistals::miDiscontinuousColorsClick() {}
-void TfrmVistals::miDrawGridLinesClick() {}
-void TfrmVistals::miEraseGridClick() {}
-void TfrmVistals::miKeepClippingClick() {}
-void TfrmVistals::tlbtnKeepClippingClick() {}
-void TfrmVistals::miNodataTransparentClick() {}
+
+void TfrmVistals::setUpLegend() {
+    BuildLegendControls();
+    DrawLegend();
+    PaintBoxLegend->update();
+}
+
+void TfrmVistals::BuildLegendControls() {
+    for (PaintBox* box : LegendBoxes) delete box;
+    for (LegendLabel* label : LegendLabels) delete label;
+    LegendBoxes.clear();
+    LegendLabels.clear();
+    const LegendValues initial = InitialLegendValues(ColorStepCount);
+    ClassBounds = initial.ClassBounds;
+    LegendColours.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
+    ApplyPaletteToLegend(palettes, 0, LegendColours);
+    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("888888.88"));
+    for (int k = 0; k <= ColorStepCount; ++k) {
+        auto* box = new PaintBox(pnlLegend);
+        box->setObjectName(QStringLiteral("LegendBox%1").arg(k));
+        box->setCursor(Qt::PointingHandCursor);
+        connect(box, &PaintBox::clicked, this, &TfrmVistals::PanelClick);
+        box->show();
+        LegendBoxes.push_back(box);
+        auto* label = new LegendLabel(initial.labels[static_cast<std::size_t>(k)], pnlLegend);
+        label->setObjectName(QStringLiteral("LegendLabel%1").arg(k));
+        label->resize(labelWidth, label->height());
+        label->setCursor(Qt::PointingHandCursor);
+        connect(label, &LegendLabel::clicked, this, &TfrmVistals::LabelClick);
+        label->show();
+        LegendLabels.push_back(label);
+    }
+}
+
+void TfrmVistals::DrawLegend() {
+    PaintBoxLegend->canvas().fill(buttonFace(this));
+    const int height = PaintBoxLegend->height();
+    const int itemHeight = std::max(1, LegendItemHeight(height, ColorStepCount));
+    const QPoint origin = PaintBoxLegend->mapTo(pnlLegend, QPoint(0, 0));
+    for (std::size_t k = 0; k < LegendBoxes.size(); ++k) {
+        const int top = origin.y() + LegendTop(static_cast<int>(k), height, ColorStepCount);
+        PaintBox* box = LegendBoxes[k];
+        box->setGeometry(origin.x() + LegendBoxLeft, top, LegendBoxWidth, itemHeight);
+        LegendLabel* label = LegendLabels[k];
+        label->setGeometry(origin.x() + LegendLabelLeft, top, label->width(), itemHeight);
+        QImage& canvas = box->canvas();
+        if (canvas.size() != box->size()) canvas = QImage(box->size(), QImage::Format_RGB32);
+        canvas.fill(LegendColours[k].toQColor());
+        QPainter frame(&canvas);
+        frame.setPen(Colour(0x808080).toQColor());
+        frame.drawRect(0, 0, canvas.width() - 1, canvas.height() - 1);
+        box->update();
+    }
+}
+
+void TfrmVistals::UpdateLegendValues() {
+    const LegendValues legend = ::UpdateLegendValues(document.statistics, RangeSet, RangeMin,
+                                                     RangeMax, ColorStepCount);
+    ClassBounds = legend.ClassBounds;
+    for (std::size_t k = 0; k < LegendLabels.size() && k < legend.labels.size(); ++k)
+        LegendLabels[k]->setText(legend.labels[k]);
+}
+
+void TfrmVistals::resetViewUnlessKept() {
+    const bool fits = View.LastRow <= document.header.rowCount() &&
+                      View.LastCol <= document.header.columnCount();
+    if (!(KeepClipping && fits && !View.isEmpty()))
+        FitPage(View, document.header.nrows, document.header.ncols);
+}
+
+void TfrmVistals::paintGrid(bool show) {
+    if (!document.hasValues() || Busy || Painting) return;
+    Painting = true;
+    const ColourClasses classes{ClassBounds, LegendColours, miDiscontinuousColors->isChecked()};
+    PaintSettings settings;
+    settings.EraseGrid = miEraseGrid->isChecked();
+    settings.DrawGridLines = miDrawGridLines->isChecked();
+    settings.NodataTransparent = NodataTransparent;
+    settings.ButtonFace = Colour::fromQColor(buttonFace(this));
+    ::GridPaint(PaintBox1->canvas(), *document.Values, document.header.nodata_value, View, classes,
+                settings);
+    // The selection marks and the arrow overlays draw here, in this order, once they exist.
+    DrawLegend();
+    if (show) PaintBox1->update();
+    Painting = false;
+}
+
+void TfrmVistals::GridPaint() { paintGrid(true); }
+
+void TfrmVistals::PaintBox1Paint() { paintGrid(false); }
+
+void TfrmVistals::PaintBoxLegendPaint() {
+    if (!SwitchGuard) DrawLegend();
+}
+
+bool TfrmVistals::toggledState(QAction* menuItem, QAction* button) {
+    // A triggered checkable action has already toggled itself; a direct call has not.
+    bool state = !menuItem->isChecked();
+    if (sender() == menuItem) state = menuItem->isChecked();
+    if (button && sender() == button) state = button->isChecked();
+    menuItem->setChecked(state);
+    if (button) button->setChecked(state);
+    return state;
+}
+
+void TfrmVistals::ComboBox1Change() {
+    const int index = ComboBox1->currentIndex();
+    const bool gammaEnabled = GammaControlsEnabled(index);
+    edtGamma->setEnabled(gammaEnabled);
+    updnGamma->setEnabled(gammaEnabled);
+    ApplyPaletteToLegend(palettes, index, LegendColours);
+    GridPaint();
+    DrawLegend();
+}
+
+void TfrmVistals::edtGammaChange() {
+    // An empty edit is a text being typed, not a number yet.
+    if (edtGamma->text().trimmed().isEmpty()) return;
+    GammaEntry entry;
+    try {
+        entry = ReadGammaText(edtGamma->text());
+    } catch (const ConversionError& error) {
+        dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
+        return;
+    }
+    if (entry.corrected) {
+        edtGamma->setText(entry.text);  // runs this handler again with the corrected text
+        return;
+    }
+    updnGamma->setPositionOnly(entry.position);
+    if (ComboBox1->currentIndex() < 0) return;
+    palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(), GammaOfPosition(entry.position));
+    ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
+    ComboBox1->update();
+    GridPaint();
+    DrawLegend();
+}
+
+void TfrmVistals::updnGammaClick() {
+    if (ComboBox1->currentIndex() < 0) return;
+    palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(),
+                                   GammaOfPosition(updnGamma->position()));
+    ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
+    GridPaint();
+    DrawLegend();
+}
+
+void TfrmVistals::miInvertPaletteClick() {
+    const int index = ComboBox1->currentIndex();
+    if (index < 0) return;
+    palettes.InvertPalette(index);
+    ApplyInversionToLegend(palettes.Palettes[static_cast<std::size_t>(index)], LegendColours);
+    GridPaint();
+    DrawLegend();
+    ComboBox1->update();
+}
+
+void TfrmVistals::miDiscontinuousColorsClick() {
+    toggledState(miDiscontinuousColors, tlbtnDiscontinuousColors);
+    GridPaint();
+}
+
+void TfrmVistals::miDrawGridLinesClick() {
+    toggledState(miDrawGridLines, tlbtnDrawGridLines);
+    GridPaint();
+}
+
+void TfrmVistals::miEraseGridClick() { toggledState(miEraseGrid, nullptr); }
+
+void TfrmVistals::miNodataTransparentClick() {
+    NodataTransparent = toggledState(miNodataTransparent, tlbtnNodataTransparent);
+    if (NodataTransparent) miEraseGrid->setChecked(false);
+}
+
+void TfrmVistals::miKeepClippingClick() {
+    KeepClipping = toggledState(miKeepClipping, tlbtnKeepClipping);
+}
+
+void TfrmVistals::tlbtnKeepClippingClick() {
+    KeepClipping = tlbtnKeepClipping->isChecked();
+    miKeepClipping->setChecked(KeepClipping);
+}
+
+void TfrmVistals::PaintBoxZoomIn(int x, int y) {
+    ZoomWindow(View, ZoomDirection::In, x, y, PaintBox1->width(), PaintBox1->height(),
+               document.header.nrows, document.header.ncols);
+    GridPaint();
+}
+
+void TfrmVistals::PaintBoxZoomOut(int x, int y) {
+    ZoomWindow(View, ZoomDirection::Out, x, y, PaintBox1->width(), PaintBox1->height(),
+               document.header.nrows, document.header.ncols);
+    GridPaint();
+}
+
+void TfrmVistals::miZoomInClick() {
+    miEraseGrid->setChecked(true);
+    PaintBoxZoomIn(MenuZoomX(PaintBox1->width()), MenuZoomY(PaintBox1->height()));
+}
+
+void TfrmVistals::miZoomOutClick() {
+    miEraseGrid->setChecked(true);
+    PaintBoxZoomOut(MenuZoomX(PaintBox1->width()), MenuZoomY(PaintBox1->height()));
+}
+
+void TfrmVistals::miFitPageClick() {
+    FitPage(View, document.header.nrows, document.header.ncols);
+    GridPaint();
+}
+
+namespace {
+
+void shift(TfrmVistals& form, ShiftDirection direction) {
+    form.miEraseGrid->setChecked(true);
+    ShiftWindow(form.View, direction, form.document.header.nrows, form.document.header.ncols);
+    form.GridPaint();
+}
+
+}  // namespace
+
+void TfrmVistals::miShiftLeftClick() { shift(*this, ShiftDirection::Left); }
+void TfrmVistals::miShiftUpClick() { shift(*this, ShiftDirection::Up); }
+void TfrmVistals::miShiftRightClick() { shift(*this, ShiftDirection::Right); }
+void TfrmVistals::miShiftDownClick() { shift(*this, ShiftDirection::Down); }
+
+void TfrmVistals::PaintBox1MouseMove(QMouseEvent* event) {
+    if (!document.hasValues() || Busy) return;
+    const QPoint at = event->position().toPoint();
+    const auto readout = ReadCellAt(View, document.header, *document.Values, at.x(), at.y());
+    if (!readout) return;
+    edtXCol->setText(readout->XCol);
+    edtYCol->setText(readout->YCol);
+    edtXCoord->setText(readout->XCoord);
+    edtYCoord->setText(readout->YCoord);
+    edtValue->setText(readout->Value);
+    // The drag selection follows here once cell selection exists.
+}
+
+void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
+    const auto modifiers = event->modifiers();
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && (modifiers & Qt::AltModifier) &&
+        !(modifiers & Qt::ControlModifier)) {
+        if (modifiers & Qt::ShiftModifier)
+            PaintBoxZoomOut(at.x(), at.y());
+        else
+            PaintBoxZoomIn(at.x(), at.y());
+    }
+    // Cell selection by click follows here once it exists.
+}
+
+void TfrmVistals::PanelClick() {
+    const auto found = std::find(LegendBoxes.begin(), LegendBoxes.end(), sender());
+    if (found == LegendBoxes.end()) return;
+    const auto k = static_cast<std::size_t>(found - LegendBoxes.begin());
+    if (const auto colour = dialogs_.chooseColour(LegendColours[k])) LegendColours[k] = *colour;
+    GridPaint();
+    DrawLegend();
+}
+
+void TfrmVistals::LabelClick() {
+    const auto found = std::find(LegendLabels.begin(), LegendLabels.end(), sender());
+    if (found == LegendLabels.end()) return;
+    const auto k = static_cast<std::size_t>(found - LegendLabels.begin());
+    LegendLabel* label = LegendLabels[k];
+    // A cancelled prompt gives back its default text, which sets the same value again.
+    const QString answer =
+        dialogs_.inputQuery(QStringLiteral("Legend Label"), QStringLiteral("new Value"),
+                            label->text())
+            .value_or(label->text());
+    try {
+        const double bound = parseDouble(answer);
+        label->setText(qFormatG(bound, 7));
+        ClassBounds[k] = bound;
+    } catch (const ConversionError& error) {
+        dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
+        return;
+    }
+    GridPaint();
+}

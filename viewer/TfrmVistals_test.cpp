@@ -7,6 +7,7 @@
 #include <QProgressBar>
 
 #include "PaintBox.h"
+#include "PaletteComboBox.h"
 #include "UpDown.h"
 #include <QLineEdit>
 #include <QListWidget>
@@ -236,11 +237,4 @@ TEST_F(VistalsWindow, HelpCommandIsQuotedUnlessItIsOneBlank) {
     }
     window.miHelp->trigger();
     EXPECT_EQ(commands.commands, QStringList({"\"\"", "\"/opt/help/show vistal\"", " "}));
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

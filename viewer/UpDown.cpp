@@ -37,6 +37,10 @@ void UpDown::setPosition(int position) {
     if (associate_) associate_->setText(QString::number(position_));
 }
 
+void UpDown::setPositionOnly(int position) {
+    position_ = std::clamp(position, minimum_, maximum_);
+}
+
 void UpDown::takePositionFromAssociate() {
     if (!associate_) return;
     int typed = 0;

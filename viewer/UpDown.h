@@ -19,6 +19,8 @@ public:
     int position() const { return position_; }
     // Sets the position (clamped) and writes it into the associated edit.
     void setPosition(int position);
+    // Sets the position (clamped) without touching the associated edit.
+    void setPositionOnly(int position);
     // Takes the position from the associated edit's text: a whole number is
     // clamped into the range, anything else keeps the current position.
     void takePositionFromAssociate();

@@ -1,0 +1,8 @@
+#include "LegendLabel.h"
+
+#include <QMouseEvent>
+
+void LegendLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint())) emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
