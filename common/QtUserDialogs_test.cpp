@@ -1,7 +1,8 @@
 #include "QtUserDialogs.h"
-#include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
+
+#include "ScriptedDialogs.h"
 
 TEST(QtUserDialogs, FilterTextBecomesQtFilter) {
     EXPECT_EQ(QtUserDialogs::toQtFilter("Grid-Dateien (*.grd)|*.grd|Alle Dateien (*.*)|*.*"),

@@ -1,8 +1,9 @@
 #include "RegistryValues.h"
 
+#include <gtest/gtest.h>
+
 #include <QSettings>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 TEST(RegistryValues, MachineValuesAreReadAndUserValuesRoundTrip) {
     QTemporaryDir dir;

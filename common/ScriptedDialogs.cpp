@@ -46,8 +46,8 @@ std::optional<QString> ScriptedDialogs::saveFile(const QString& title, const QSt
 }
 
 std::optional<Colour> ScriptedDialogs::chooseColour(Colour initial) {
-    calls.push_back({QStringLiteral("colour"), QString(),
-                     QString::number(initial.value, 16), QString()});
+    calls.push_back(
+        {QStringLiteral("colour"), QString(), QString::number(initial.value, 16), QString()});
     return takeOr(colourAnswers, std::optional<Colour>(), unanswered);
 }
 

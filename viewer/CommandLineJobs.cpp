@@ -43,7 +43,8 @@ int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
     QTextStream err(stderr);
     if (job == CommandLineJob::Render) {
         // Painting needs a GUI application; without a display it runs offscreen.
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication application(argc, argv);
         return runRenderCommand(application.arguments().mid(1), out, err);

@@ -2,8 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -31,8 +31,7 @@ PaletteComboBox::PaletteComboBox(QWidget* parent) : QComboBox(parent) {
     setMinimumHeight(23);
 }
 
-void PaletteComboBox::setPaletteSource(PaletteSource source, int stripeCount,
-                                       int legendBoxCount) {
+void PaletteComboBox::setPaletteSource(PaletteSource source, int stripeCount, int legendBoxCount) {
     source_ = std::move(source);
     stripeCount_ = stripeCount;
     legendBoxCount_ = legendBoxCount;
@@ -54,9 +53,8 @@ void PaletteComboBox::ComboBox1DrawItem(QPainter& painter, int index, const QRec
     painter.save();
     painter.fillRect(rect, QColor(255, 255, 255));
     if (const std::vector<Colour>* colours = source_ ? source_(index) : nullptr) {
-        for (int k = 0; k < stripeCount_ && k < legendBoxCount_ &&
-                        k < static_cast<int>(colours->size());
-             ++k)
+        for (int k = 0;
+             k < stripeCount_ && k < legendBoxCount_ && k < static_cast<int>(colours->size()); ++k)
             painter.fillRect(stripeRect(rect, k, stripeCount_), (*colours)[k].toQColor());
     }
     QFont font = painter.font();

@@ -27,11 +27,10 @@ QSize parseSize(const QString& text) {
     const QStringList parts = text.toLower().split(QLatin1Char('x'));
     bool okWidth = false;
     bool okHeight = false;
-    const QSize size = parts.size() == 2
-                           ? QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight))
-                           : QSize();
-    if (!okWidth || !okHeight || size.width() < 2 || size.height() < 2 ||
-        size.width() > 20000 || size.height() > 20000)
+    const QSize size =
+        parts.size() == 2 ? QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight)) : QSize();
+    if (!okWidth || !okHeight || size.width() < 2 || size.height() < 2 || size.width() > 20000 ||
+        size.height() > 20000)
         throw CommandLineError(QStringLiteral("--size wants WIDTHxHEIGHT in pixels, e.g. 800x600"));
     return size;
 }

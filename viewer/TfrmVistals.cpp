@@ -249,8 +249,8 @@ void TfrmVistals::buildMenus() {
     add(edit, miPastemode6, "miPastemode6", "  &6 Paste mode: do nothing (select cells only)", {},
         &TfrmVistals::miPastemode6Click);
     auto* pasteModes = new QActionGroup(this);
-    for (QAction* mode : {miPastemode1, miPastemode2, miPastemode3, miPastemode4, miPastemode5,
-                          miPastemode6}) {
+    for (QAction* mode :
+         {miPastemode1, miPastemode2, miPastemode3, miPastemode4, miPastemode5, miPastemode6}) {
         mode->setCheckable(true);
         pasteModes->addAction(mode);
     }
@@ -312,14 +312,14 @@ void TfrmVistals::buildMenus() {
         &TfrmVistals::miShowFlowVelocitiesFromXYFieldsClick);
     miShowGradients->setCheckable(true);
     miShowFlowVelocitiesFromXYFields->setCheckable(true);
-    add(options, miGradientOptions, "miGradientOptions", "Arrow &Options",
-        QKeySequence(Qt::Key_F4), &TfrmVistals::miGradientOptionsClick);
+    add(options, miGradientOptions, "miGradientOptions", "Arrow &Options", QKeySequence(Qt::Key_F4),
+        &TfrmVistals::miGradientOptionsClick);
     options->addSeparator();
     add(options, miKeepClipping, "miKeepClipping", "&Keep Clipping", ctrl(Qt::Key_K),
         &TfrmVistals::miKeepClippingClick);
     miKeepClipping->setCheckable(true);
-    add(options, miNodataTransparent, "miNodataTransparent", "Nodata Tr&ansparent",
-        ctrl(Qt::Key_A), &TfrmVistals::miNodataTransparentClick);
+    add(options, miNodataTransparent, "miNodataTransparent", "Nodata Tr&ansparent", ctrl(Qt::Key_A),
+        &TfrmVistals::miNodataTransparentClick);
     miNodataTransparent->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -420,8 +420,8 @@ void TfrmVistals::miAboutClick() {
 }
 
 void TfrmVistals::miHelpClick() {
-    QString command = RegistryValues::readMachineString(QStringLiteral("Vistal"),
-                                                        QStringLiteral("HelpCommand"));
+    QString command =
+        RegistryValues::readMachineString(QStringLiteral("Vistal"), QStringLiteral("HelpCommand"));
     if (command != QStringLiteral(" ")) command = QLatin1Char('"') + command + QLatin1Char('"');
     commands_.run(command);
 }
@@ -430,7 +430,8 @@ void TfrmVistals::miExitClick() { close(); }
 
 void TfrmVistals::closeEvent(QCloseEvent* event) {
     // Closing with changed values asks as switching grids does; Cancel keeps the window.
-    if (document.Modified && !askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) {
+    if (document.Modified &&
+        !askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) {
         event->ignore();
         return;
     }

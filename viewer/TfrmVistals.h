@@ -72,8 +72,8 @@ public:
     QAction *miLoadGrids, *miSaveGrid, *miSaveGridAs, *miExit;
     QAction *miCopyImage, *miCopyLegend, *miCopyProfileToClipboard, *miCopyRectangleToClipboard,
         *miPasteRectangleFromClipBoardHere, *miPastemode1, *miPastemode2, *miPastemode3,
-        *miPastemode4, *miPastemode5, *miPastemode6, *miUnselectAllCellsNotInRange,
-        *miUnselectAll, *miChangeValue;
+        *miPastemode4, *miPastemode5, *miPastemode6, *miUnselectAllCellsNotInRange, *miUnselectAll,
+        *miChangeValue;
     QAction *miZoomIn, *miZoomOut, *miFitPage, *miShiftLeft, *miShiftUp, *miShiftRight,
         *miShiftDown, *miInvertPalette, *miDiscontinuousColors, *miSaveActualPalette,
         *miShowStatistics;

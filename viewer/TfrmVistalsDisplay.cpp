@@ -95,16 +95,16 @@ void TfrmVistals::DrawLegend() {
 }
 
 void TfrmVistals::UpdateLegendValues() {
-    const LegendValues legend = ::UpdateLegendValues(document.statistics, RangeSet, RangeMin,
-                                                     RangeMax, ColorStepCount);
+    const LegendValues legend =
+        ::UpdateLegendValues(document.statistics, RangeSet, RangeMin, RangeMax, ColorStepCount);
     ClassBounds = legend.ClassBounds;
     for (std::size_t k = 0; k < LegendLabels.size() && k < legend.labels.size(); ++k)
         LegendLabels[k]->setText(legend.labels[k]);
 }
 
 void TfrmVistals::resetViewUnlessKept() {
-    const bool fits = View.LastRow <= document.header.rowCount() &&
-                      View.LastCol <= document.header.columnCount();
+    const bool fits =
+        View.LastRow <= document.header.rowCount() && View.LastCol <= document.header.columnCount();
     if (!(KeepClipping && fits && !View.isEmpty()))
         FitPage(View, document.header.nrows, document.header.ncols);
 }
@@ -306,8 +306,8 @@ void TfrmVistals::LabelClick() {
     LegendLabel* label = LegendLabels[k];
     // A cancelled prompt gives back its default text, which sets the same value again.
     const QString answer =
-        dialogs_.inputQuery(QStringLiteral("Legend Label"), QStringLiteral("new Value"),
-                            label->text())
+        dialogs_
+            .inputQuery(QStringLiteral("Legend Label"), QStringLiteral("new Value"), label->text())
             .value_or(label->text());
     try {
         const double bound = parseDouble(answer);

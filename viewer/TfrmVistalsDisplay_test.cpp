@@ -1,10 +1,11 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "CommandProcessor.h"
 #include "LegendLabel.h"
@@ -143,9 +144,9 @@ TEST_F(WindowDisplay, DiscontinuousColoursAndGridLinesMirrorMenuAndButton) {
     window.tlbtnDrawGridLines->trigger();
     EXPECT_TRUE(window.miDrawGridLines->isChecked());
     const ViewWindow& view = window.View;
-    EXPECT_EQ(window.PaintBox1->canvas().pixel(view.columnRight(0) - 1, view.rowTop(0) + 5) &
-                  0xFFFFFF,
-              0x808080u);
+    EXPECT_EQ(
+        window.PaintBox1->canvas().pixel(view.columnRight(0) - 1, view.rowTop(0) + 5) & 0xFFFFFF,
+        0x808080u);
     window.miDrawGridLines->trigger();
     EXPECT_FALSE(window.tlbtnDrawGridLines->isChecked());
 }

@@ -24,7 +24,8 @@ const QString TfrmVistals::SwitchQuestion = QStringLiteral(
     "Do you want to save the changes?");
 
 void TfrmVistals::miLoadGridsClick() {
-    const QStringList chosen = dialogs_.openFiles(QStringLiteral("Load Grids"), QStringLiteral("*.*"));
+    const QStringList chosen =
+        dialogs_.openFiles(QStringLiteral("Load Grids"), QStringLiteral("*.*"));
     if (chosen.isEmpty()) return;
     // The dialog lists the file clicked last first: the others go in first, it goes last.
     QStringList ordered = chosen.mid(1);
@@ -35,7 +36,8 @@ void TfrmVistals::miLoadGridsClick() {
     }
     if (lstbxGridNames->count() == 0) return;
     const int current = lstbxGridNames->currentRow();
-    lstbxGridNames->setCurrentRow(current < 0 ? 0 : std::min(current + 1, lstbxGridNames->count() - 1));
+    lstbxGridNames->setCurrentRow(current < 0 ? 0
+                                              : std::min(current + 1, lstbxGridNames->count() - 1));
     lstbxGridNamesClick();
 }
 
@@ -191,7 +193,8 @@ void TfrmVistals::updnStacklevelClick() {
         return;
     }
     const QString levelQuestion =
-        SwitchQuestion + QStringLiteral("\nAttention: only the actual level\nwill be saved as grid");
+        SwitchQuestion +
+        QStringLiteral("\nAttention: only the actual level\nwill be saved as grid");
     if (!askToSaveChanges(levelQuestion, QStringLiteral("show another level"))) {
         updnStacklevel->setPosition(document.shownLevel);
         SwitchGuard = false;
@@ -254,8 +257,8 @@ void TfrmVistals::miSaveGridClick() {
 
 void TfrmVistals::miSaveGridAsClick() {
     if (!document.hasValues()) return;
-    const auto name = dialogs_.saveFile(
-        QStringLiteral("Save grid as"), selectedEntry(),
-        QStringLiteral("Grid-Dateien (*.grd)|*.grd|Alle Dateien (*.*)|*.*"));
+    const auto name =
+        dialogs_.saveFile(QStringLiteral("Save grid as"), selectedEntry(),
+                          QStringLiteral("Grid-Dateien (*.grd)|*.grd|Alle Dateien (*.*)|*.*"));
     if (name) writeShownGrid(*name);
 }

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -5,7 +7,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "CommandProcessor.h"
 #include "ScriptedDialogs.h"
@@ -156,10 +157,12 @@ TEST_F(WindowLoading, ImplausibleHeaderAsksAndNoRemovesTheEntry) {
 }
 
 TEST_F(WindowLoading, UnreadableFilesAreReportedAndShowNothing) {
-    add(file("text.txt", "hello, this is no grid at all, not even binary......................"
-                         "........................................................"));
-    add(file("short.asc", "ncols 3\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n"
-                          "nodata_value -9999\n1 2 3\n4\n"));
+    add(file("text.txt",
+             "hello, this is no grid at all, not even binary......................"
+             "........................................................"));
+    add(file("short.asc",
+             "ncols 3\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n"
+             "nodata_value -9999\n1 2 3\n4\n"));
     click(0);
     auto messages = dialogs.callsOf("message");
     ASSERT_EQ(messages.size(), 1u);
@@ -220,8 +223,8 @@ TEST_F(WindowLoading, ChangedLevelAsksAndYesSavesThatLevel) {
     window.updnStacklevel->stepUp();
     const auto questions = dialogs.callsOf("question");
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0].text, switchQuestion +
-                                     "\nAttention: only the actual level\nwill be saved as grid");
+    EXPECT_EQ(questions[0].text,
+              switchQuestion + "\nAttention: only the actual level\nwill be saved as grid");
     EXPECT_EQ(questions[0].caption, "show another level");
     EXPECT_TRUE(contents(saved).startsWith("ncols        2\r\n"));
     EXPECT_TRUE(contents(saved).contains("          99\t11\t\r\n12\t13\t\r\n"));

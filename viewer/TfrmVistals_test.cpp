@@ -1,24 +1,24 @@
 #include "TfrmVistals.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QProgressBar>
-
-#include "PaintBox.h"
-#include "PaletteComboBox.h"
-#include "UpDown.h"
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "CommandProcessor.h"
+#include "PaintBox.h"
+#include "PaletteComboBox.h"
 #include "ScriptedDialogs.h"
+#include "UpDown.h"
 
 namespace {
 
@@ -104,8 +104,7 @@ TEST_F(VistalsWindow, EveryMenuItemHasItsCaptionAndShortcut) {
         {window.miSetRange, "Set &Range...", "Ctrl+R"},
         {window.miShowProfile, "Show Transection Pro&file", "Ctrl+F"},
         {window.miShowGradients, "Show Gr&adients", "F2"},
-        {window.miShowFlowVelocitiesFromXYFields, "Show Flow &Velocities From X-Y-Fields...",
-         "F3"},
+        {window.miShowFlowVelocitiesFromXYFields, "Show Flow &Velocities From X-Y-Fields...", "F3"},
         {window.miGradientOptions, "Arrow &Options", "F4"},
         {window.miKeepClipping, "&Keep Clipping", "Ctrl+K"},
         {window.miNodataTransparent, "Nodata Tr&ansparent", "Ctrl+A"},

@@ -74,7 +74,8 @@ QIcon toolBarIcon(ToolBarIcon icon) {
             break;
         }
         case ToolBarIcon::Steps:
-            for (int i = 0; i < 4; ++i) p.fillRect(1 + i * 4, 3, 4, 10, QColor::fromHsv(i * 60, 200, 230));
+            for (int i = 0; i < 4; ++i)
+                p.fillRect(1 + i * 4, 3, 4, 10, QColor::fromHsv(i * 60, 200, 230));
             break;
         case ToolBarIcon::KeepClipping:
             p.setPen(QPen(QColor(40, 40, 40), 1, Qt::DashLine));

@@ -37,14 +37,13 @@ void UpDown::setPosition(int position) {
     if (associate_) associate_->setText(QString::number(position_));
 }
 
-void UpDown::setPositionOnly(int position) {
-    position_ = std::clamp(position, minimum_, maximum_);
-}
+void UpDown::setPositionOnly(int position) { position_ = std::clamp(position, minimum_, maximum_); }
 
 void UpDown::takePositionFromAssociate() {
     if (!associate_) return;
     int typed = 0;
-    if (tryParseInt(associate_->text().toStdString(), typed)) position_ = std::clamp(typed, minimum_, maximum_);
+    if (tryParseInt(associate_->text().toStdString(), typed))
+        position_ = std::clamp(typed, minimum_, maximum_);
     associate_->setText(QString::number(position_));
 }
 

@@ -1,6 +1,7 @@
 // Widget tests run on the offscreen platform inside one application object.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
