@@ -38,7 +38,7 @@ QSize parseSize(const QString& text) {
 }  // namespace
 
 int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    try {
+    return runCommandJob(err, renderUsage, [&] {
         const CommandArguments arguments = parseCommandArguments(
             args, QStringLiteral("--render"),
             {QStringLiteral("--size"), QStringLiteral("--palette"), QStringLiteral("--level")}, {});
@@ -63,9 +63,9 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         window.lstbxGridNames->setCurrentRow(0);
         window.lstbxGridNamesClick();
         for (const auto& message : dialogs.callsOf(QStringLiteral("message")))
-            throw CommandLineError(message.text);
+            throw std::runtime_error(message.text.toStdString());
         if (!window.document.hasValues())
-            throw CommandLineError(QStringLiteral("could not load ") + arguments.files[0]);
+            throw std::runtime_error(("could not load " + arguments.files[0]).toStdString());
         if (palette < 1 || palette > window.ComboBox1->count())
             throw CommandLineError(
                 QStringLiteral("--palette wants 1 to %1").arg(window.ComboBox1->count()));
@@ -89,11 +89,8 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         painter.drawImage(picture.width(), 0, legend);
         painter.end();
         if (!result.save(arguments.files[1], "PNG"))
-            throw CommandLineError(QStringLiteral("could not write ") + arguments.files[1]);
+            throw std::runtime_error(("could not write " + arguments.files[1]).toStdString());
         out << arguments.files[1] << "\n";
         return 0;
-    } catch (const std::exception& error) {
-        err << "vistal: " << QString::fromStdString(error.what()).trimmed() << "\n";
-        return 1;
-    }
+    });
 }

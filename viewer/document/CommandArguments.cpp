@@ -1,5 +1,6 @@
 #include "CommandArguments.h"
 
+#include "GridFormatError.h"
 #include "LevelChange.h"
 #include "LoadGrid.h"
 #include "NetcdfReader.h"
@@ -67,4 +68,18 @@ void loadForCommand(GridDocument& doc, const QString& file, std::optional<int> l
                                    .arg(*level)
                                    .arg(std::max(doc.LevelCount - 1, 0)));
     changeLevel(doc, *level, reader);
+}
+
+int runCommandJob(QTextStream& err, const char* usage, const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const CommandLineError& error) {
+        err << "vistal: " << error.what() << "\n" << usage;
+    } catch (const GridFormatError& error) {
+        err << "vistal: " << error.text() << "\n";
+    } catch (const std::exception& error) {
+        err << "vistal: " << QString::fromStdString(error.what()).trimmed() << "\n";
+    }
+    err.flush();
+    return 1;
 }

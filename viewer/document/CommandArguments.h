@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -10,7 +11,7 @@
 
 // A wrong command line: what() is the message for standard error.
 class CommandLineError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
     explicit CommandLineError(const QString& text) : std::runtime_error(text.toStdString()) {}
 };
@@ -40,3 +41,7 @@ std::optional<double> doubleOption(const CommandArguments& arguments, const QStr
 // must exist). Throws GridFormatError or CommandLineError.
 void loadForCommand(GridDocument& doc, const QString& file, std::optional<int> level,
                     QTextStream& err);
+
+// Runs the body of a job. A failure is reported on `err` as "vistal: " and its
+// message (with `usage` after a wrong command line) and gives exit code 1.
+int runCommandJob(QTextStream& err, const char* usage, const std::function<int()>& body);

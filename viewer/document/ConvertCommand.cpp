@@ -22,7 +22,7 @@ GridOutputFormat outputFormat(const QString& name) {
 }  // namespace
 
 int runConvertCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    try {
+    return runCommandJob(err, convertUsage, [&] {
         const CommandArguments arguments = parseCommandArguments(
             args, QStringLiteral("--convert"),
             {QStringLiteral("--to"), QStringLiteral("--level"), QStringLiteral("--nodata")},
@@ -48,13 +48,5 @@ int runConvertCommand(const QStringList& args, QTextStream& out, QTextStream& er
         WriteGridAs(arguments.files[1], doc, nodataToWrite, format);
         err.flush();
         return 0;
-    } catch (const CommandLineError& error) {
-        err << "vistal: " << error.what() << "\n" << convertUsage;
-    } catch (const GridFormatError& error) {
-        err << "vistal: " << error.text() << "\n";
-    } catch (const std::exception& error) {
-        err << "vistal: " << error.what() << "\n";
-    }
-    err.flush();
-    return 1;
+    });
 }

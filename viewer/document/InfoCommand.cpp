@@ -71,7 +71,7 @@ void writeValues(const GridRows& values, QTextStream& out) {
 }  // namespace
 
 int runInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    try {
+    return runCommandJob(err, infoUsage, [&] {
         const CommandArguments arguments =
             parseCommandArguments(args, QStringLiteral("--info"), {QStringLiteral("--level")},
                                   {QStringLiteral("--values"), QStringLiteral("--help")});
@@ -90,13 +90,5 @@ int runInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
         out << "}\n";
         out.flush();
         return 0;
-    } catch (const CommandLineError& error) {
-        err << "vistal: " << error.what() << "\n" << infoUsage;
-    } catch (const GridFormatError& error) {
-        err << "vistal: " << error.text() << "\n";
-    } catch (const std::exception& error) {
-        err << "vistal: " << error.what() << "\n";
-    }
-    err.flush();
-    return 1;
+    });
 }
