@@ -28,8 +28,8 @@ std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
         if (std::strcmp(argv[i], "--info") == 0) return CommandLineJob::Info;
         if (std::strcmp(argv[i], "--convert") == 0) return CommandLineJob::Convert;
         if (std::strcmp(argv[i], "--render") == 0) return CommandLineJob::Render;
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
-            return CommandLineJob::Help;
+        // Only options start with "--"; every other argument is a grid file.
+        if (std::strcmp(argv[i], "--help") == 0) return CommandLineJob::Help;
     }
     return std::nullopt;
 }

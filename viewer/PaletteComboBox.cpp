@@ -81,5 +81,6 @@ void PaletteComboBox::paintEvent(QPaintEvent*) {
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    if (currentIndex() >= 0) ComboBox1DrawItem(painter, currentIndex(), field, true);
+    // The closed box shows its item as selected only while it has the focus.
+    if (currentIndex() >= 0) ComboBox1DrawItem(painter, currentIndex(), field, hasFocus());
 }

@@ -40,6 +40,23 @@ QLineEdit* statisticsField(QWidget* parent, const char* name) {
     return edit;
 }
 
+// Keys with which the user moves the selection of the file list.
+bool movesListSelection(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands, QWidget* parent)
@@ -218,6 +235,8 @@ void TfrmVistals::buildMenus() {
         &TfrmVistals::miLoadGridsClick);
     add(file, miSaveGrid, "miSaveGrid", "&Save Grid", ctrl(Qt::Key_S),
         &TfrmVistals::miSaveGridClick);
+    // Available only while a plain ASCII or binary grid is shown.
+    miSaveGrid->setEnabled(false);
     add(file, miSaveGridAs, "miSaveGridAs", "Save Grid As...", ctrlShift(Qt::Key_S),
         &TfrmVistals::miSaveGridAsClick);
     file->addSeparator();
@@ -403,9 +422,8 @@ void TfrmVistals::widenListFor(const QString& entry) {
 }
 
 void TfrmVistals::miShowStatisticsClick() {
-    // The action is checkable: a trigger has already toggled the check mark.
     const int total = Splitter2->height();
-    const bool shown = miShowStatistics->isChecked();
+    const bool shown = toggledState(miShowStatistics, nullptr);
     pnlButtonsAndStatistics->setVisible(shown);
     if (shown)
         Splitter2->setSizes({128, std::max(0, total - 128)});
@@ -430,7 +448,7 @@ void TfrmVistals::miExitClick() { close(); }
 
 void TfrmVistals::closeEvent(QCloseEvent* event) {
     // Closing with changed values asks as switching grids does; Cancel keeps the window.
-    if (document.Modified &&
+    if (document.Modified && document.hasValues() &&
         !askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) {
         event->ignore();
         return;
@@ -468,6 +486,22 @@ bool TfrmVistals::eventFilter(QObject* watched, QEvent* event) {
         lstbxGridNamesKeyDown(key->key(), key->modifiers());
         return true;
     }
+    if (watched == lstbxGridNames && !ctrl && !alt && movesListSelection(key->key())) {
+        // A selection moved with the keys loads the entry, as a click does. In the
+        // one-column list Left and Right move as Up and Down do.
+        const int before = lstbxGridNames->currentRow();
+        if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
+            QKeyEvent vertical(QEvent::KeyPress,
+                               key->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                               key->modifiers());
+            static_cast<QObject*>(lstbxGridNames)->event(&vertical);
+        } else {
+            static_cast<QObject*>(lstbxGridNames)->event(event);
+        }
+        const int after = lstbxGridNames->currentRow();
+        if (after != before && after >= 0) lstbxGridNamesClick();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -476,7 +510,6 @@ void TfrmVistals::lstbxGridNamesKeyDown(int key, Qt::KeyboardModifiers shift) {
     const bool alt = shift & Qt::AltModifier;
     if (key == Qt::Key_Delete) {
         if (!askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) return;
-        document.Modified = false;
         const int index = lstbxGridNames->currentRow();
         if (index < 0) return;
         releaseShownGrid();
@@ -501,6 +534,7 @@ void TfrmVistals::releaseShownGrid() {
         updnStacklevel->setEnabled(false);
     }
     document.releaseValues();
+    miSaveGrid->setEnabled(false);
 }
 
 void TfrmVistals::FormShow(const QStringList& arguments) {

@@ -206,14 +206,17 @@ private:
     void paintGrid(bool show);
     static const QString SwitchQuestion;
     // The unsaved-changes question before another grid or level is shown; Yes runs
-    // Save As. False when the user cancels.
+    // Save As and clears Modified. False when the user cancels or the save fails.
     bool askToSaveChanges(const QString& text, const QString& caption);
     void endSwitch();
     void fillStatisticsPanel();
     void clearStatisticsPanel();
     LoadCallbacks loadCallbacks();
     void handleLoadError(const GridFormatError& error, int index);
-    void writeShownGrid(const QString& fileName);
+    // False when the file could not be written (the user has been told).
+    bool writeShownGrid(const QString& fileName);
+    // Save As; false when the chosen file could not be written.
+    bool saveGridAs();
     QString selectedEntry() const;
     // The new state of a toggle whose menu item and tool button mirror each other.
     bool toggledState(QAction* menuItem, QAction* button);

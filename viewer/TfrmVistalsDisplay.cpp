@@ -1,8 +1,11 @@
 // Palettes, painting, the legend and navigation of the main window.
 #include <QAction>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <optional>
 
 #include "CellReadout.h"
 #include "ClassBounds.h"
@@ -24,6 +27,41 @@ namespace {
 
 QColor buttonFace(const QWidget* widget) { return widget->palette().color(QPalette::Button); }
 
+// Places the legend boxes and labels in the legend panel for the legend paint box's height.
+void placeLegendItems(TfrmVistals& form) {
+    const int height = form.PaintBoxLegend->height();
+    const int itemHeight = std::max(1, LegendItemHeight(height, form.ColorStepCount));
+    for (std::size_t k = 0; k < form.LegendBoxes.size() && k < form.LegendLabels.size(); ++k) {
+        const int top = LegendTop(static_cast<int>(k), height, form.ColorStepCount);
+        form.LegendBoxes[k]->setGeometry(LegendBoxLeft, top, LegendBoxWidth, itemHeight);
+        LegendLabel* label = form.LegendLabels[k];
+        label->setGeometry(LegendLabelLeft, top, label->width(), itemHeight);
+    }
+}
+
+// Moves the legend boxes and labels when the legend paint box changes its size, before its
+// repaint draws them: moving widgets from within that repaint would ask for another one.
+class LegendResizeWatcher : public QObject {
+public:
+    explicit LegendResizeWatcher(TfrmVistals& form) : QObject(&form), form_(form) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == form_.PaintBoxLegend && event->type() == QEvent::Resize)
+            placeLegendItems(form_);
+        return false;
+    }
+
+private:
+    TfrmVistals& form_;
+};
+
+// After a colour change: the repaint of the grid redraws the legend; without a grid the
+// legend is redrawn alone, so its boxes show the new colours at once.
+void repaintAfterColourChange(TfrmVistals& form) {
+    form.GridPaint();
+    if (!form.document.hasValues()) form.DrawLegend();
+}
+
 }  // namespace
 
 void TfrmVistals::setUpPalettes() {
@@ -41,6 +79,12 @@ void TfrmVistals::setUpPalettes() {
 }
 
 void TfrmVistals::setUpLegend() {
+    const QString watcherName = QStringLiteral("LegendResizeWatcher");
+    if (!findChild<QObject*>(watcherName, Qt::FindDirectChildrenOnly)) {
+        auto* watcher = new LegendResizeWatcher(*this);
+        watcher->setObjectName(watcherName);
+        PaintBoxLegend->installEventFilter(watcher);
+    }
     BuildLegendControls();
     DrawLegend();
     PaintBoxLegend->update();
@@ -55,7 +99,6 @@ void TfrmVistals::BuildLegendControls() {
     ClassBounds = initial.ClassBounds;
     LegendColours.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
     ApplyPaletteToLegend(palettes, 0, LegendColours);
-    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("888888.88"));
     for (int k = 0; k <= ColorStepCount; ++k) {
         auto* box = new PaintBox(pnlLegend);
         box->setObjectName(QStringLiteral("LegendBox%1").arg(k));
@@ -65,25 +108,23 @@ void TfrmVistals::BuildLegendControls() {
         LegendBoxes.push_back(box);
         auto* label = new LegendLabel(initial.labels[static_cast<std::size_t>(k)], pnlLegend);
         label->setObjectName(QStringLiteral("LegendLabel%1").arg(k));
-        label->resize(labelWidth, label->height());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->resize(label->fontMetrics().horizontalAdvance(QStringLiteral("888888.88")),
+                      label->height());
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &LegendLabel::clicked, this, &TfrmVistals::LabelClick);
         label->show();
         LegendLabels.push_back(label);
     }
+    placeLegendItems(*this);
 }
 
 void TfrmVistals::DrawLegend() {
     PaintBoxLegend->canvas().fill(buttonFace(this));
-    const int height = PaintBoxLegend->height();
-    const int itemHeight = std::max(1, LegendItemHeight(height, ColorStepCount));
-    const QPoint origin = PaintBoxLegend->mapTo(pnlLegend, QPoint(0, 0));
-    for (std::size_t k = 0; k < LegendBoxes.size(); ++k) {
-        const int top = origin.y() + LegendTop(static_cast<int>(k), height, ColorStepCount);
+    // Follows a resized window; unchanged places move nothing (the resize has placed them).
+    placeLegendItems(*this);
+    for (std::size_t k = 0; k < LegendBoxes.size() && k < LegendColours.size(); ++k) {
         PaintBox* box = LegendBoxes[k];
-        box->setGeometry(origin.x() + LegendBoxLeft, top, LegendBoxWidth, itemHeight);
-        LegendLabel* label = LegendLabels[k];
-        label->setGeometry(origin.x() + LegendLabelLeft, top, label->width(), itemHeight);
         QImage& canvas = box->canvas();
         if (canvas.size() != box->size()) canvas = QImage(box->size(), QImage::Format_RGB32);
         canvas.fill(LegendColours[k].toQColor());
@@ -150,8 +191,7 @@ void TfrmVistals::ComboBox1Change() {
     edtGamma->setEnabled(gammaEnabled);
     updnGamma->setEnabled(gammaEnabled);
     ApplyPaletteToLegend(palettes, index, LegendColours);
-    GridPaint();
-    DrawLegend();
+    repaintAfterColourChange(*this);
 }
 
 void TfrmVistals::edtGammaChange() {
@@ -173,8 +213,7 @@ void TfrmVistals::edtGammaChange() {
     palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(), GammaOfPosition(entry.position));
     ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
     ComboBox1->update();
-    GridPaint();
-    DrawLegend();
+    repaintAfterColourChange(*this);
 }
 
 void TfrmVistals::updnGammaClick() {
@@ -182,8 +221,7 @@ void TfrmVistals::updnGammaClick() {
     palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(),
                                    GammaOfPosition(updnGamma->position()));
     ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
-    GridPaint();
-    DrawLegend();
+    repaintAfterColourChange(*this);
 }
 
 void TfrmVistals::miInvertPaletteClick() {
@@ -191,8 +229,7 @@ void TfrmVistals::miInvertPaletteClick() {
     if (index < 0) return;
     palettes.InvertPalette(index);
     ApplyInversionToLegend(palettes.Palettes[static_cast<std::size_t>(index)], LegendColours);
-    GridPaint();
-    DrawLegend();
+    repaintAfterColourChange(*this);
     ComboBox1->update();
 }
 
@@ -222,13 +259,17 @@ void TfrmVistals::tlbtnKeepClippingClick() {
     miKeepClipping->setChecked(KeepClipping);
 }
 
+// Every zoom, also the Alt-click on the picture, switches "Erase old Grid" on: the picture at
+// the new scale must not show the old one under transparent nodata cells.
 void TfrmVistals::PaintBoxZoomIn(int x, int y) {
+    miEraseGrid->setChecked(true);
     ZoomWindow(View, ZoomDirection::In, x, y, PaintBox1->width(), PaintBox1->height(),
                document.header.nrows, document.header.ncols);
     GridPaint();
 }
 
 void TfrmVistals::PaintBoxZoomOut(int x, int y) {
+    miEraseGrid->setChecked(true);
     ZoomWindow(View, ZoomDirection::Out, x, y, PaintBox1->width(), PaintBox1->height(),
                document.header.nrows, document.header.ncols);
     GridPaint();
@@ -295,8 +336,7 @@ void TfrmVistals::PanelClick() {
     if (found == LegendBoxes.end()) return;
     const auto k = static_cast<std::size_t>(found - LegendBoxes.begin());
     if (const auto colour = dialogs_.chooseColour(LegendColours[k])) LegendColours[k] = *colour;
-    GridPaint();
-    DrawLegend();
+    repaintAfterColourChange(*this);
 }
 
 void TfrmVistals::LabelClick() {
@@ -304,18 +344,19 @@ void TfrmVistals::LabelClick() {
     if (found == LegendLabels.end()) return;
     const auto k = static_cast<std::size_t>(found - LegendLabels.begin());
     LegendLabel* label = LegendLabels[k];
-    // A cancelled prompt gives back its default text, which sets the same value again.
-    const QString answer =
-        dialogs_
-            .inputQuery(QStringLiteral("Legend Label"), QStringLiteral("new Value"), label->text())
-            .value_or(label->text());
-    try {
-        const double bound = parseDouble(answer);
-        label->setText(qFormatG(bound, 7));
-        ClassBounds[k] = bound;
-    } catch (const ConversionError& error) {
-        dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
-        return;
+    const std::optional<QString> answer = dialogs_.inputQuery(
+        QStringLiteral("Legend Label"), QStringLiteral("new Value"), label->text());
+    // A cancelled prompt keeps the bound as it is. Taking the label's text back, as its
+    // default answer would, put the bound rounded to seven digits in place of the exact one.
+    if (answer) {
+        try {
+            const double bound = parseDouble(*answer);
+            label->setText(qFormatG(bound, 7));
+            ClassBounds[k] = bound;
+        } catch (const ConversionError& error) {
+            dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
+            return;
+        }
     }
     GridPaint();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include "CommandProcessor.h"
+#include "LegendGeometry.h"
 #include "LegendLabel.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
@@ -189,7 +191,14 @@ TEST_F(WindowDisplay, LegendLabelClickSetsTheBoundAndRejectsText) {
     dialogs.inputAnswers.push_back(QStringLiteral("12.123456789"));
     QTest::mouseClick(window.LegendLabels[4], Qt::LeftButton);
     EXPECT_EQ(window.LegendLabels[4]->text(), "12.12346");
-    EXPECT_DOUBLE_EQ(window.ClassBounds[4], 12.123456789);
+    EXPECT_EQ(window.ClassBounds[4], 12.123456789);
+
+    // A cancelled prompt keeps the exact bound, not the seven digits of its label.
+    dialogs.inputAnswers.push_back(std::nullopt);
+    QTest::mouseClick(window.LegendLabels[4], Qt::LeftButton);
+    EXPECT_EQ(dialogs.callsOf("input").size(), 3u);
+    EXPECT_EQ(window.LegendLabels[4]->text(), "12.12346");
+    EXPECT_EQ(window.ClassBounds[4], 12.123456789);
 }
 
 TEST_F(WindowDisplay, ZoomShiftAndFitPageMoveTheWindow) {
@@ -206,9 +215,12 @@ TEST_F(WindowDisplay, ZoomShiftAndFitPageMoveTheWindow) {
     EXPECT_EQ(window.View.FirstCol, 0);
     EXPECT_EQ(window.View.LastCol, 4);
     EXPECT_EQ(window.View.LastRow, 4);
-    // Alt-click zooms in around the pixel, Alt+Shift-click zooms out again.
+    // Alt-click zooms in around the pixel, Alt+Shift-click zooms out again; like every zoom it
+    // switches erasing on.
+    window.miEraseGrid->setChecked(false);
     QTest::mouseClick(window.PaintBox1, Qt::LeftButton, Qt::AltModifier, QPoint(5, 5));
     EXPECT_LT(window.View.columnCount(), 4);
+    EXPECT_TRUE(window.miEraseGrid->isChecked());
     QTest::mouseClick(window.PaintBox1, Qt::LeftButton, Qt::AltModifier | Qt::ShiftModifier,
                       QPoint(5, 5));
     QTest::mouseClick(window.PaintBox1, Qt::LeftButton, Qt::AltModifier | Qt::ShiftModifier,
@@ -231,4 +243,110 @@ TEST_F(WindowDisplay, ReadoutShowsTheCellUnderThePointer) {
     window.PaintBox1MouseMove(&outside);
     EXPECT_EQ(window.edtXCol->text(), "-");
     EXPECT_EQ(window.edtValue->text(), "outside");
+}
+
+namespace {
+
+// Each legend box and label sits where the legend paint box's height puts it.
+void expectLegendPlacedFor(const TfrmVistals& window) {
+    const int height = window.PaintBoxLegend->height();
+    for (int k = 0; k <= 20; ++k) {
+        const QRect box = window.LegendBoxes[k]->geometry();
+        EXPECT_EQ(box, QRect(11, LegendTop(k, height), 20, height / 40)) << k;
+        EXPECT_EQ(window.LegendLabels[k]->x(), 35) << k;
+        EXPECT_EQ(window.LegendLabels[k]->y(), box.y()) << k;
+    }
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+TEST_F(WindowDisplay, LegendFollowsTheResizedWindowWithoutRepaintLoops) {
+    settle();
+    int legendPaints = 0;
+    int gridPaints = 0;
+    QObject::connect(window.PaintBoxLegend, &PaintBox::paintRequested, [&] { ++legendPaints; });
+    QObject::connect(window.PaintBox1, &PaintBox::paintRequested, [&] { ++gridPaints; });
+    expectLegendPlacedFor(window);
+    const int before = window.PaintBoxLegend->height();
+
+    window.resize(1000, 650);
+    settle();
+    ASSERT_LT(window.PaintBoxLegend->height(), before);
+    expectLegendPlacedFor(window);
+    // One repaint each for the new size; drawing the legend must not ask for another.
+    EXPECT_EQ(legendPaints, 1);
+    EXPECT_EQ(gridPaints, 1);
+    EXPECT_EQ(window.LegendBoxes[20]->canvas().pixel(5, 2) & 0xFFFFFF,
+              window.LegendColours[20].argb() & 0xFFFFFF);
+
+    legendPaints = gridPaints = 0;
+    window.PaintBoxLegend->update();
+    window.PaintBox1->update();
+    settle();
+    EXPECT_EQ(legendPaints, 1);
+    EXPECT_EQ(gridPaints, 1);
+}
+
+TEST(WindowDisplayWithoutGrid, PaletteChoiceRecoloursTheLegendBoxes) {
+    ScriptedDialogs dialogs;
+    NoCommands commands;
+    TfrmVistals window(dialogs, commands);
+    window.show();
+    window.FormShow({});
+    window.ComboBox1->setCurrentIndex(3);
+    window.ComboBox1Change();
+    EXPECT_EQ(window.LegendBoxes[0]->canvas().pixel(5, 2) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(window.LegendBoxes[20]->canvas().pixel(5, 2) & 0xFFFFFF, 0xFFFFFFu);
+    window.miInvertPalette->trigger();
+    EXPECT_EQ(window.LegendBoxes[0]->canvas().pixel(5, 2) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST(PaletteComboBox, ClosedBoxShowsItsItemSelectedOnlyWithTheFocus) {
+    // The selected look has a yellow halo; the plain look has none (palette 1 has no yellow).
+    const auto hasYellow = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFF00u) return true;
+        return false;
+    };
+    ScriptedDialogs dialogs;
+    NoCommands commands;
+    TfrmVistals window(dialogs, commands);
+    window.show();
+    window.FormShow({});
+    QApplication::setActiveWindow(&window);
+    window.lstbxGridNames->setFocus();
+    settle();
+    ASSERT_FALSE(window.ComboBox1->hasFocus());
+    EXPECT_FALSE(hasYellow(window.ComboBox1->grab().toImage()));
+    window.ComboBox1->setFocus();
+    settle();
+    ASSERT_TRUE(window.ComboBox1->hasFocus());
+    EXPECT_TRUE(hasYellow(window.ComboBox1->grab().toImage()));
+}
+
+// The window sees Ctrl+Left and Ctrl+Right first: they step the stack level wherever the focus
+// is, and the focused edit does not get them.
+TEST(WindowDisplayKeys, CtrlArrowsStepTheLevelFromAnyFocusedControl) {
+    ScriptedDialogs dialogs;
+    NoCommands commands;
+    TfrmVistals window(dialogs, commands);
+    window.show();
+    window.FormShow({QStringLiteral(TOLMAR_SAMPLES "/heads_stack.asc")});
+    ASSERT_TRUE(window.document.IsStack);
+    ASSERT_EQ(window.updnStacklevel->position(), 0);
+    window.edtGamma->setCursorPosition(1);
+    QTest::keyClick(window.edtGamma, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(window.updnStacklevel->position(), 1);
+    EXPECT_EQ(window.edtGamma->cursorPosition(), 1);
+    QTest::keyClick(window.edtGamma, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(window.updnStacklevel->position(), 0);
+    EXPECT_EQ(window.edtGamma->cursorPosition(), 1);
+    // With Alt held the key takes its normal way.
+    QTest::keyClick(window.edtGamma, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(window.updnStacklevel->position(), 0);
 }

@@ -49,8 +49,13 @@ bool TfrmVistals::askToSaveChanges(const QString& text, const QString& caption) 
     if (answer == UserDialogs::Answer::Yes) {
         const int chosen = lstbxGridNames->currentRow();
         lstbxGridNames->setCurrentRow(document.LoadedIndex);
-        miSaveGridAsClick();
+        const bool saved = saveGridAs();
         lstbxGridNames->setCurrentRow(chosen);
+        // Changes that were not written (the save dialog was cancelled, or the
+        // write failed and the user has been told) are kept: the switch stops as
+        // on Cancel instead of throwing them away.
+        if (!saved) return false;
+        document.Modified = false;
     }
     document.selection.clear();
     return true;
@@ -124,14 +129,23 @@ void TfrmVistals::lstbxGridNamesClick() {
     // The auxiliary grids of the arrow tools are released here once they exist.
 
     const int index = lstbxGridNames->currentRow();
+    const QString entry = lstbxGridNames->item(index)->text();
+    document.LoadedIndex = index;
     LoadResult loaded;
     Busy = true;
     try {
-        loaded = LoadGrid(document, lstbxGridNames->item(index)->text(), *reader, loadCallbacks());
-        document.LoadedIndex = index;
+        loaded = LoadGrid(document, entry, *reader, loadCallbacks());
         Busy = false;
     } catch (const GridFormatError& error) {
         handleLoadError(error, index);
+        return;
+    } catch (const std::exception& error) {
+        // Anything else (memory, the netCDF library) ends the load as a read error
+        // would, instead of leaving the list disabled.
+        handleLoadError(GridFormatError(GridFormatError::Kind::Read,
+                                        QStringLiteral("Could not load \"%1\": %2")
+                                            .arg(entry, QString::fromLocal8Bit(error.what()))),
+                        index);
         return;
     }
 
@@ -157,7 +171,12 @@ void TfrmVistals::handleLoadError(const GridFormatError& error, int index) {
     ProgressBar1->hide();
     clearPaintBoxes();
     clearStatisticsPanel();
+    edtFileFormat->clear();
     document.Modified = false;
+    // No grid is shown: nothing to save with "Save Grid", no level to step to.
+    miSaveGrid->setEnabled(false);
+    updnStacklevel->setPosition(0);
+    updnStacklevel->setEnabled(false);
     switch (error.kind()) {
         case GridFormatError::Kind::Unrecognised:
             // As after any failed recognition, painting stays off until the next load.
@@ -204,9 +223,12 @@ void TfrmVistals::updnStacklevelClick() {
     }
     try {
         changeLevel(document, updnStacklevel->position(), *reader);
-    } catch (const GridFormatError& error) {
+    } catch (const std::exception& error) {
+        // The level shown stays, and so does the control's position.
         updnStacklevel->setPosition(document.shownLevel);
-        dialogs_.message(error.text(), error.caption());
+        const auto* gridError = dynamic_cast<const GridFormatError*>(&error);
+        dialogs_.message(gridError ? gridError->text() : QString::fromLocal8Bit(error.what()),
+                         gridError ? gridError->caption() : QStringLiteral("netCDF error"));
         endSwitch();
         return;
     }
@@ -235,11 +257,13 @@ void TfrmVistals::edtStacklevelExit() {
     updnStacklevelClick();
 }
 
-void TfrmVistals::writeShownGrid(const QString& fileName) {
+bool TfrmVistals::writeShownGrid(const QString& fileName) {
     try {
         WriteGrid(fileName, document, leadingNumber(edtNodata->text()));
+        return true;
     } catch (const GridFormatError& error) {
         dialogs_.message(error.text(), error.caption());
+        return false;
     }
 }
 
@@ -255,10 +279,12 @@ void TfrmVistals::miSaveGridClick() {
     if (name) writeShownGrid(*name);
 }
 
-void TfrmVistals::miSaveGridAsClick() {
-    if (!document.hasValues()) return;
+void TfrmVistals::miSaveGridAsClick() { saveGridAs(); }
+
+bool TfrmVistals::saveGridAs() {
+    if (!document.hasValues()) return true;
     const auto name =
         dialogs_.saveFile(QStringLiteral("Save grid as"), selectedEntry(),
                           QStringLiteral("Grid-Dateien (*.grd)|*.grd|Alle Dateien (*.*)|*.*"));
-    if (name) writeShownGrid(*name);
+    return name && writeShownGrid(*name);
 }

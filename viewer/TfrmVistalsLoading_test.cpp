@@ -202,6 +202,11 @@ TEST_F(WindowLoading, StackLevelsStepWithTheControlsAndKeys) {
     EXPECT_EQ(window.edtMin->text(), "20");
     QTest::keyClick(window.lstbxGridNames, Qt::Key_Left, Qt::ControlModifier);
     EXPECT_EQ(window.edtMin->text(), "10");
+    // The window sees the keys first: they step levels wherever the focus is.
+    QTest::keyClick(window.edtNodata, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(window.edtMin->text(), "20");
+    QTest::keyClick(window.edtNodata, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(window.edtMin->text(), "10");
 
     window.edtStacklevel->setText("0");
     window.edtStacklevel->setModified(true);
@@ -282,4 +287,149 @@ TEST_F(WindowLoading, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
     dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
     EXPECT_TRUE(window.close());
     EXPECT_EQ(dialogs.callsOf("question").size(), 2u);
+}
+
+TEST_F(WindowLoading, SaveGridIsAvailableOnlyWhileAPlainGridIsShown) {
+    EXPECT_FALSE(window.miSaveGrid->isEnabled());
+    add(file("a.asc", asciiGrid(1)));
+    add(file("stack.asc", asciiStack()));
+    add(dir.filePath("missing.asc"));
+    click(0);
+    EXPECT_TRUE(window.miSaveGrid->isEnabled());
+    click(1);
+    EXPECT_FALSE(window.miSaveGrid->isEnabled());
+    click(0);
+    EXPECT_TRUE(window.miSaveGrid->isEnabled());
+    click(2);
+    EXPECT_FALSE(window.miSaveGrid->isEnabled());
+    click(0);
+    window.lstbxGridNames->setCurrentRow(0);
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Delete);
+    // The stack that moved up into row 0 is loaded now.
+    EXPECT_EQ(window.document.FileName, dir.filePath("stack.asc"));
+    EXPECT_FALSE(window.miSaveGrid->isEnabled());
+}
+
+TEST_F(WindowLoading, AFailedLoadLeavesNoLevelToStepTo) {
+    add(file("stack.asc", asciiStack()));
+    add(dir.filePath("missing.asc"));
+    click(0);
+    window.updnStacklevel->stepUp();
+    ASSERT_EQ(window.updnStacklevel->position(), 1);
+    click(1);
+    ASSERT_EQ(dialogs.callsOf("message").size(), 1u);
+    EXPECT_FALSE(window.updnStacklevel->isEnabled());
+    EXPECT_EQ(window.updnStacklevel->position(), 0);
+    EXPECT_EQ(window.edtStacklevel->text(), "0");
+    EXPECT_TRUE(window.edtFileFormat->text().isEmpty());
+    EXPECT_TRUE(window.edtMin->text().isEmpty());
+    EXPECT_FALSE(window.SwitchGuard);
+}
+
+TEST_F(WindowLoading, ImplausibleLastEntryDeclinedSelectsTheEntryBeforeWithoutLoadingIt) {
+    add(file("a.asc", asciiGrid(1)));
+    add(file("odd.asc", asciiGrid(1, "-999999")));
+    click(0);
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    click(1);
+    ASSERT_EQ(window.lstbxGridNames->count(), 1);
+    EXPECT_EQ(window.lstbxGridNames->currentRow(), 0);
+    EXPECT_FALSE(window.document.hasValues());
+    EXPECT_TRUE(window.lstbxGridNames->isEnabled());
+    EXPECT_FALSE(window.SwitchGuard);
+    EXPECT_FALSE(window.Busy);
+}
+
+TEST_F(WindowLoading, ChangesThatCouldNotBeSavedAreKept) {
+    add(file("a.asc", asciiGrid(1)));
+    add(file("b.asc", asciiGrid(2)));
+    click(0);
+    window.document.Values->at(0, 0) = 42;
+    window.document.Modified = true;
+    const QString unwritable = dir.filePath("missing-folder/out.asc");
+
+    // Switching grids: the save fails, the changed grid stays shown and selected.
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
+    dialogs.saveAnswers.push_back(unwritable);
+    click(1);
+    ASSERT_EQ(dialogs.callsOf("message").size(), 1u);
+    EXPECT_EQ(dialogs.callsOf("message")[0].caption, "save error");
+    EXPECT_EQ(window.document.Values->at(0, 0), 42);
+    EXPECT_TRUE(window.document.Modified);
+    EXPECT_EQ(window.lstbxGridNames->currentRow(), 0);
+    EXPECT_TRUE(window.lstbxGridNames->isEnabled());
+    EXPECT_FALSE(window.SwitchGuard);
+
+    // Deleting the entry: kept as well.
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
+    dialogs.saveAnswers.push_back(unwritable);
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Delete);
+    EXPECT_EQ(window.lstbxGridNames->count(), 2);
+    EXPECT_EQ(window.document.Values->at(0, 0), 42);
+
+    // Closing: the window stays open.
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
+    dialogs.saveAnswers.push_back(unwritable);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.document.Modified);
+
+    // Yes, then cancelling the save dialog: nothing was written, so nothing is dropped.
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
+    dialogs.saveAnswers.push_back(std::nullopt);
+    click(1);
+    EXPECT_EQ(window.document.Values->at(0, 0), 42);
+    EXPECT_EQ(window.lstbxGridNames->currentRow(), 0);
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
+    dialogs.saveAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(dialogs.unanswered, 0);
+}
+
+TEST_F(WindowLoading, DeleteAnsweredNoDropsTheChangesAndLoadsTheNextEntry) {
+    add(file("a.asc", asciiGrid(1)));
+    add(file("b.asc", asciiGrid(2)));
+    click(0);
+    window.document.Modified = true;
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Delete);
+    EXPECT_TRUE(dialogs.callsOf("save").empty());
+    ASSERT_EQ(window.lstbxGridNames->count(), 1);
+    EXPECT_EQ(window.document.FileName, dir.filePath("b.asc"));
+    EXPECT_FALSE(window.document.Modified);
+
+    // Deleting the only entry with changes and No: nothing is left to ask about on closing.
+    window.document.Modified = true;
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Delete);
+    EXPECT_EQ(window.lstbxGridNames->count(), 0);
+    EXPECT_FALSE(window.document.hasValues());
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(dialogs.callsOf("question").size(), 2u);
+}
+
+TEST_F(WindowLoading, MovingTheListSelectionWithTheKeysLoadsTheEntry) {
+    add(file("a.asc", asciiGrid(1)));
+    add(file("b.asc", asciiGrid(2)));
+    add(file("c.asc", asciiGrid(3)));
+    click(0);
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Down);
+    EXPECT_EQ(window.lstbxGridNames->currentRow(), 1);
+    EXPECT_EQ(window.document.FileName, dir.filePath("b.asc"));
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_End);
+    EXPECT_EQ(window.document.FileName, dir.filePath("c.asc"));
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Up);
+    EXPECT_EQ(window.document.FileName, dir.filePath("b.asc"));
+    // Plain Left and Right move through the one-column list as well.
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Left);
+    EXPECT_EQ(window.document.FileName, dir.filePath("a.asc"));
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Right);
+    EXPECT_EQ(window.document.FileName, dir.filePath("b.asc"));
+
+    // With changes, the question comes first; Cancel keeps the grid and its entry.
+    window.document.Modified = true;
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Cancel);
+    QTest::keyClick(window.lstbxGridNames, Qt::Key_Down);
+    EXPECT_EQ(dialogs.callsOf("question").size(), 1u);
+    EXPECT_EQ(window.lstbxGridNames->currentRow(), 1);
+    EXPECT_EQ(window.document.FileName, dir.filePath("b.asc"));
 }

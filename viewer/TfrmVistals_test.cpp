@@ -211,6 +211,20 @@ TEST_F(VistalsWindow, StatisticsToggleHidesAndShowsThePanel) {
     window.miShowStatistics->trigger();
     EXPECT_TRUE(window.miShowStatistics->isChecked());
     EXPECT_EQ(window.Splitter2->sizes().at(0), 128);
+    // F11 is the item's shortcut.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F11);
+    EXPECT_FALSE(window.miShowStatistics->isChecked());
+    QTest::keyClick(&window, Qt::Key_F11);
+    EXPECT_TRUE(window.miShowStatistics->isChecked());
+    // Run as a handler (not through the menu item) it toggles just the same.
+    window.miShowStatisticsClick();
+    EXPECT_FALSE(window.miShowStatistics->isChecked());
+    EXPECT_EQ(window.Splitter2->sizes().at(0), 0);
+    window.miShowStatisticsClick();
+    EXPECT_TRUE(window.miShowStatistics->isChecked());
+    EXPECT_EQ(window.Splitter2->sizes().at(0), 128);
 }
 
 TEST_F(VistalsWindow, AboutBoxNamesTheVersion) {

@@ -43,6 +43,13 @@ int main(int argc, char* argv[]) {
         screenshot = grids.at(at + 1);
         grids.remove(at, 2);
     }
+    for (const QString& argument : grids) {
+        if (argument.startsWith(QStringLiteral("--"))) {
+            std::fprintf(stderr, "vistal: unknown option %s (see vistal --help)\n",
+                         qPrintable(argument));
+            return 1;
+        }
+    }
 
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;

@@ -44,7 +44,7 @@ std::vector<ColumnSpan> drawnColumns(const ViewWindow& window, int pictureWidth)
 
 // Writes pixels into an RGB32 picture through its scanlines, clipped to the picture.
 class PixelWriter {
-  public:
+public:
     explicit PixelWriter(QImage& picture)
         : bits_(picture.bits()),
           stride_(picture.bytesPerLine()),
@@ -88,7 +88,7 @@ class PixelWriter {
 
     int width() const { return width_; }
 
-  private:
+private:
     uchar* bits_;
     qsizetype stride_;
     int width_;
@@ -115,6 +115,9 @@ void FitWindow(ViewWindow& window, int width, int height) {
         drawHeight = height - 1;
         drawWidth = columns * drawHeight / rows;
     }
+    // A box too small for a picture gives none: no later conversion between pixels and cells
+    // may use a negative size.
+    if (drawWidth <= 0 || drawHeight <= 0) drawWidth = drawHeight = 0;
     window.DrawWidth = static_cast<int>(drawWidth);
     window.DrawHeight = static_cast<int>(drawHeight);
 }

@@ -21,7 +21,8 @@ inline constexpr Colour DataLineColour{0x808080};
 // Fits the window into a box of width x height pixels with square cells and stores the
 // picture size in DrawWidth and DrawHeight: DrawWidth = width - 1 and DrawHeight =
 // (rows + 1) * DrawWidth div (columns + 1); when that is taller than height - 1, DrawHeight =
-// height - 1 and DrawWidth = columns * DrawHeight div rows. An empty window gets 0 x 0.
+// height - 1 and DrawWidth = columns * DrawHeight div rows. An empty window, or a box too
+// small to give both sizes above 0, gets 0 x 0.
 // The second DrawWidth can exceed the box (a window of few rows and many columns); painting
 // clips it.
 void FitWindow(ViewWindow& window, int width, int height);

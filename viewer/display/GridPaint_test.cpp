@@ -93,6 +93,18 @@ TEST(PaintFit, TheTwoFitFormulasDifferByOneRowAndColumn) {
     EXPECT_EQ(image.pixel(100, 17), Silver);
 }
 
+// A paint box of no height gives no picture: a negative size would map pixels to cells the
+// wrong way round in the readout and the zoom.
+TEST(PaintFit, ABoxWithoutRoomGivesNoPicture) {
+    for (const QSize box : {QSize(200, 0), QSize(200, 1), QSize(1, 200), QSize(0, 0)}) {
+        ViewWindow window{0, 10, 0, 10};
+        FitWindow(window, box.width(), box.height());
+        EXPECT_FALSE(window.hasPicture()) << box.width() << "x" << box.height();
+        EXPECT_EQ(window.DrawWidth, 0);
+        EXPECT_EQ(window.DrawHeight, 0);
+    }
+}
+
 TEST(GridPaint, NodataIsTransparentOverTheEarlierPictureOrButtonFace) {
     const GridRows values(2, 2, 7.0), holes(2, 2, Nodata);
     QImage image = picture(5, 5);
