@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 
 #include "CommandProcessor.h"
-#include "NetcdfReader.h"
+#include "GridNetcdfReader.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
 #include "RegistryValues.h"

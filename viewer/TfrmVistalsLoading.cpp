@@ -9,9 +9,9 @@
 
 #include "CellReadout.h"
 #include "GridFormatError.h"
+#include "GridNetcdfReader.h"
 #include "LevelChange.h"
 #include "LoadGrid.h"
-#include "NetcdfReader.h"
 #include "NumberText.h"
 #include "PaintBox.h"
 #include "TfrmVistals.h"

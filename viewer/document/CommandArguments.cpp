@@ -1,9 +1,9 @@
 #include "CommandArguments.h"
 
 #include "GridFormatError.h"
+#include "GridNetcdfReader.h"
 #include "LevelChange.h"
 #include "LoadGrid.h"
-#include "NetcdfReader.h"
 #include "NumberText.h"
 
 std::optional<QString> CommandArguments::value(const QString& option) const {

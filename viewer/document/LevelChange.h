@@ -1,7 +1,7 @@
 #pragma once
 #include "GridDocument.h"
 #include "GridFormatError.h"
-#include "NetcdfLevels.h"
+#include "GridNetcdfLevels.h"
 
 // Shows level `level` of a stack (kept within 0 and LevelCount - 1) and
 // recomputes the statistics of the shown level. ASCII and binary stacks point

@@ -4,7 +4,7 @@
 
 #include "GridDocument.h"
 #include "GridFormatError.h"
-#include "NetcdfLevels.h"
+#include "GridNetcdfLevels.h"
 
 // What the loader asks of its caller. Every member may be left empty.
 struct LoadCallbacks {

@@ -18,19 +18,19 @@ class NcFile;
 // safely (level out of range, variable without three dimensions, too few
 // coordinate values). The message names the file.
 class NetcdfReadError : public std::runtime_error {
-  public:
+public:
     NetcdfReadError(int code, const std::string& message)
         : std::runtime_error(message), code_(code) {}
     int code() const { return code_; }
 
-  private:
+private:
     int code_;
 };
 
 // Reads one level of one variable of a netCDF file as a grid. Files stay open
 // in a cache so that stepping through the levels of a stack does not reopen them.
 class netcdfReader {
-  public:
+public:
     // `capacity` is the number of files the cache may hold; a smaller one lets
     // tests reach the full cache without opening a thousand files.
     explicit netcdfReader(std::size_t capacity = maxOpenFiles);
@@ -53,7 +53,7 @@ class netcdfReader {
     // Largest number of cells of one level that the reader allocates.
     static constexpr std::size_t maxCells = std::size_t{1} << 29;
 
-  private:
+private:
     std::size_t capacity_;
     std::map<std::string, std::unique_ptr<netCDF::NcFile>> NcFileCache;
     netCDF::NcFile* current_ = nullptr;

@@ -1,4 +1,4 @@
-#include "NetcdfLevels.h"
+#include "GridNetcdfLevels.h"
 
 #include "GridFormatError.h"
 #include "GridShape.h"

@@ -1,4 +1,4 @@
-#include "NetcdfReader.h"
+#include "GridNetcdfReader.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ struct Result {
 };
 
 class NetcdfReaderTest : public ::testing::Test {
-  protected:
+protected:
     QString path(const QString& name) const { return folder.filePath(name); }
 
     Result read(const QString& entry, int level = 0) {

@@ -1,4 +1,4 @@
-#include "NetcdfReader.h"
+#include "GridNetcdfReader.h"
 
 #include <QFile>
 #include <algorithm>

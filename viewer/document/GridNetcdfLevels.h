@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "GridHeader.h"
+#include "GridNetcdfReader.h"
 #include "GridRows.h"
-#include "NetcdfReader.h"
 
 // Reads one level of a netCDF entry: the signature of netcdfReader::read. The
 // loader and the level change take it as a function so that they do not
