@@ -67,6 +67,8 @@ TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands, QWidg
     setMinimumSize(900, 600);
     buildMenus();
     buildLayout();
+    // The window sees every event first: the key preview, and the resizes of the
+    // file list panel and the legend, which place their controls.
     qApp->installEventFilter(this);
 }
 
@@ -139,7 +141,6 @@ void TfrmVistals::buildRightPanel() {
     pnlGridNames = new QWidget(Splitter1);
     pnlGridNames->setObjectName(QStringLiteral("pnlGridNames"));
     pnlGridNames->setMinimumWidth(150);
-    pnlGridNames->installEventFilter(this);
 
     ProgressBar1 = new QProgressBar(pnlGridNames);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -160,7 +161,6 @@ void TfrmVistals::buildRightPanel() {
     lstbxGridNames = new QListWidget(pnlGridNames);
     lstbxGridNames->setObjectName(QStringLiteral("lstbxGridNames"));
     lstbxGridNames->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstbxGridNames->installEventFilter(this);
 
     connect(lstbxGridNames, &QListWidget::itemClicked, this, &TfrmVistals::lstbxGridNamesClick);
     connect(updnStacklevel, &UpDown::clicked, this, &TfrmVistals::updnStacklevelClick);
@@ -466,6 +466,10 @@ void TfrmVistals::clearPaintBoxes() {
 bool TfrmVistals::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pnlGridNames && event->type() == QEvent::Resize) {
         pnlGridNamesResize();
+        return false;
+    }
+    if (watched == PaintBoxLegend && event->type() == QEvent::Resize) {
+        placeLegendItems();
         return false;
     }
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);

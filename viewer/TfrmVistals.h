@@ -201,6 +201,10 @@ private:
     void setUpPalettes();
     void setUpLegend();
     void BuildLegendControls();
+    // Places the legend boxes and labels for the legend paint box's height. Also run when
+    // that box is resized, before its repaint: moving widgets from within the repaint
+    // would ask for another one.
+    void placeLegendItems();
     // Draws the grid into the paint box's picture; `show` asks for the widget's repaint
     // (not wanted when the repaint event itself is drawing).
     void paintGrid(bool show);

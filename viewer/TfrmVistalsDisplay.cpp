@@ -27,34 +27,6 @@ namespace {
 
 QColor buttonFace(const QWidget* widget) { return widget->palette().color(QPalette::Button); }
 
-// Places the legend boxes and labels in the legend panel for the legend paint box's height.
-void placeLegendItems(TfrmVistals& form) {
-    const int height = form.PaintBoxLegend->height();
-    const int itemHeight = std::max(1, LegendItemHeight(height, form.ColorStepCount));
-    for (std::size_t k = 0; k < form.LegendBoxes.size() && k < form.LegendLabels.size(); ++k) {
-        const int top = LegendTop(static_cast<int>(k), height, form.ColorStepCount);
-        form.LegendBoxes[k]->setGeometry(LegendBoxLeft, top, LegendBoxWidth, itemHeight);
-        LegendLabel* label = form.LegendLabels[k];
-        label->setGeometry(LegendLabelLeft, top, label->width(), itemHeight);
-    }
-}
-
-// Moves the legend boxes and labels when the legend paint box changes its size, before its
-// repaint draws them: moving widgets from within that repaint would ask for another one.
-class LegendResizeWatcher : public QObject {
-public:
-    explicit LegendResizeWatcher(TfrmVistals& form) : QObject(&form), form_(form) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == form_.PaintBoxLegend && event->type() == QEvent::Resize)
-            placeLegendItems(form_);
-        return false;
-    }
-
-private:
-    TfrmVistals& form_;
-};
-
 // After a colour change: the repaint of the grid redraws the legend; without a grid the
 // legend is redrawn alone, so its boxes show the new colours at once.
 void repaintAfterColourChange(TfrmVistals& form) {
@@ -78,13 +50,18 @@ void TfrmVistals::setUpPalettes() {
     ComboBox1->setCurrentIndex(0);
 }
 
-void TfrmVistals::setUpLegend() {
-    const QString watcherName = QStringLiteral("LegendResizeWatcher");
-    if (!findChild<QObject*>(watcherName, Qt::FindDirectChildrenOnly)) {
-        auto* watcher = new LegendResizeWatcher(*this);
-        watcher->setObjectName(watcherName);
-        PaintBoxLegend->installEventFilter(watcher);
+void TfrmVistals::placeLegendItems() {
+    const int height = PaintBoxLegend->height();
+    const int itemHeight = std::max(1, LegendItemHeight(height, ColorStepCount));
+    for (std::size_t k = 0; k < LegendBoxes.size() && k < LegendLabels.size(); ++k) {
+        const int top = LegendTop(static_cast<int>(k), height, ColorStepCount);
+        LegendBoxes[k]->setGeometry(LegendBoxLeft, top, LegendBoxWidth, itemHeight);
+        LegendLabel* label = LegendLabels[k];
+        label->setGeometry(LegendLabelLeft, top, label->width(), itemHeight);
     }
+}
+
+void TfrmVistals::setUpLegend() {
     BuildLegendControls();
     DrawLegend();
     PaintBoxLegend->update();
@@ -116,13 +93,13 @@ void TfrmVistals::BuildLegendControls() {
         label->show();
         LegendLabels.push_back(label);
     }
-    placeLegendItems(*this);
+    placeLegendItems();
 }
 
 void TfrmVistals::DrawLegend() {
     PaintBoxLegend->canvas().fill(buttonFace(this));
     // Follows a resized window; unchanged places move nothing (the resize has placed them).
-    placeLegendItems(*this);
+    placeLegendItems();
     for (std::size_t k = 0; k < LegendBoxes.size() && k < LegendColours.size(); ++k) {
         PaintBox* box = LegendBoxes[k];
         QImage& canvas = box->canvas();
