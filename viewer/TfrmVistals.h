@@ -213,6 +213,10 @@ private:
     // Save As and clears Modified. False when the user cancels or the save fails.
     bool askToSaveChanges(const QString& text, const QString& caption);
     void endSwitch();
+    // With no entry selected nothing is shown: clears the paint boxes and ends the switch.
+    bool endSwitchWhenNothingSelected();
+    // The user cancelled: the loaded entry is selected again and the switch ends.
+    void cancelSwitch();
     void fillStatisticsPanel();
     void clearStatisticsPanel();
     LoadCallbacks loadCallbacks();

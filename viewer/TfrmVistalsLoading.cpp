@@ -68,6 +68,20 @@ void TfrmVistals::endSwitch() {
     SwitchGuard = false;
 }
 
+bool TfrmVistals::endSwitchWhenNothingSelected() {
+    if (lstbxGridNames->currentRow() >= 0) return false;
+    clearPaintBoxes();
+    lstbxGridNames->setEnabled(true);
+    SwitchGuard = false;
+    return true;
+}
+
+void TfrmVistals::cancelSwitch() {
+    SwitchGuard = false;
+    lstbxGridNames->setEnabled(true);
+    lstbxGridNames->setCurrentRow(document.LoadedIndex);
+}
+
 void TfrmVistals::fillStatisticsPanel() {
     const GridHeader& header = document.header;
     const GridStatistics& statistics = document.statistics;
@@ -109,17 +123,10 @@ void TfrmVistals::lstbxGridNamesClick() {
     if (SwitchGuard) return;
     SwitchGuard = true;
     lstbxGridNames->setEnabled(false);
-    if (lstbxGridNames->currentRow() < 0) {
-        clearPaintBoxes();
-        lstbxGridNames->setEnabled(true);
-        SwitchGuard = false;
-        return;
-    }
+    if (endSwitchWhenNothingSelected()) return;
     if (document.hasValues()) {
         if (!askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) {
-            SwitchGuard = false;
-            lstbxGridNames->setEnabled(true);
-            lstbxGridNames->setCurrentRow(document.LoadedIndex);
+            cancelSwitch();
             return;
         }
         // The profile chart's series are cleared here once the profile window exists.
@@ -205,20 +212,13 @@ void TfrmVistals::updnStacklevelClick() {
     SwitchGuard = true;
     QCoreApplication::processEvents();
     lstbxGridNames->setEnabled(false);
-    if (lstbxGridNames->currentRow() < 0) {
-        clearPaintBoxes();
-        lstbxGridNames->setEnabled(true);
-        SwitchGuard = false;
-        return;
-    }
+    if (endSwitchWhenNothingSelected()) return;
     const QString levelQuestion =
         SwitchQuestion +
         QStringLiteral("\nAttention: only the actual level\nwill be saved as grid");
     if (!askToSaveChanges(levelQuestion, QStringLiteral("show another level"))) {
         updnStacklevel->setPosition(document.shownLevel);
-        SwitchGuard = false;
-        lstbxGridNames->setEnabled(true);
-        lstbxGridNames->setCurrentRow(document.LoadedIndex);
+        cancelSwitch();
         return;
     }
     try {
