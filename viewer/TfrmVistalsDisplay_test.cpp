@@ -247,9 +247,10 @@ TEST_F(WindowDisplay, ReadoutShowsTheCellUnderThePointer) {
 
 namespace {
 
-// Each legend box and label sits where the legend paint box's height puts it.
+// Each legend box and label sits where the legend panel's height puts it: measured from the
+// panel's corner, spaced by the height inside its one-pixel frame.
 void expectLegendPlacedFor(const TfrmVistals& window) {
-    const int height = window.PaintBoxLegend->height();
+    const int height = window.pnlLegend->height() - 2;
     for (int k = 0; k <= 20; ++k) {
         const QRect box = window.LegendBoxes[k]->geometry();
         EXPECT_EQ(box, QRect(11, LegendTop(k, height), 20, height / 40)) << k;
@@ -349,4 +350,17 @@ TEST(WindowDisplayKeys, CtrlArrowsStepTheLevelFromAnyFocusedControl) {
     // With Alt held the key takes its normal way.
     QTest::keyClick(window.edtGamma, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(window.updnStacklevel->position(), 0);
+}
+
+TEST(PaletteComboBox, StripesShareTheItemWithoutGapsOrOverlap) {
+    const QRect item(3, 10, 101, 21);
+    int right = item.left();
+    for (int k = 0; k < 20; ++k) {
+        const QRect stripe = PaletteComboBox::stripeRect(item, k, 20);
+        EXPECT_EQ(stripe.left(), right);
+        EXPECT_EQ(stripe.top(), 11);
+        EXPECT_EQ(stripe.bottom(), 29);  // one pixel in from the item's bottom edge
+        right = stripe.right() + 1;
+    }
+    EXPECT_EQ(right, item.left() + item.width());
 }

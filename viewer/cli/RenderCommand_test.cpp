@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "PaletteComboBox.h"
-
 namespace {
 
 struct JobRun {
@@ -62,17 +60,4 @@ TEST(RenderCommand, RejectsBadOptionsWithAMessage) {
     run = render({"--render", dir.filePath("missing.asc"), missingTarget});
     EXPECT_EQ(run.code, 1);
     EXPECT_FALSE(QFile::exists(missingTarget));
-}
-
-TEST(PaletteComboBox, StripesShareTheItemWithoutGapsOrOverlap) {
-    const QRect item(3, 10, 101, 21);
-    int right = item.left();
-    for (int k = 0; k < 20; ++k) {
-        const QRect stripe = PaletteComboBox::stripeRect(item, k, 20);
-        EXPECT_EQ(stripe.left(), right);
-        EXPECT_EQ(stripe.top(), 11);
-        EXPECT_EQ(stripe.bottom(), 29);  // one pixel in from the item's bottom edge
-        right = stripe.right() + 1;
-    }
-    EXPECT_EQ(right, item.left() + item.width());
 }
