@@ -1,8 +1,8 @@
 #include "NumberText.h"
 
+#include <QLocale>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -23,10 +23,14 @@ std::string_view withoutPlus(std::string_view text) {
 
 }  // namespace
 
+// std::to_chars with a precision writes exactly what printf writes in the C locale, whatever
+// locale the program runs in (Qt sets LC_NUMERIC from the environment, so printf would write
+// "-3,5" under a comma-decimal locale).
 std::string formatG(double value, int precision) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
-    return std::string(buffer, static_cast<std::size_t>(n));
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, precision < 0 ? 6 : precision);
+    return std::string(buffer, result.ptr);
 }
 
 QString qFormatG(double value, int precision) {
@@ -38,15 +42,17 @@ QString formatGeneral15(double value) {
     if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (value == 0.0) return QStringLiteral("0");
     // Round to 15 significant digits first; the exponent of the rounded value decides the form.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    std::string text(buffer);
+    char buffer[400];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string text(buffer, result.ptr);
     const auto ePos = text.find('e');
     const int exponent = std::stoi(text.substr(ePos + 1));
     std::string mantissa = text.substr(0, ePos);
     if (exponent >= -5 && exponent < 15) {
-        std::snprintf(buffer, sizeof buffer, "%.*f", 14 - exponent, value);
-        std::string fixed(buffer);
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                               14 - exponent);
+        std::string fixed(buffer, result.ptr);
         if (fixed.find('.') != std::string::npos) {
             while (fixed.back() == '0') fixed.pop_back();
             if (fixed.back() == '.') fixed.pop_back();
@@ -72,9 +78,28 @@ bool tryParseInt(std::string_view text, int& out) {
     return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
 
+namespace {
+
+// Typed text may use the locale's decimal separator in place of the dot.
+std::string withDecimalPoint(const QString& typed) {
+    std::string text = typed.toStdString();
+    const QString separator = QLocale().decimalPoint();
+    if (separator.size() == 1 && separator[0] != QLatin1Char('.') &&
+        separator[0].unicode() < 0x80) {
+        const char comma = static_cast<char>(separator[0].unicode());
+        if (text.find('.') == std::string::npos) {
+            const auto at = text.find(comma);
+            if (at != std::string::npos) text[at] = '.';
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 double parseDouble(const QString& text) {
     double value = 0;
-    if (!tryParseDouble(text.toStdString(), value))
+    if (!tryParseDouble(withDecimalPoint(text), value))
         throw ConversionError(
             QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
     return value;
@@ -97,4 +122,4 @@ double leadingNumber(std::string_view text) {
     return result.ec == std::errc() ? value : 0.0;
 }
 
-double leadingNumber(const QString& text) { return leadingNumber(text.toStdString()); }
+double leadingNumber(const QString& text) { return leadingNumber(withDecimalPoint(text)); }

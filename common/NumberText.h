@@ -4,9 +4,10 @@
 #include <string>
 #include <string_view>
 
-// Conversions between numbers and the texts the user sees or types.
+// Conversions between numbers and the texts the user sees or types. Numbers are always written
+// with a dot, whatever the locale, so files, the clipboard and the texts read back agree.
 
-// printf "%.<precision>g".
+// printf "%.<precision>g" as in the C locale.
 std::string formatG(double value, int precision = 6);
 QString qFormatG(double value, int precision = 6);
 
@@ -22,14 +23,16 @@ public:
 };
 
 // Whole-text conversions: surrounding blanks are allowed, anything else that is
-// not part of the number makes the conversion fail.
+// not part of the number makes the conversion fail. The QString forms read typed text: besides
+// the dot they take the decimal separator of the default QLocale when the text has no dot.
 double parseDouble(const QString& text);  // throws ConversionError
 int parseInt(const QString& text);        // throws ConversionError
 bool tryParseDouble(std::string_view text, double& out);
 bool tryParseInt(std::string_view text, int& out);
 
 // The decimal number at the start of the text (after leading blanks); 0 when
-// the text does not start with a number. Trailing text is ignored.
+// the text does not start with a number. Trailing text is ignored. The QString form reads typed
+// text as parseDouble does.
 double leadingNumber(std::string_view text);
 double leadingNumber(const QString& text);
 inline double leadingNumber(const char* text) { return leadingNumber(std::string_view(text)); }

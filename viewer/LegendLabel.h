@@ -1,7 +1,9 @@
 #pragma once
 #include <QLabel>
+#include <vector>
 
-// A legend value label that reports clicks.
+// A legend value label: it holds the text of one class bound and reports clicks. The legend
+// picture beneath it shows the text (LegendPainter), so the label itself paints nothing.
 class LegendLabel : public QLabel {
     Q_OBJECT
 public:
@@ -11,5 +13,9 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// The texts of the labels, in order.
+std::vector<QString> legendLabelTexts(const std::vector<LegendLabel*>& labels);

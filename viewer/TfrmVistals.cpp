@@ -20,6 +20,7 @@
 
 #include "CommandProcessor.h"
 #include "GridNetcdfReader.h"
+#include "LegendGeometry.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
 #include "RegistryValues.h"
@@ -108,8 +109,9 @@ void TfrmVistals::buildLayout() {
     centreLayout->addWidget(ScrollBox1, 1);
     pnlLegend = new QFrame(centre);
     pnlLegend->setObjectName(QStringLiteral("pnlLegend"));
-    pnlLegend->setFixedWidth(107);
-    pnlLegend->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlLegend->setFixedWidth(LegendMinimumWidth);
+    // The legend picture draws the panel's sunken frame itself (DrawLegend).
+    pnlLegend->setFrameStyle(QFrame::NoFrame);
     PaintBoxLegend = new PaintBox(pnlLegend);
     PaintBoxLegend->setObjectName(QStringLiteral("PaintBoxLegend"));
     auto* legendLayout = new QVBoxLayout(pnlLegend);

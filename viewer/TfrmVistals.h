@@ -205,6 +205,8 @@ private:
     // that box is resized, before its repaint: moving widgets from within the repaint
     // would ask for another one.
     void placeLegendItems();
+    // Makes the legend panel as wide as its longest label needs, then places the items.
+    void fitLegendWidth();
     // Draws the grid into the paint box's picture; `show` asks for the widget's repaint
     // (not wanted when the repaint event itself is drawing).
     void paintGrid(bool show);

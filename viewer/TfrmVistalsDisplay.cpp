@@ -14,6 +14,7 @@
 #include "GridPaint.h"
 #include "LegendGeometry.h"
 #include "LegendLabel.h"
+#include "LegendPainter.h"
 #include "NumberText.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
@@ -52,13 +53,19 @@ void TfrmVistals::setUpPalettes() {
 
 void TfrmVistals::placeLegendItems() {
     const int height = PaintBoxLegend->height();
-    const int itemHeight = std::max(1, LegendItemHeight(height, ColorStepCount));
+    const int labelWidth = LegendLabelWidth(legendLabelTexts(LegendLabels), PaintBoxLegend->font());
     for (std::size_t k = 0; k < LegendBoxes.size() && k < LegendLabels.size(); ++k) {
-        const int top = LegendTop(static_cast<int>(k), height, ColorStepCount);
-        LegendBoxes[k]->setGeometry(LegendBoxLeft, top, LegendBoxWidth, itemHeight);
-        LegendLabel* label = LegendLabels[k];
-        label->setGeometry(LegendLabelLeft, top, label->width(), itemHeight);
+        const int index = static_cast<int>(k);
+        LegendBoxes[k]->setGeometry(LegendBoxRect(index, height, ColorStepCount));
+        LegendLabels[k]->setGeometry(LegendLabelRect(index, height, labelWidth, ColorStepCount));
     }
+}
+
+void TfrmVistals::fitLegendWidth() {
+    // The panel grows with its longest label, so no label is cut off; the boxes stay in place.
+    const int width = LegendWidth(legendLabelTexts(LegendLabels), PaintBoxLegend->font());
+    if (pnlLegend->width() != width) pnlLegend->setFixedWidth(width);
+    placeLegendItems();
 }
 
 void TfrmVistals::setUpLegend() {
@@ -85,29 +92,33 @@ void TfrmVistals::BuildLegendControls() {
         LegendBoxes.push_back(box);
         auto* label = new LegendLabel(initial.labels[static_cast<std::size_t>(k)], pnlLegend);
         label->setObjectName(QStringLiteral("LegendLabel%1").arg(k));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->resize(label->fontMetrics().horizontalAdvance(QStringLiteral("888888.88")),
-                      label->height());
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &LegendLabel::clicked, this, &TfrmVistals::LabelClick);
         label->show();
         LegendLabels.push_back(label);
     }
-    placeLegendItems();
+    fitLegendWidth();
 }
 
 void TfrmVistals::DrawLegend() {
-    PaintBoxLegend->canvas().fill(buttonFace(this));
     // Follows a resized window; unchanged places move nothing (the resize has placed them).
     placeLegendItems();
-    for (std::size_t k = 0; k < LegendBoxes.size() && k < LegendColours.size(); ++k) {
-        PaintBox* box = LegendBoxes[k];
-        QImage& canvas = box->canvas();
-        if (canvas.size() != box->size()) canvas = QImage(box->size(), QImage::Format_RGB32);
-        canvas.fill(LegendColours[k].toQColor());
-        QPainter frame(&canvas);
-        frame.setPen(Colour(0x808080).toQColor());
-        frame.drawRect(0, 0, canvas.width() - 1, canvas.height() - 1);
+    // The legend is one picture, the same the command line renders; the boxes show their part
+    // of it and, like the labels, take the clicks.
+    QImage fresh(PaintBoxLegend->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    PaintLegend(fresh, {LegendColours, legendLabelTexts(LegendLabels)},
+                LegendStyleOf(palette(), PaintBoxLegend->font()));
+    QImage& picture = PaintBoxLegend->canvas();
+    if (fresh == picture) return;
+    picture = std::move(fresh);
+    // Asked for outside the repaints only: within the legend's own repaint the new picture is
+    // shown at once, and a repaint of the grid only runs with the legend's repaint due (a
+    // resize) or with the legend unchanged; another request there would repaint it twice.
+    const bool repainting = PaintBoxLegend->testAttribute(Qt::WA_WState_InPaintEvent) ||
+                            PaintBox1->testAttribute(Qt::WA_WState_InPaintEvent);
+    if (!repainting) PaintBoxLegend->update();
+    for (PaintBox* box : LegendBoxes) {
+        box->canvas() = picture.copy(box->geometry());
         box->update();
     }
 }
@@ -118,6 +129,7 @@ void TfrmVistals::UpdateLegendValues() {
     ClassBounds = legend.ClassBounds;
     for (std::size_t k = 0; k < LegendLabels.size() && k < legend.labels.size(); ++k)
         LegendLabels[k]->setText(legend.labels[k]);
+    fitLegendWidth();
 }
 
 void TfrmVistals::resetViewUnlessKept() {
@@ -330,6 +342,7 @@ void TfrmVistals::LabelClick() {
             const double bound = parseDouble(*answer);
             label->setText(qFormatG(bound, 7));
             ClassBounds[k] = bound;
+            fitLegendWidth();
         } catch (const ConversionError& error) {
             dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
             return;

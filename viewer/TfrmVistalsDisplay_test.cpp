@@ -8,9 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "CommaDecimalLocale.h"
 #include "CommandProcessor.h"
 #include "LegendGeometry.h"
 #include "LegendLabel.h"
+#include "LegendPainter.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
 #include "Palettes.h"
@@ -247,9 +249,10 @@ TEST_F(WindowDisplay, ReadoutShowsTheCellUnderThePointer) {
 
 namespace {
 
-// Each legend box and label sits where the legend paint box's height puts it.
+// Each legend box and label sits where the legend panel's height puts it: measured from the
+// panel's corner, spaced by the height inside its one-pixel frame.
 void expectLegendPlacedFor(const TfrmVistals& window) {
-    const int height = window.PaintBoxLegend->height();
+    const int height = window.pnlLegend->height() - 2;
     for (int k = 0; k <= 20; ++k) {
         const QRect box = window.LegendBoxes[k]->geometry();
         EXPECT_EQ(box, QRect(11, LegendTop(k, height), 20, height / 40)) << k;
@@ -349,4 +352,103 @@ TEST(WindowDisplayKeys, CtrlArrowsStepTheLevelFromAnyFocusedControl) {
     // With Alt held the key takes its normal way.
     QTest::keyClick(window.edtGamma, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(window.updnStacklevel->position(), 0);
+}
+
+TEST(PaletteComboBox, StripesShareTheItemWithoutGapsOrOverlap) {
+    const QRect item(3, 10, 101, 21);
+    int right = item.left();
+    for (int k = 0; k < 20; ++k) {
+        const QRect stripe = PaletteComboBox::stripeRect(item, k, 20);
+        EXPECT_EQ(stripe.left(), right);
+        EXPECT_EQ(stripe.top(), 11);
+        EXPECT_EQ(stripe.bottom(), 29);  // one pixel in from the item's bottom edge
+        right = stripe.right() + 1;
+    }
+    EXPECT_EQ(right, item.left() + item.width());
+}
+
+namespace {
+
+std::vector<QString> labelTexts(const TfrmVistals& window) {
+    return legendLabelTexts(window.LegendLabels);
+}
+
+QImage painterLegend(const TfrmVistals& window) {
+    return LegendPicture(window.pnlLegend->height(), {window.LegendColours, labelTexts(window)},
+                         LegendStyleOf(window.palette(), window.PaintBoxLegend->font()));
+}
+
+}  // namespace
+
+TEST_F(WindowDisplay, LegendShowsWhatTheLegendPainterPaints) {
+    settle();
+    window.ComboBox1->setCurrentIndex(2);
+    window.ComboBox1Change();
+    settle();
+    // The legend's picture, also what a copy of the legend takes, is in logical pixels at every
+    // scale factor.
+    const QImage painted = painterLegend(window);
+    EXPECT_EQ(painted.size(), window.pnlLegend->size());
+    EXPECT_EQ(window.PaintBoxLegend->canvas(), painted);
+    if (window.devicePixelRatio() == 1.0) {
+        const QImage shown =
+            window.pnlLegend->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown, painted);
+    }
+}
+
+TEST_F(WindowDisplay, LegendPanelWidensForItsLongestLabelAndBoxesStay) {
+    settle();
+    const QRect box0 = window.LegendBoxes[0]->geometry();
+    EXPECT_EQ(window.pnlLegend->width(), 107);
+
+    const QString path = dir.filePath("wide.asc");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\nnodata_value -9999\n"
+        "-12345678 5\n");
+    file.close();
+    window.lstbxGridNames->addItem(path);
+    window.lstbxGridNames->setCurrentRow(window.lstbxGridNames->count() - 1);
+    window.lstbxGridNamesClick();
+    settle();
+    ASSERT_EQ(window.LegendLabels[0]->text(), "-1.234568e+07");
+    const int textWidth =
+        window.LegendLabels[0]->fontMetrics().horizontalAdvance(QStringLiteral("-1.234568e+07"));
+    for (const LegendLabel* label : window.LegendLabels)
+        EXPECT_GE(label->width(), textWidth) << label->text().toStdString();
+    EXPECT_GE(window.pnlLegend->width(), 35 + textWidth + 1);
+    EXPECT_EQ(window.LegendBoxes[0]->geometry(), box0);
+    EXPECT_EQ(window.PaintBoxLegend->canvas(), painterLegend(window));
+
+    // Back to short labels: the panel returns to its width.
+    window.lstbxGridNames->setCurrentRow(0);
+    window.lstbxGridNamesClick();
+    settle();
+    EXPECT_EQ(window.pnlLegend->width(), 107);
+}
+
+TEST_F(WindowDisplay, LegendLabelsKeepTheDotUnderACommaDecimalLocale) {
+    CommaDecimalLocale german;
+    SKIP_WITHOUT_COMMA_LOCALE(german);
+    dialogs.inputAnswers.push_back(QStringLiteral("2.75"));
+    QTest::mouseClick(window.LegendLabels[4], Qt::LeftButton);
+    EXPECT_EQ(window.LegendLabels[4]->text(), "2.75");
+    EXPECT_EQ(window.ClassBounds[4], 2.75);
+    // The label's own text, taken back as the prompt's default, gives the same bound.
+    dialogs.inputAnswers.push_back(window.LegendLabels[4]->text());
+    QTest::mouseClick(window.LegendLabels[4], Qt::LeftButton);
+    EXPECT_EQ(dialogs.callsOf("input").back().detail, "2.75");
+    EXPECT_EQ(window.ClassBounds[4], 2.75);
+    // Typed with the user's separator.
+    dialogs.inputAnswers.push_back(QStringLiteral("3,25"));
+    QTest::mouseClick(window.LegendLabels[4], Qt::LeftButton);
+    EXPECT_EQ(window.LegendLabels[4]->text(), "3.25");
+    EXPECT_EQ(window.ClassBounds[4], 3.25);
+    EXPECT_TRUE(dialogs.callsOf("message").empty());
+    // Bounds computed from the statistics are written with the dot too.
+    window.lstbxGridNamesClick();
+    for (const LegendLabel* label : window.LegendLabels)
+        EXPECT_FALSE(label->text().contains(QLatin1Char(','))) << label->text().toStdString();
 }

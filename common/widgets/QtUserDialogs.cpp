@@ -50,10 +50,37 @@ std::optional<Colour> QtUserDialogs::chooseColour(Colour initial) {
     return Colour::fromQColor(chosen);
 }
 
+namespace {
+
+// Qt reads "*.*" as names that contain a dot; the suite's dialogs mean every file by it.
+QString qtPatterns(const QString& patterns) {
+    QStringList result;
+    for (QString pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        pattern = pattern.trimmed();
+        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+        if (!pattern.isEmpty() && !result.contains(pattern)) result << pattern;
+    }
+    return result.join(QLatin1Char(' '));
+}
+
+// "Alle Dateien (*.*)" with "*.*" -> "Alle Dateien (*)": the description keeps its words, the
+// parentheses show what Qt matches. A description without parentheses gets them appended.
+QString qtFilterEntry(const QString& description, const QString& patterns) {
+    const QString matched = qtPatterns(patterns);
+    const QString text = description.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+    if (text.endsWith(QLatin1Char(')')) && open >= 0)
+        return text.left(open) + QLatin1Char('(') + matched + QLatin1Char(')');
+    return text + QStringLiteral(" (") + matched + QLatin1Char(')');
+}
+
+}  // namespace
+
 QString QtUserDialogs::toQtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
-    if (parts.size() < 2) return filter;
-    QStringList names;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) names << parts[i];
-    return names.join(QStringLiteral(";;"));
+    if (parts.size() < 2) return qtPatterns(filter);
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        entries << qtFilterEntry(parts[i], parts[i + 1]);
+    return entries.join(QStringLiteral(";;"));
 }

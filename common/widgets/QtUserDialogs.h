@@ -18,8 +18,10 @@ public:
                                     const QString& filter) override;
     std::optional<Colour> chooseColour(Colour initial) override;
 
-    // "Grid files (*.grd)|*.grd|All (*.*)|*.*" -> "Grid files (*.grd);;All (*.*)";
-    // a bare pattern such as "*.*" stays as it is.
+    // "Grid files (*.grd)|*.grd|All (*.*)|*.*" -> "Grid files (*.grd);;All (*)": each entry
+    // keeps its description, and its parentheses show the patterns Qt is to match. "*.*" means
+    // every file, also names without a dot, so it becomes "*" (a bare "*.*" too).
+    // Several patterns of one entry ("*.pal;*.PAL") are separated by blanks, as Qt wants.
     static QString toQtFilter(const QString& filter);
 
 private:

@@ -2,12 +2,63 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "ScriptedDialogs.h"
 
-TEST(QtUserDialogs, FilterTextBecomesQtFilter) {
+TEST(QtUserDialogs, FilterTextBecomesQtFilterWithAllFilesAsStar) {
     EXPECT_EQ(QtUserDialogs::toQtFilter("Grid-Dateien (*.grd)|*.grd|Alle Dateien (*.*)|*.*"),
-              "Grid-Dateien (*.grd);;Alle Dateien (*.*)");
-    EXPECT_EQ(QtUserDialogs::toQtFilter("*.*"), "*.*");
+              "Grid-Dateien (*.grd);;Alle Dateien (*)");
+    EXPECT_EQ(QtUserDialogs::toQtFilter("*.*"), "*");
+    EXPECT_EQ(QtUserDialogs::toQtFilter("*.asc"), "*.asc");
+    EXPECT_EQ(QtUserDialogs::toQtFilter("Paletten|*.pal;*.PAL"), "Paletten (*.pal *.PAL)");
+    EXPECT_EQ(QtUserDialogs::toQtFilter("Alles (*.*)|*.*;*"), "Alles (*)");
+}
+
+namespace {
+
+// The names a Qt file dialog lists in `folder` under `filter` (translated as the dialogs do).
+QStringList listedNames(const QString& folder, const QString& filter) {
+    QFileDialog dialog(nullptr, QStringLiteral("t"), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(QtUserDialogs::toQtFilter(filter).split(QStringLiteral(";;")));
+    dialog.selectNameFilter(dialog.nameFilters().last());
+    dialog.show();
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    if (!view) return {};
+    auto* model = qobject_cast<QFileSystemModel*>(view->model());
+    QStringList names;
+    QTest::qWaitFor(
+        [&] {
+            names.clear();
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+                const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+                if (index.flags() & Qt::ItemIsEnabled) names << index.data().toString();
+            }
+            return names.size() >= 2;
+        },
+        3000);
+    (void)model;
+    names.sort();
+    return names;
+}
+
+}  // namespace
+
+TEST(QtUserDialogs, AllFilesShowsNamesWithoutAnExtension) {
+    QTemporaryDir dir;
+    for (const char* name : {"grid", "other.asc"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(listedNames(dir.path(), "*.*"), (QStringList{"grid", "other.asc"}));
+    EXPECT_EQ(listedNames(dir.path(), "Grid-Dateien (*.grd)|*.grd|Alle Dateien (*.*)|*.*"),
+              (QStringList{"grid", "other.asc"}));
 }
 
 TEST(ScriptedDialogs, RecordsCallsAndAnswersFromQueues) {

@@ -1,6 +1,7 @@
 #include "CommandLineJobs.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
@@ -42,11 +43,11 @@ int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (job == CommandLineJob::Render) {
-        // Painting needs a GUI application; without a display it runs offscreen.
+        // Fonts need a GUI application; without a display it runs offscreen.
         if (qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication application(argc, argv);
+        QGuiApplication application(argc, argv);
         return runRenderCommand(application.arguments().mid(1), out, err);
     }
     QCoreApplication application(argc, argv);

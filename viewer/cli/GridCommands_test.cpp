@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include "CommaDecimalLocale.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
 #include "TestGridFiles.h"
@@ -116,4 +117,36 @@ TEST(GridCommands, ConvertWritesTheChosenLevelFormatAndNodata) {
     EXPECT_EQ(run(runConvertCommand, {in, out, "--to", "png"}).exitCode, 1);
     EXPECT_EQ(run(runConvertCommand, {in}).exitCode, 1);
     EXPECT_EQ(run(runConvertCommand, {in, folder.path("none/x.asc")}).exitCode, 1);
+}
+
+TEST(GridCommands, InfoAndConvertKeepTheDotUnderACommaDecimalLocale) {
+    CommaDecimalLocale german;
+    SKIP_WITHOUT_COMMA_LOCALE(german);
+    TestFolder folder;
+    const QString in = folder.write(
+        "g.asc",
+        "ncols 2\nnrows 1\nxllcorner 0.5\nyllcorner -1.25\ncellsize 2.5\nnodata_value -3.5\n"
+        "1.75 -3.5\n");
+
+    CommandRun result = run(runInfoCommand, {"--info", in, "--values"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains("\"nodata_value\": -3.5,")) << result.out.toStdString();
+    const QJsonObject info = json(result);
+    EXPECT_EQ(info["xllcorner"].toDouble(), 0.5);
+    EXPECT_EQ(info["statistics"].toObject()["Average"].toDouble(), 1.75);
+    EXPECT_EQ(info["values"].toArray()[0].toArray()[0].toDouble(), 1.75);
+
+    const QString out = folder.path("out.asc");
+    result = run(runConvertCommand, {"--convert", in, out, "--nodata", "-9999.5"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QByteArray written = fileBytes(out);
+    EXPECT_FALSE(written.contains(',')) << written.toStdString();
+    EXPECT_TRUE(written.contains("nodata_value -9999.5\r\n")) << written.toStdString();
+    GridDocument doc;
+    loadGrid(doc, out);
+    EXPECT_EQ(doc.header.xllcorner, 0.5);
+    EXPECT_EQ(doc.header.yllcorner, -1.25);
+    EXPECT_EQ(doc.header.cellsize, 2.5);
+    EXPECT_EQ(doc.header.nodata_value, -9999.5);
+    EXPECT_EQ(cells(doc), (std::vector<double>{1.75, -9999.5}));
 }

@@ -1,27 +1,26 @@
 #include "RenderCommand.h"
 
-#include <QApplication>
-#include <QFrame>
-#include <QListWidget>
+#include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
 
+#include "ClassBounds.h"
+#include "ColourMapping.h"
 #include "CommandArguments.h"
-#include "CommandProcessor.h"
-#include "PaintBox.h"
-#include "PaletteComboBox.h"
-#include "ScriptedDialogs.h"
-#include "TfrmVistals.h"
-#include "UpDown.h"
+#include "GammaSetting.h"
+#include "GridPaint.h"
+#include "PaletteSet.h"
+#include "Palettes.h"
+#include "ViewWindow.h"
+#include "Zoom.h"
 
 namespace {
 
 const char* const renderUsage =
     "usage: vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]\n";
 
-class NoCommands : public CommandProcessor {
-public:
-    void run(const QString&) override {}
-};
+// The gamma edit's first position.
+constexpr int StartGammaPosition = 50;
 
 QSize parseSize(const QString& text) {
     const QStringList parts = text.toLower().split(QLatin1Char('x'));
@@ -37,6 +36,38 @@ QSize parseSize(const QString& text) {
 
 }  // namespace
 
+QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
+                         const LegendStyle& style) {
+    PaletteSet palettes;
+    palettes.BuildPalettes(GammaOfPosition(StartGammaPosition));
+    LegendContent legend;
+    legend.colours.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
+    ApplyPaletteToLegend(palettes, paletteIndex, legend.colours);
+    const LegendValues values = UpdateLegendValues(doc.statistics, false, 0, 0, ColorStepCount);
+    legend.labels = values.labels;
+
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(style.face);
+    if (doc.hasValues()) {
+        ViewWindow view;
+        FitPage(view, doc.header.nrows, doc.header.ncols);
+        PaintSettings settings;
+        settings.ButtonFace = Colour::fromQColor(style.face);
+        const ColourClasses classes{values.ClassBounds, legend.colours, false};
+        GridPaint(picture, *doc.Values, doc.header.nodata_value, view, classes, settings);
+    }
+    const QImage legendPicture = LegendPicture(RenderLegendHeight, legend, style);
+
+    QImage result(picture.width() + legendPicture.width(),
+                  std::max(picture.height(), legendPicture.height()), QImage::Format_RGB32);
+    result.fill(style.face);
+    QPainter painter(&result);
+    painter.drawImage(0, 0, picture);
+    painter.drawImage(picture.width(), 0, legendPicture);
+    painter.end();
+    return result;
+}
+
 int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     return runCommandJob(err, renderUsage, [&] {
         const CommandArguments arguments = parseCommandArguments(
@@ -46,48 +77,19 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         const QSize size = parseSize(
             arguments.value(QStringLiteral("--size")).value_or(QStringLiteral("800x600")));
         const int palette = intOption(arguments, QStringLiteral("--palette")).value_or(1);
+        if (palette < 1 || palette > BuiltInPaletteCount)
+            throw CommandLineError(
+                QStringLiteral("--palette wants 1 to %1").arg(BuiltInPaletteCount));
         const auto level = intOption(arguments, QStringLiteral("--level"));
 
-        // The window itself paints, offscreen, so the picture is the window's.
-        ScriptedDialogs dialogs;
-        dialogs.questionAnswers.assign(8, UserDialogs::Answer::Yes);
-        NoCommands commands;
-        TfrmVistals window(dialogs, commands);
-        window.show();
-        window.FormShow({});
-        // The picture gets exactly the asked size; the legend keeps the window's height.
-        window.PaintBox1->setFixedSize(size);
-        QCoreApplication::processEvents();
+        GridDocument doc;
+        loadForCommand(doc, arguments.files[0], level, err);
+        if (level && !doc.IsStack)
+            throw CommandLineError(QStringLiteral("level %1 does not exist").arg(*level));
 
-        window.lstbxGridNames->addItem(arguments.files[0]);
-        window.lstbxGridNames->setCurrentRow(0);
-        window.lstbxGridNamesClick();
-        for (const auto& message : dialogs.callsOf(QStringLiteral("message")))
-            throw std::runtime_error(message.text.toStdString());
-        if (!window.document.hasValues())
-            throw std::runtime_error(("could not load " + arguments.files[0]).toStdString());
-        if (palette < 1 || palette > window.ComboBox1->count())
-            throw CommandLineError(
-                QStringLiteral("--palette wants 1 to %1").arg(window.ComboBox1->count()));
-        if (level) {
-            if (!window.document.IsStack || *level < 0 || *level >= window.document.LevelCount)
-                throw CommandLineError(QStringLiteral("level %1 does not exist").arg(*level));
-            window.updnStacklevel->setPosition(*level);
-            window.updnStacklevelClick();
-        }
-        window.ComboBox1->setCurrentIndex(palette - 1);
-        window.ComboBox1Change();
-        window.GridPaint();
-
-        const QImage& picture = window.PaintBox1->canvas();
-        const QImage legend = window.pnlLegend->grab().toImage();
-        QImage result(picture.width() + legend.width(), std::max(picture.height(), legend.height()),
-                      QImage::Format_RGB32);
-        result.fill(window.palette().color(QPalette::Button));
-        QPainter painter(&result);
-        painter.drawImage(0, 0, picture);
-        painter.drawImage(picture.width(), 0, legend);
-        painter.end();
+        const QImage result =
+            RenderGridPicture(doc, palette - 1, size,
+                              LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font()));
         if (!result.save(arguments.files[1], "PNG"))
             throw std::runtime_error(("could not write " + arguments.files[1]).toStdString());
         out << arguments.files[1] << "\n";

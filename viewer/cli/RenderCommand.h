@@ -1,8 +1,25 @@
 #pragma once
+#include <QImage>
+#include <QSize>
 #include <QStringList>
 #include <QTextStream>
 
+#include "GridDocument.h"
+#include "LegendPainter.h"
+
 // vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]: paints
 // FILE as the window paints it, the picture (default 800 × 600 pixels) with the
-// legend beside it, and writes both as one PNG. Needs a QApplication.
+// legend beside it, and writes both as one PNG. Needs a QGuiApplication.
 int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The legend's height in the rendered picture: the height the window's legend has at the
+// window's first size, so a rendered picture matches the window's.
+inline constexpr int RenderLegendHeight = 667;
+
+// The shown level of `doc` as the window paints it right after showing the grid with built-in
+// palette `paletteIndex` (0-based) chosen: the whole grid fitted into `size` pixels, erased
+// first, nodata cells transparent, no grid lines, the class bounds from the statistics; the
+// legend (RenderLegendHeight high) right of it. Where the picture is taller than the legend,
+// the rest below the legend is `style.face`. All sizes are logical pixels.
+QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
+                         const LegendStyle& style);

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "PaletteComboBox.h"
+#include "ClassBounds.h"
+#include "CommandArguments.h"
+#include "PaletteSet.h"
 
 namespace {
 
@@ -47,6 +52,64 @@ TEST(RenderCommand, WritesThePictureOfTheAskedSizeWithTheLegendBesideIt) {
     EXPECT_EQ(qGreen(cell), qBlue(cell));
 }
 
+// A tiny grid with nodata cells and negative and fractional bounds, rendered small, against the
+// picture committed beside this test. Exact to the pixel; it also runs at a 1.5 scale factor,
+// where the picture must stay the same (logical pixels).
+TEST(RenderReference, TinyGridMatchesTheCommittedPicture) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("tiny.png");
+    const JobRun run = render({"--render", QStringLiteral(TOLMAR_CLI_TESTDATA "/tiny.asc"), target,
+                               "--size", "60x40", "--palette", "2"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QImage expected = QImage(QStringLiteral(TOLMAR_CLI_TESTDATA "/tiny_palette2_60x40.png"))
+                                .convertToFormat(QImage::Format_RGB32);
+    const QImage actual = QImage(target).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(expected.isNull());
+    ASSERT_EQ(actual.size(), expected.size());
+    int differing = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (actual.pixel(x, y) != expected.pixel(x, y) && differing++ == 0)
+                first = QPoint(x, y);
+    if (differing > 0) actual.save(QDir::temp().filePath("tiny_palette2_60x40.actual.png"));
+    EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y()
+                            << "; the picture is in the temporary folder";
+}
+
+TEST(RenderCommand, PaintsWithoutTheWindowWhatTheLegendPainterPaints) {
+    GridDocument doc;
+    QTemporaryDir dir;
+    QFile file(dir.filePath("g.asc"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\nnodata_value -9999\n"
+        "-12345678 0\n5 -9999\n");
+    file.close();
+    QString err;
+    QTextStream errStream(&err);
+    loadForCommand(doc, file.fileName(), std::nullopt, errStream);
+    const LegendStyle style = LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font());
+    const QImage picture = RenderGridPicture(doc, 0, QSize(50, 50), style);
+    // The legend widens for "-1.234568e+07" and sits right of the picture, as high as the
+    // window's legend.
+    const std::vector<QString> labels = UpdateLegendValues(doc.statistics, false, 0, 0).labels;
+    EXPECT_EQ(labels.front(), "-1.234568e+07");
+    const int legendWidth = LegendWidth(labels, style.font);
+    EXPECT_GT(legendWidth, 107);
+    ASSERT_EQ(picture.size(), QSize(50 + legendWidth, RenderLegendHeight));
+    LegendContent legend;
+    PaletteSet palettes;
+    palettes.BuildPalettes(1.0);
+    legend.colours = palettes.Palettes[0];
+    legend.labels = labels;
+    EXPECT_EQ(picture.copy(50, 0, legendWidth, RenderLegendHeight),
+              LegendPicture(RenderLegendHeight, legend, style));
+    // The lowest class's colour at the lowest cell; the nodata cell erased to silver.
+    EXPECT_EQ(picture.pixel(10, 10) & 0xFFFFFF, palettes.Palettes[0][0].argb() & 0xFFFFFF);
+    EXPECT_EQ(picture.pixel(35, 35) & 0xFFFFFF, 0xC0C0C0u);
+}
+
 TEST(RenderCommand, RejectsBadOptionsWithAMessage) {
     QTemporaryDir dir;
     const QString target = dir.filePath("x.png");
@@ -62,17 +125,4 @@ TEST(RenderCommand, RejectsBadOptionsWithAMessage) {
     run = render({"--render", dir.filePath("missing.asc"), missingTarget});
     EXPECT_EQ(run.code, 1);
     EXPECT_FALSE(QFile::exists(missingTarget));
-}
-
-TEST(PaletteComboBox, StripesShareTheItemWithoutGapsOrOverlap) {
-    const QRect item(3, 10, 101, 21);
-    int right = item.left();
-    for (int k = 0; k < 20; ++k) {
-        const QRect stripe = PaletteComboBox::stripeRect(item, k, 20);
-        EXPECT_EQ(stripe.left(), right);
-        EXPECT_EQ(stripe.top(), 11);
-        EXPECT_EQ(stripe.bottom(), 29);  // one pixel in from the item's bottom edge
-        right = stripe.right() + 1;
-    }
-    EXPECT_EQ(right, item.left() + item.width());
 }
