@@ -94,7 +94,8 @@ double leadingNumber(std::string_view text) {
     text = withoutPlus(text.substr(first));
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() ? value : 0.0;
+    // from_chars also reads "nan" and "inf"; such a text does not start with a number.
+    return result.ec == std::errc() && std::isfinite(value) ? value : 0.0;
 }
 
 double leadingNumber(const QString& text) { return leadingNumber(text.toStdString()); }

@@ -29,7 +29,8 @@ bool tryParseDouble(std::string_view text, double& out);
 bool tryParseInt(std::string_view text, int& out);
 
 // The decimal number at the start of the text (after leading blanks); 0 when
-// the text does not start with a number. Trailing text is ignored.
+// the text does not start with a number ("nan" and "inf" are no numbers here).
+// Trailing text is ignored.
 double leadingNumber(std::string_view text);
 double leadingNumber(const QString& text);
 inline double leadingNumber(const char* text) { return leadingNumber(std::string_view(text)); }

@@ -50,3 +50,12 @@ TEST(NumberText, LeadingNumberTakesThePrefixOrZero) {
     EXPECT_DOUBLE_EQ(leadingNumber(""), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("7e1 m")), 70.0);
 }
+
+TEST(NumberText, LeadingNumberTakesNanAndInfinityTextAsNoNumber) {
+    for (const char* text : {"nan", "NaN", "-nan", "+NAN", "nan(123)", "inf", "-Inf", "+INF",
+                             "infinity", " -Infinity", "INFx"})
+        EXPECT_EQ(leadingNumber(text), 0.0) << text;
+    EXPECT_EQ(leadingNumber(QStringLiteral("inf")), 0.0);
+    EXPECT_EQ(leadingNumber("1e999"), 0.0);  // out of range: no number either
+    EXPECT_EQ(leadingNumber("12nan"), 12.0);
+}

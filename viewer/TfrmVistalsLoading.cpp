@@ -14,6 +14,7 @@
 #include "LoadGrid.h"
 #include "NumberText.h"
 #include "PaintBox.h"
+#include "SavedFileRecognition.h"
 #include "TfrmVistals.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
@@ -258,8 +259,15 @@ void TfrmVistals::edtStacklevelExit() {
 }
 
 bool TfrmVistals::writeShownGrid(const QString& fileName) {
+    const double nodataToWrite = leadingNumber(edtNodata->text());
+    if (const auto question =
+            unrecognisedSaveQuestion(document, fileName, nodataToWrite, savedFormatOf(document))) {
+        if (dialogs_.question(*question, unrecognisedSaveCaption, UserDialogs::Buttons::YesNo) !=
+            UserDialogs::Answer::Yes)
+            return false;
+    }
     try {
-        WriteGrid(fileName, document, leadingNumber(edtNodata->text()));
+        WriteGrid(fileName, document, nodataToWrite);
         return true;
     } catch (const GridFormatError& error) {
         dialogs_.message(error.text(), error.caption());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <vector>
 
 #include "GridFormatError.h"
@@ -35,9 +36,17 @@ void readExactly(QIODevice& device, char* target, std::size_t count, std::int64_
     }
 }
 
-void addRow(const double* row, int columns, double nodata, StatClass& stats) {
-    for (int c = 0; c < columns; ++c)
+// NaN and infinite cells are no data: they take the grid's nodata value, so
+// they are shown, counted and saved as such.
+inline double dataOrNodata(double value, double nodata) {
+    return std::isfinite(value) ? value : nodata;
+}
+
+void addRow(double* row, int columns, double nodata, StatClass& stats) {
+    for (int c = 0; c < columns; ++c) {
+        row[c] = dataOrNodata(row[c], nodata);
         if (row[c] != nodata) stats.Add(row[c]);
+    }
 }
 
 template <typename T>
@@ -75,7 +84,8 @@ void readBody(QIODevice& device, const std::vector<GridRows*>& levels, double no
             }
             for (int c = 0; c < columns; ++c) {
                 const T* cell = source + std::size_t(c) * levelCount;
-                for (std::size_t k = 0; k < levelCount; ++k) levels[k]->row(r)[c] = double(cell[k]);
+                for (std::size_t k = 0; k < levelCount; ++k)
+                    levels[k]->row(r)[c] = dataOrNodata(double(cell[k]), nodata);
                 if (row[c] != nodata) stats.Add(row[c]);
             }
         }
