@@ -44,8 +44,9 @@ inline double dataOrNodata(double value, double nodata) {
 
 void addRow(double* row, int columns, double nodata, StatClass& stats) {
     for (int c = 0; c < columns; ++c) {
-        row[c] = dataOrNodata(row[c], nodata);
-        if (row[c] != nodata) stats.Add(row[c]);
+        double value = row[c];
+        if (!std::isfinite(value)) row[c] = value = nodata;  // rare: store only then
+        if (value != nodata) stats.Add(value);
     }
 }
 
