@@ -52,9 +52,10 @@ bool TfrmVistals::askToSaveChanges(const QString& text, const QString& caption) 
         lstbxGridNames->setCurrentRow(document.LoadedIndex);
         const bool saved = saveGridAs();
         lstbxGridNames->setCurrentRow(chosen);
-        // Changes that were not written (the save dialog was cancelled, or the
-        // write failed and the user has been told) are kept: the switch stops as
-        // on Cancel instead of throwing them away.
+        // Changes that were not written (the save dialog was cancelled, a file
+        // that could not be loaded again was declined, or the write failed and
+        // the user has been told) are kept: the switch stops as on Cancel
+        // instead of throwing them away.
         if (!saved) return false;
         document.Modified = false;
     }

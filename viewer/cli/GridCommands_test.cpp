@@ -191,6 +191,14 @@ TEST(GridCommands, ConvertWritesTheChosenLevelFormatAndNodata) {
                     .endsWith("nodata_value 0\r\n"
                               "           1\t0\t\r\n"));
 
+    // A binary grid that loading will not recognise is written with a warning.
+    result =
+        run(runConvertCommand, {in, folder.path("odd.flt"), "--to", "single", "--nodata", "-1"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.err.contains("will not be")) << result.err.toStdString();
+    result = run(runConvertCommand, {in, folder.path("ok.flt"), "--to", "single"});
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+
     EXPECT_EQ(run(runConvertCommand, {in, out, "--to", "png"}).exitCode, 1);
     EXPECT_EQ(run(runConvertCommand, {in}).exitCode, 1);
     EXPECT_EQ(run(runConvertCommand, {in, folder.path("none/x.asc")}).exitCode, 1);
