@@ -67,8 +67,14 @@ QString formatGeneral15(double value) {
 bool tryParseDouble(std::string_view text, double& out) {
     text = withoutPlus(trimmed(text));
     if (text.empty()) return false;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    // from_chars also reads "nan" and "inf", which are never data here.
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+        !std::isfinite(value))
+        return false;
+    out = value;
+    return true;
 }
 
 bool tryParseInt(std::string_view text, int& out) {
@@ -119,7 +125,8 @@ double leadingNumber(std::string_view text) {
     text = withoutPlus(text.substr(first));
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() ? value : 0.0;
+    // from_chars also reads "nan" and "inf"; such a text does not start with a number.
+    return result.ec == std::errc() && std::isfinite(value) ? value : 0.0;
 }
 
 double leadingNumber(const QString& text) { return leadingNumber(withDecimalPoint(text)); }

@@ -23,7 +23,7 @@ public:
 };
 
 // Whole-text conversions: surrounding blanks are allowed, anything else that is
-// not part of the number makes the conversion fail. The QString forms read typed text: besides
+// not part of the number makes the conversion fail, and so do "nan" and "inf". The QString forms read typed text: besides
 // the dot they take the decimal separator of the default QLocale when the text has no dot.
 double parseDouble(const QString& text);  // throws ConversionError
 int parseInt(const QString& text);        // throws ConversionError
@@ -31,8 +31,8 @@ bool tryParseDouble(std::string_view text, double& out);
 bool tryParseInt(std::string_view text, int& out);
 
 // The decimal number at the start of the text (after leading blanks); 0 when
-// the text does not start with a number. Trailing text is ignored. The QString form reads typed
-// text as parseDouble does.
+// the text does not start with a number ("nan" and "inf" are no numbers here).
+// Trailing text is ignored. The QString form reads typed text as parseDouble does.
 double leadingNumber(std::string_view text);
 double leadingNumber(const QString& text);
 inline double leadingNumber(const char* text) { return leadingNumber(std::string_view(text)); }

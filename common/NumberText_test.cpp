@@ -166,4 +166,20 @@ TEST(NumberText, TextsKeepTheDotUnderACommaDecimalLocale) {
 TEST(NumberText, TypedTextTakesOnlyTheDotUnderADotLocale) {
     EXPECT_THROW(parseDouble(QStringLiteral("-3,5")), ConversionError);
     EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("-3,5")), -3.0);
+
+TEST(NumberText, StrictConversionsRefuseNanAndInfinity) {
+    double value = 7;
+    for (const char* text : {"nan", "NaN", "-nan", "inf", "-Infinity", "1e999"})
+        EXPECT_FALSE(tryParseDouble(text, value)) << text;
+    EXPECT_EQ(value, 7);
+    EXPECT_THROW(parseDouble(QStringLiteral("inf")), ConversionError);
+}
+
+TEST(NumberText, LeadingNumberTakesNanAndInfinityTextAsNoNumber) {
+    for (const char* text : {"nan", "NaN", "-nan", "+NAN", "nan(123)", "inf", "-Inf", "+INF",
+                             "infinity", " -Infinity", "INFx"})
+        EXPECT_EQ(leadingNumber(text), 0.0) << text;
+    EXPECT_EQ(leadingNumber(QStringLiteral("inf")), 0.0);
+    EXPECT_EQ(leadingNumber("1e999"), 0.0);  // out of range: no number either
+    EXPECT_EQ(leadingNumber("12nan"), 12.0);
 }

@@ -14,6 +14,7 @@
 #include "LoadGrid.h"
 #include "NumberText.h"
 #include "PaintBox.h"
+#include "SavedFileRecognition.h"
 #include "TfrmVistals.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
@@ -51,9 +52,10 @@ bool TfrmVistals::askToSaveChanges(const QString& text, const QString& caption) 
         lstbxGridNames->setCurrentRow(document.LoadedIndex);
         const bool saved = saveGridAs();
         lstbxGridNames->setCurrentRow(chosen);
-        // Changes that were not written (the save dialog was cancelled, or the
-        // write failed and the user has been told) are kept: the switch stops as
-        // on Cancel instead of throwing them away.
+        // Changes that were not written (the save dialog was cancelled, a file
+        // that could not be loaded again was declined, or the write failed and
+        // the user has been told) are kept: the switch stops as on Cancel
+        // instead of throwing them away.
         if (!saved) return false;
         document.Modified = false;
     }
@@ -258,8 +260,15 @@ void TfrmVistals::edtStacklevelExit() {
 }
 
 bool TfrmVistals::writeShownGrid(const QString& fileName) {
+    const double nodataToWrite = leadingNumber(edtNodata->text());
+    if (const auto question =
+            unrecognisedSaveQuestion(document, fileName, nodataToWrite, savedFormatOf(document))) {
+        if (dialogs_.question(*question, unrecognisedSaveCaption, UserDialogs::Buttons::YesNo) !=
+            UserDialogs::Answer::Yes)
+            return false;
+    }
     try {
-        WriteGrid(fileName, document, leadingNumber(edtNodata->text()));
+        WriteGrid(fileName, document, nodataToWrite);
         return true;
     } catch (const GridFormatError& error) {
         dialogs_.message(error.text(), error.caption());

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -7,8 +8,10 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 
 #include "CommandProcessor.h"
+#include "FileSizeLimit.h"
 #include "ScriptedDialogs.h"
 #include "TfrmVistals.h"
 #include "UpDown.h"
@@ -432,4 +435,118 @@ TEST_F(WindowLoading, MovingTheListSelectionWithTheKeysLoadsTheEntry) {
     EXPECT_EQ(dialogs.callsOf("question").size(), 1u);
     EXPECT_EQ(window.lstbxGridNames->currentRow(), 1);
     EXPECT_EQ(window.document.FileName, dir.filePath("b.asc"));
+}
+
+namespace {
+
+// A 3 × 2 double precision grid with -9999 as nodata.
+QByteArray doubleGrid() {
+    QByteArray bytes;
+    for (double value : {3.0, 2.0, 0.0, 0.0, 1.0, -9999.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0,
+                         -9999.0, 3.0, 4.0, 5.0, 6.0})
+        bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+    return bytes;
+}
+
+const QString notRecognisedAgain = QStringLiteral("will not be recognised when loaded again");
+
+}  // namespace
+
+TEST_F(WindowLoading, SavingABinaryGridThatCannotBeLoadedAgainAsksFirst) {
+    add(file("d.bin", doubleGrid()));
+    click(0);
+    ASSERT_EQ(window.edtFileFormat->text(), "Grid (double prec.)");
+    window.edtNodata->setText("-1");
+    const QString target = dir.filePath("out.grd");
+
+    // No: nothing is written.
+    dialogs.saveAnswers.push_back(target);
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    window.miSaveGridAs->trigger();
+    auto questions = dialogs.callsOf("question");
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].caption, "Save grid");
+    EXPECT_TRUE(questions[0].text.contains(target)) << questions[0].text.toStdString();
+    EXPECT_TRUE(questions[0].text.contains(notRecognisedAgain)) << questions[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(target));
+
+    // Yes: written as asked, with -1 in the header's nodata place.
+    dialogs.saveAnswers.push_back(target);
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
+    window.miSaveGridAs->trigger();
+    ASSERT_EQ(dialogs.callsOf("question").size(), 2u);
+    const QByteArray written = contents(target);
+    ASSERT_EQ(written.size(), 96 + 6 * 8);
+    double nodata = 0;
+    std::memcpy(&nodata, written.constData() + 40, sizeof nodata);
+    EXPECT_EQ(nodata, -1);
+
+    // Save Grid asks as well; with -9999 nothing is asked.
+    dialogs.inputAnswers.push_back(dir.filePath("other.grd"));
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    window.miSaveGrid->trigger();
+    EXPECT_EQ(dialogs.callsOf("question").size(), 3u);
+    EXPECT_FALSE(QFile::exists(dir.filePath("other.grd")));
+    window.edtNodata->setText("-9999");
+    dialogs.saveAnswers.push_back(dir.filePath("plain.grd"));
+    window.miSaveGridAs->trigger();
+    EXPECT_EQ(dialogs.callsOf("question").size(), 3u);
+    EXPECT_TRUE(QFile::exists(dir.filePath("plain.grd")));
+    EXPECT_TRUE(dialogs.callsOf("message").empty());
+    EXPECT_EQ(dialogs.unanswered, 0);
+}
+
+TEST_F(WindowLoading, NanOrInfInTheNodataFieldCountsAsNoNumber) {
+    QByteArray withNodata = asciiGrid(1);
+    withNodata.replace("1 2 3", "1 -9999 3");
+    add(file("n.asc", withNodata));
+    click(0);
+    for (const char* text : {"nan", "-inf"}) {
+        window.edtNodata->setText(text);
+        const QString target = dir.filePath(QStringLiteral("out-%1.asc").arg(text));
+        dialogs.saveAnswers.push_back(target);
+        window.miSaveGridAs->trigger();
+        const QByteArray written = contents(target);
+        EXPECT_TRUE(written.contains("nodata_value 0\r\n")) << written.toStdString();
+        EXPECT_TRUE(written.contains("           1\t0\t3\t\r\n")) << written.toStdString();
+    }
+}
+
+TEST_F(WindowLoading, SaveErrorBoxGivesTheSystemsReason) {
+    QByteArray text =
+        "ncols 100\nnrows 100\nxllcorner 0\nyllcorner 0\ncellsize 1\n"
+        "nodata_value -9999\n";
+    for (int i = 0; i < 10000; ++i) text += "12.5 ";
+    add(file("big.asc", text));
+    click(0);
+    const QString target = file("out.asc", "the old contents");
+    dialogs.saveAnswers.push_back(target);
+    {
+        FileSizeLimit limit(20000);  // the grid needs about 50000 bytes
+        window.miSaveGridAs->trigger();
+    }
+    const auto messages = dialogs.callsOf("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "save error");
+    EXPECT_TRUE(messages[0].text.contains(FileSizeLimit::reason()))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(contents(target), "the old contents");
+}
+
+TEST_F(WindowLoading, SpecialFilesAreRefusedWithAMessage) {
+    const QString fifo = dir.filePath("pipe.asc");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    add(file("a.asc", asciiGrid(1)));
+    add(fifo);
+    click(0);
+    click(1);  // would wait for a writer for ever
+    const auto messages = dialogs.callsOf("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "file error");
+    EXPECT_TRUE(messages[0].text.contains(fifo));
+    EXPECT_TRUE(messages[0].text.contains("it is a FIFO")) << messages[0].text.toStdString();
+    EXPECT_FALSE(window.document.hasValues());
+    EXPECT_TRUE(window.edtNCols->text().isEmpty());
+    EXPECT_TRUE(window.lstbxGridNames->isEnabled());
+    EXPECT_FALSE(window.Busy);
 }

@@ -1,5 +1,7 @@
 #include "CommandArguments.h"
 
+#include <cmath>
+
 #include "GridFormatError.h"
 #include "GridNetcdfReader.h"
 #include "LevelChange.h"
@@ -47,8 +49,10 @@ std::optional<double> doubleOption(const CommandArguments& arguments, const QStr
     const auto text = arguments.value(option);
     if (!text) return std::nullopt;
     double value = 0;
-    if (!tryParseDouble(text->toStdString(), value))
-        throw CommandLineError(QStringLiteral("%1 needs a number, not \"%2\"").arg(option, *text));
+    // NaN would never compare equal to a cell, infinity cannot be written back.
+    if (!tryParseDouble(text->toStdString(), value) || !std::isfinite(value))
+        throw CommandLineError(
+            QStringLiteral("%1 needs a finite number, not \"%2\"").arg(option, *text));
     return value;
 }
 

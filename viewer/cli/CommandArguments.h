@@ -31,8 +31,8 @@ struct CommandArguments {
 CommandArguments parseCommandArguments(QStringList args, const QString& job,
                                        const QStringList& valued, const QStringList& flags);
 
-// The whole-number or floating-point value of an option; CommandLineError when
-// it is not one.
+// The whole-number or finite floating-point value of an option;
+// CommandLineError when it is not one.
 std::optional<int> intOption(const CommandArguments& arguments, const QString& option);
 std::optional<double> doubleOption(const CommandArguments& arguments, const QString& option);
 

@@ -4,6 +4,7 @@
 
 #include "CommandArguments.h"
 #include "GridFormatError.h"
+#include "SavedFileRecognition.h"
 #include "WriteGrid.h"
 
 namespace {
@@ -41,7 +42,7 @@ int runConvertCommand(const QStringList& args, QTextStream& out, QTextStream& er
         loadForCommand(doc, arguments.files[0], level, err);
         const GridOutputFormat format = chosen.value_or(savedFormatOf(doc));
         const double nodataToWrite = nodata.value_or(doc.header.nodata_value);
-        if (format != GridOutputFormat::Ascii && nodataToWrite != -9999)
+        if (!savedFileIsRecognised(doc, nodataToWrite, format))
             err << "vistal: warning: a binary grid is only recognised with the nodata value "
                    "-9999; "
                 << arguments.files[1] << " will not be.\n";

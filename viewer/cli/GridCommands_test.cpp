@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <cmath>
+#include <limits>
 
 #include "CommaDecimalLocale.h"
 #include "ConvertCommand.h"
+#include "FileSizeLimit.h"
 #include "InfoCommand.h"
 #include "TestGridFiles.h"
 
@@ -65,17 +69,91 @@ TEST(GridCommands, InfoPrintsTheHeaderStatisticsAndValuesAsJson) {
     EXPECT_TRUE(result.out.contains("\"nodata_value\": -9999,")) << result.out.toStdString();
 }
 
-TEST(GridCommands, InfoKeepsJsonValidAndLoadsImplausibleHeadersWithAWarning) {
+TEST(GridCommands, InfoLoadsImplausibleHeadersWithAWarning) {
     TestFolder folder;
     const QString file =
-        folder.write("nan.asc", "ncols 2.5\nnrows 1\nx 0.1\ny 0\nc 1\nn -9999\nnan 1");
+        folder.write("half.asc", "ncols 2.5\nnrows 1\nx 0.1\ny 0\nc 1\nn -9999\n-9999 1");
     const CommandRun result = run(runInfoCommand, {file, "--values"});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("may not be a grid")) << result.err.toStdString();
     const QJsonObject info = json(result);
-    EXPECT_TRUE(info["statistics"].toObject()["Sum"].isNull());
+    EXPECT_EQ(info["statistics"].toObject()["Sum"].toDouble(), 1);
     EXPECT_EQ(info["xllcorner"].toDouble(), 0.1);
     EXPECT_EQ(info["values"].toArray()[0].toArray()[1].toDouble(), 1);
+}
+
+TEST(GridCommands, NanCellsAreNodataAndNanTextIsRefused) {
+    TestFolder folder;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const QString binary = folder.write(
+        "nan.bin", binaryFile(BinaryPrecision::Double, {3, 1, 0, 0, 1, -9999}, {nan, 2, 4}));
+    CommandRun result = run(runInfoCommand, {binary, "--values"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    QJsonObject info = json(result);
+    const QJsonObject stats = info["statistics"].toObject();
+    EXPECT_EQ(stats["CellCount"].toDouble(), 2);
+    EXPECT_EQ(stats["Sum"].toDouble(), 6);
+    EXPECT_EQ(stats["StdDeviation"].toDouble(), std::sqrt(2.0));
+    EXPECT_EQ(info["values"].toArray()[0].toArray()[0].toDouble(), -9999);
+
+    const QString text = folder.write("nan.asc", "ncols 2\nnrows 1\nx 0\ny 0\nc 1\nn -9999\nnan 1");
+    result = run(runInfoCommand, {text});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(result.err.contains("\"nan\" (the value of row 1, column 1) is not a number"))
+        << result.err.toStdString();
+
+    // A nodata value that is no finite number is refused before anything is written.
+    const QString out = folder.path("out.asc");
+    for (const char* value : {"nan", "NaN", "inf", "-infinity", "1e999"}) {
+        result = run(runConvertCommand, {"--convert", binary, out, "--nodata", value});
+        EXPECT_EQ(result.exitCode, 1) << value;
+        EXPECT_TRUE(result.err.contains(
+            QStringLiteral("--nodata needs a finite number, not \"%1\"").arg(QLatin1String(value))))
+            << result.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+    // Converted, the former NaN cell is written with the nodata value asked for.
+    result = run(runConvertCommand, {binary, out, "--to", "ascii", "--nodata", "-1"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(fileBytes(out).endsWith("nodata_value -1\r\n          -1\t2\t4\t\r\n"));
+}
+
+TEST(GridCommands, EmptyGridsAndSpecialFilesAreRefused) {
+    TestFolder folder;
+    const QString empty = folder.write("empty.asc", "ncols 0\nnrows 0\nx 0\ny 0\nc 1\nn -9999\n");
+    CommandRun result = run(runInfoCommand, {empty});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("without cells")) << result.err.toStdString();
+    EXPECT_EQ(run(runConvertCommand, {empty, folder.path("x.asc")}).exitCode, 1);
+
+    // --info on a FIFO would wait for a writer for ever.
+    const QString fifo = folder.path("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    result = run(runInfoCommand, {fifo});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(result.err.contains("it is a FIFO")) << result.err.toStdString();
+    result = run(runInfoCommand, {folder.path("")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("it is a folder")) << result.err.toStdString();
+}
+
+TEST(GridCommands, ConvertReportsTheSystemsReasonWhenWritingFails) {
+    TestFolder folder;
+    QByteArray text = "ncols 100\nnrows 100\nx 0\ny 0\nc 1\nn -9999\n";
+    for (int i = 0; i < 10000; ++i) text += "12.5 ";
+    const QString in = folder.write("big.asc", text);
+    const QString out = folder.write("out.bin", "the old contents");
+    CommandRun result;
+    {
+        FileSizeLimit limit(20000);  // the double grid needs 80096 bytes
+        result = run(runConvertCommand, {in, out, "--to", "double"});
+    }
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains(FileSizeLimit::reason())) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("Unknown error")) << result.err.toStdString();
+    EXPECT_EQ(fileBytes(out), "the old contents");
 }
 
 TEST(GridCommands, InfoRefusesBadInput) {
@@ -113,6 +191,14 @@ TEST(GridCommands, ConvertWritesTheChosenLevelFormatAndNodata) {
     EXPECT_TRUE(fileBytes(folder.path("level0.asc"))
                     .endsWith("nodata_value 0\r\n"
                               "           1\t0\t\r\n"));
+
+    // A binary grid that loading will not recognise is written with a warning.
+    result =
+        run(runConvertCommand, {in, folder.path("odd.flt"), "--to", "single", "--nodata", "-1"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.err.contains("will not be")) << result.err.toStdString();
+    result = run(runConvertCommand, {in, folder.path("ok.flt"), "--to", "single"});
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
 
     EXPECT_EQ(run(runConvertCommand, {in, out, "--to", "png"}).exitCode, 1);
     EXPECT_EQ(run(runConvertCommand, {in}).exitCode, 1);

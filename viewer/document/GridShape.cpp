@@ -28,12 +28,21 @@ GridShape checkedGridShape(const GridHeader& header, double levelCount, const QS
                 .arg(fileName)
                 .arg(header.ncols)
                 .arg(header.nrows));
-    if (!validCount(levelCount, limit) || levelCount < 1)
+    if (header.rowCount() == 0 || header.columnCount() == 0)
         throw GridFormatError(
             GridFormatError::Kind::Format,
-            QStringLiteral("The header of \"%1\" gives an impossible number of levels: %2.")
+            QStringLiteral("The header of \"%1\" gives a grid without cells: ncols %2, nrows %3.")
                 .arg(fileName)
-                .arg(levelCount));
+                .arg(header.ncols)
+                .arg(header.nrows));
+    if (!validCount(levelCount, double(maxGridLevels) + 1) || levelCount < 1)
+        throw GridFormatError(
+            GridFormatError::Kind::Format,
+            QStringLiteral("The header of \"%1\" gives an impossible number of levels: %2 "
+                           "(1 to %3 are possible).")
+                .arg(fileName)
+                .arg(levelCount, 0, 'g', 15)
+                .arg(maxGridLevels));
     GridShape shape;
     shape.rows = header.rowCount();
     shape.columns = header.columnCount();

@@ -29,9 +29,13 @@ struct GridShape {
 
 // The largest number of values (cells times levels) a grid may hold.
 inline constexpr std::int64_t maxGridValues = std::int64_t(1) << 31;
+// The largest number of levels a stack may hold: each level is an allocation
+// of its own, so the count is limited even where the cells are few.
+inline constexpr int maxGridLevels = 1 << 20;
 
 // Rows and columns are the truncated nrows and ncols. Throws a format error for
-// negative, non-finite or oversized counts and for fewer than one level.
+// negative, non-finite or oversized counts, for a grid without cells (no row or
+// no column) and for fewer than one or more than maxGridLevels levels.
 GridShape checkedGridShape(const GridHeader& header, double levelCount, const QString& fileName);
 
 // Throws a format error when `availableBytes` cannot hold the body, which needs

@@ -70,3 +70,53 @@ TEST(GridStack, StackBodiesAreCheckedAgainstTheirLevelCount) {
     EXPECT_THROW(loadGrid(doc, folder.write("neg.stk", asciiStack(1, "-3"))), GridFormatError);
     EXPECT_THROW(loadGrid(doc, folder.write("big.stk", asciiStack(1, "1e12"))), GridFormatError);
 }
+
+namespace {
+
+// The text of the format error that loading `fileName` raises, or "" without one.
+QString formatErrorOf(const QString& fileName) {
+    GridDocument doc;
+    try {
+        loadGrid(doc, fileName);
+    } catch (const GridFormatError& error) {
+        EXPECT_EQ(error.kind(), GridFormatError::Kind::Format);
+        EXPECT_FALSE(doc.hasValues());
+        EXPECT_TRUE(doc.Levels.empty());
+        return error.text();
+    }
+    return {};
+}
+
+QByteArray asciiStackHeader(const char* columns, const char* last) {
+    return QByteArray("stack ") + columns + "\nnrows 1\nx 0\ny 0\nc 1\nn -9999\n" +
+           "a 0\nb 0\nc 0\nd 0\ne 0\nlevels " + last + "\n1 2 3\n";
+}
+
+}  // namespace
+
+// Each level is an allocation of its own: a tiny header must not make the
+// loader allocate one per level before it knows the file can hold them.
+TEST(GridStack, LevelCountsAreCheckedBeforeAnyLevelIsAllocated) {
+    TestFolder folder;
+    // No cells, so cells × levels is 0 whatever the level count.
+    EXPECT_TRUE(formatErrorOf(folder.write("a0.stk", asciiStackHeader("0", "1073741823")))
+                    .contains("without cells"));
+    const std::vector<double> noColumns{0, 5, 0, 0, 1, -9999, 0, 0, 0, 0, 0, 1073741823};
+    EXPECT_TRUE(
+        formatErrorOf(folder.write("d0.bin", binaryFile(BinaryPrecision::Double, noColumns, {})))
+            .contains("without cells"));
+    // One cell: beyond the limit of levels, or more levels than the file holds.
+    EXPECT_TRUE(formatErrorOf(folder.write("a1.stk", asciiStackHeader("1", "1073741823")))
+                    .contains("impossible number of levels"));
+    const std::vector<double> oneCell{1, 1, 0, 0, 1, -9999, 0, 0, 0, 0, 0, 1e9};
+    EXPECT_TRUE(
+        formatErrorOf(folder.write("d1.bin", binaryFile(BinaryPrecision::Double, oneCell, {1, 2})))
+            .contains("impossible number of levels"));
+    EXPECT_TRUE(formatErrorOf(folder.write("a2.stk", asciiStackHeader("1", "99999")))
+                    .contains("too short"));
+    std::vector<double> manyLevels = oneCell;
+    manyLevels[11] = 999;
+    EXPECT_TRUE(formatErrorOf(folder.write("s1.bin", binaryFile(BinaryPrecision::Single, manyLevels,
+                                                                {1, 2, 3})))
+                    .contains("too short"));
+}

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cmath>
+#include <filesystem>
 #include <optional>
 
 #include "AsciiGridReader.h"
@@ -34,6 +35,42 @@ RowCallback rowCallback(const LoadCallbacks& callbacks, double nrows) {
         if (callbacks.progress) callbacks.progress(loadProgressPercent(row, nrows));
         if (callbacks.processEvents) callbacks.processEvents();
     };
+}
+
+// Opening a FIFO or a device for reading may block for ever, and a directory
+// holds no grid: anything but a regular file (or a link to one) is refused
+// before it is opened. A path that does not exist is left to the open call.
+void refuseSpecialFile(const QString& path, const QString& entry) {
+    std::error_code error;
+    const auto type =
+        std::filesystem::status(std::filesystem::path(QFile::encodeName(path).toStdString()), error)
+            .type();
+    QString kind;
+    switch (type) {
+        case std::filesystem::file_type::regular:
+        case std::filesystem::file_type::not_found:
+        case std::filesystem::file_type::none:
+            return;
+        case std::filesystem::file_type::directory:
+            kind = QStringLiteral("a folder");
+            break;
+        case std::filesystem::file_type::fifo:
+            kind = QStringLiteral("a FIFO (named pipe)");
+            break;
+        case std::filesystem::file_type::block:
+        case std::filesystem::file_type::character:
+            kind = QStringLiteral("a device");
+            break;
+        case std::filesystem::file_type::socket:
+            kind = QStringLiteral("a socket");
+            break;
+        default:
+            kind = QStringLiteral("something other than a regular file");
+            break;
+    }
+    throw GridFormatError(
+        GridFormatError::Kind::Read,
+        QStringLiteral("Could not open \"%1\": it is %2, not a grid file.").arg(entry, kind));
 }
 
 void loadNetcdf(GridDocument& doc, const NetcdfLevelReader& netcdf) {
@@ -132,8 +169,9 @@ LoadResult LoadGrid(GridDocument& doc, const QString& fileName, const NetcdfLeve
         // A netCDF entry may carry a selector after the path; a file of that very
         // name comes first.
         QFile file(QFile::exists(fileName) ? fileName : entryPath(fileName));
+        setFormat(doc, GridFileFormat::Unrecognised);
+        refuseSpecialFile(file.fileName(), fileName);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-            setFormat(doc, GridFileFormat::Unrecognised);
             throw GridFormatError(
                 GridFormatError::Kind::Read,
                 QStringLiteral("Could not open \"%1\": %2").arg(fileName, file.errorString()));

@@ -1,6 +1,9 @@
 #include "LoadGrid.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
 
 #include "LevelChange.h"
 #include "TestGridFiles.h"
@@ -168,4 +171,37 @@ TEST(LoadGrid, NetcdfLevelsAreCopiedFromColumnMajorBlocks) {
     EXPECT_EQ(doc.Values->at(0, 0), 200);
     EXPECT_THROW(LoadGrid(doc, file, netcdf.reader()), GridFormatError);
     EXPECT_FALSE(doc.hasValues());
+}
+
+TEST(LoadGrid, AnythingButARegularFileIsRefusedBeforeItIsOpened) {
+    TestFolder folder;
+    const QString fifo = folder.path("pipe.asc");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(folder.path("folder.asc")));
+    // Opening the FIFO for reading would wait for a writer for ever.
+    const std::vector<std::pair<QString, QString>> special{
+        {fifo, "it is a FIFO"},
+        {folder.path("folder.asc"), "it is a folder"},
+        {"/dev/zero", "it is a device"}};
+    for (const auto& [path, kind] : special) {
+        GridDocument doc;
+        loadGrid(doc, folder.write("good.asc", "ncols 1\nnrows 1\nx 0\ny 0\nc 1\nn -9999\n5"));
+        try {
+            loadGrid(doc, path);
+            ADD_FAILURE() << path.toStdString() << " must be refused";
+        } catch (const GridFormatError& error) {
+            EXPECT_EQ(error.kind(), GridFormatError::Kind::Read);
+            EXPECT_FALSE(error.silent());
+            EXPECT_TRUE(error.text().contains(path)) << error.text().toStdString();
+            EXPECT_TRUE(error.text().contains(kind)) << error.text().toStdString();
+        }
+        EXPECT_FALSE(doc.hasValues());
+        EXPECT_EQ(doc.format(), GridFileFormat::Unrecognised);
+    }
+    // A link to a regular file is a regular file.
+    const QString target = folder.write("real.asc", "ncols 1\nnrows 1\nx 0\ny 0\nc 1\nn -9999\n7");
+    ASSERT_TRUE(QFile::link(target, folder.path("link.asc")));
+    GridDocument doc;
+    loadGrid(doc, folder.path("link.asc"));
+    EXPECT_EQ(cells(doc), std::vector<double>{7});
 }

@@ -13,6 +13,16 @@ void OutputBuffer::flush() {
 }
 
 void OutputBuffer::writeThrough(const char* bytes, std::size_t count) {
-    if (failed_ || count == 0) return;
-    if (device_.write(bytes, qint64(count)) != qint64(count)) failed_ = true;
+    // A write may take only part of the bytes (a file-size limit or a full disk
+    // is met in the middle); writing the rest then fails with the system's
+    // reason, which the device keeps in its error string.
+    while (!failed_ && count > 0) {
+        const qint64 written = device_.write(bytes, qint64(count));
+        if (written <= 0) {
+            failed_ = true;
+            return;
+        }
+        bytes += written;
+        count -= static_cast<std::size_t>(written);
+    }
 }

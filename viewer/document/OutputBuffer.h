@@ -6,10 +6,11 @@
 #include <vector>
 
 // Collects the bytes of a file in a large buffer and hands them to the device
-// in big blocks. After the first failed write everything else is dropped and
-// failed() stays true.
+// in big blocks. A partial write is continued; after the first failed write
+// everything else is dropped and failed() stays true, the reason being the
+// device's error string.
 class OutputBuffer {
-  public:
+public:
     explicit OutputBuffer(QIODevice& device, std::size_t capacity = std::size_t(1) << 20);
 
     void append(std::string_view bytes) {
@@ -41,7 +42,7 @@ class OutputBuffer {
     void flush();
     bool failed() const { return failed_; }
 
-  private:
+private:
     static constexpr std::size_t maxNumberBytes = 64;
     void writeThrough(const char* bytes, std::size_t count);
 

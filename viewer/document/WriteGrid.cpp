@@ -47,7 +47,9 @@ void WriteGridAs(const QString& fileName, const GridDocument& doc, double nodata
     }
     out.flush();
     if (out.failed()) {
-        const QString reason = file.errorString();
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("not every byte could be written");
         file.cancelWriting();
         throwWriteError(fileName, reason);
     }

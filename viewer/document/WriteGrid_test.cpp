@@ -1,11 +1,10 @@
 #include "WriteGrid.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
-#include <csignal>
 
+#include "FileSizeLimit.h"
 #include "GridRecognition.h"
 #include "LevelChange.h"
 #include "TestGridFiles.h"
@@ -16,26 +15,6 @@ GridFileFormat formatOfFile(const QString& fileName) {
     const QByteArray bytes = fileBytes(fileName).left(96);
     return RecogniseGridFormat(bytes.constData(), std::size_t(bytes.size()));
 }
-
-// Limits the size of files this process may write, for one test.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write instead of a signal
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 }  // namespace
 
@@ -84,6 +63,8 @@ TEST(WriteGrid, FailureIsReportedAndKeepsTheOldFile) {
     } catch (const GridFormatError& error) {
         EXPECT_EQ(error.kind(), GridFormatError::Kind::Write);
         EXPECT_TRUE(error.text().contains(target)) << error.text().toStdString();
+        // The system's reason, not "Unknown error".
+        EXPECT_TRUE(error.text().contains(FileSizeLimit::reason())) << error.text().toStdString();
     }
     EXPECT_EQ(fileBytes(target), "the old contents");
     // No temporary file is left behind.

@@ -98,10 +98,46 @@ TEST(AsciiGridReader, HeadersClaimingMoreThanTheFileHoldsAreRefusedBeforeAllocat
     expectFormatError("ncols 1e300\nnrows 1e300\nxll 0\nyll 0\ncs 1\nnodata -9999\n1",
                       "impossible");
     expectFormatError("ncols -2\nnrows 2\nxll 0\nyll 0\ncs 1\nnodata -9999\n1 2 3 4", "impossible");
-    expectFormatError("ncols inf\nnrows 2\nxll 0\nyll 0\ncs 1\nnodata -9999\n1 2 3 4",
-                      "impossible");
+
     TestFolder folder;
     GridDocument doc;
     loadGrid(doc, folder.write("tight.asc", header2x2.chopped(1) + " 1 2 3 4"));
     EXPECT_EQ(cells(doc), (std::vector<double>{1, 2, 3, 4}));
+}
+
+TEST(AsciiGridReader, NanAndInfinityTokensAreNotNumbers) {
+    for (const char* token :
+         {"nan", "NaN", "-nan", "+NAN", "inf", "-inf", "+Inf", "INFINITY", "-infinity"}) {
+        const QString quoted = QStringLiteral("\"%1\"").arg(QLatin1String(token));
+        expectFormatError(header2x2 + "1 2\n" + token + " 4\n",
+                          quoted + " (the value of row 2, column 1) is not a number");
+        expectFormatError(
+            "ncols 2\nnrows 2\nxll 0\nyll 0\ncs 1\nnodata " + QByteArray(token) + "\n1 2 3 4\n",
+            quoted + " (header number 6) is not a number");
+        expectFormatError(
+            QByteArray("ncols ") + token + "\nnrows 2\nxll 0\nyll 0\ncs 1\nnodata 0\n",
+            quoted + " (header number 1) is not a number");
+    }
+    // In a stack, on a level that is not shown.
+    expectFormatError(
+        "stack 1\nnrows 1\nx 0\ny 0\nc 1\nn -9999\na 0\nb 0\nc 0\nd 0\ne 0\nf 1\n"
+        "1 nan\n",
+        "\"nan\" (the value of row 1, column 1, level 1) is not a number");
+    // Words that only start like them are no numbers either; large finite values are.
+    expectFormatError(header2x2 + "1 2 3 info\n", "\"info\"");
+    TestFolder folder;
+    GridDocument doc;
+    loadGrid(doc, folder.write("big.asc", header2x2 + "1.7e308 -1.7e308 4.9e-324 0"));
+    EXPECT_EQ(cells(doc), (std::vector<double>{1.7e308, -1.7e308, 4.9e-324, 0}));
+}
+
+TEST(AsciiGridReader, GridsWithoutCellsAreRefused) {
+    for (const char* size : {"ncols 0\nnrows 0", "ncols 0\nnrows 3", "ncols 3\nnrows 0"})
+        expectFormatError(QByteArray(size) + "\nxll 0\nyll 0\ncs 1\nnodata -9999\n",
+                          "without cells");
+    // A stack without cells claiming 2^30 levels in a file of a few bytes.
+    expectFormatError(
+        "stack 0\nnrows 5\nxll 0\nyll 0\ncs 1\nnodata -9999\n"
+        "count 0\nmin 0\nmax 0\nsum 0\naverage 0\nlevels 1073741823\n",
+        "without cells");
 }

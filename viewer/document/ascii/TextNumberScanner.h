@@ -2,6 +2,7 @@
 #include <QIODevice>
 #include <QString>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 #include <system_error>
@@ -12,7 +13,7 @@
 // them. Numbers are parsed in place with std::from_chars; the buffer always
 // ends on a separator (or at the end of the file), so no word is cut in two.
 class TextNumberScanner {
-  public:
+public:
     enum class Result { Number, End, NotANumber, OutOfRange };
 
     // `name` is used in error messages only.
@@ -22,7 +23,8 @@ class TextNumberScanner {
     std::string_view nextWord();
 
     // The next number. On NotANumber and OutOfRange the offending word stays
-    // current (see currentWord) and nothing is consumed.
+    // current (see currentWord) and nothing is consumed. "nan", "inf" and
+    // "infinity" (any case, with or without sign) are not numbers of a grid.
     Result nextNumber(double& value) {
         if (!skipSeparators()) return Result::End;
         const char* start = pos_;
@@ -31,6 +33,8 @@ class TextNumberScanner {
         const auto [ptr, error] = std::from_chars(start, end_, value);
         if (ptr == start || (ptr < end_ && !isSeparator(*ptr))) return Result::NotANumber;
         if (error == std::errc::result_out_of_range) return Result::OutOfRange;
+        // from_chars reads the words nan and inf; only they give a non-finite value.
+        if (!std::isfinite(value)) return Result::NotANumber;
         pos_ = ptr;
         return Result::Number;
     }
@@ -42,7 +46,7 @@ class TextNumberScanner {
 
     static bool isSeparator(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-  private:
+private:
     // Moves to the start of the next word; false at the end of the text.
     bool skipSeparators() {
         for (;;) {

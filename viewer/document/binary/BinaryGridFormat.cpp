@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <vector>
 
 #include "GridFormatError.h"
@@ -35,9 +36,18 @@ void readExactly(QIODevice& device, char* target, std::size_t count, std::int64_
     }
 }
 
-void addRow(const double* row, int columns, double nodata, StatClass& stats) {
-    for (int c = 0; c < columns; ++c)
-        if (row[c] != nodata) stats.Add(row[c]);
+// NaN and infinite cells are no data: they take the grid's nodata value, so
+// they are shown, counted and saved as such.
+inline double dataOrNodata(double value, double nodata) {
+    return std::isfinite(value) ? value : nodata;
+}
+
+void addRow(double* row, int columns, double nodata, StatClass& stats) {
+    for (int c = 0; c < columns; ++c) {
+        double value = row[c];
+        if (!std::isfinite(value)) row[c] = value = nodata;  // rare: store only then
+        if (value != nodata) stats.Add(value);
+    }
 }
 
 template <typename T>
@@ -75,7 +85,8 @@ void readBody(QIODevice& device, const std::vector<GridRows*>& levels, double no
             }
             for (int c = 0; c < columns; ++c) {
                 const T* cell = source + std::size_t(c) * levelCount;
-                for (std::size_t k = 0; k < levelCount; ++k) levels[k]->row(r)[c] = double(cell[k]);
+                for (std::size_t k = 0; k < levelCount; ++k)
+                    levels[k]->row(r)[c] = dataOrNodata(double(cell[k]), nodata);
                 if (row[c] != nodata) stats.Add(row[c]);
             }
         }

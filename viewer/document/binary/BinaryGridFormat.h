@@ -29,8 +29,9 @@ void writeBinaryHeader(const GridHeader& header, double nodataToWrite,
                        const GridStatistics& statistics, BinaryPrecision precision, char* bytes);
 
 // Reads the body from `device`, positioned right after the header, into
-// `levels` (all of one shape), floats widened to double. Every level-0 value
-// that is not nodata goes into `stats`. A body that ends early is a format error.
+// `levels` (all of one shape), floats widened to double. NaN and infinite
+// values are stored as `nodata`. Every level-0 value that is not nodata goes
+// into `stats`. A body that ends early is a format error.
 void readBinaryBody(QIODevice& device, BinaryPrecision precision,
                     const std::vector<GridRows*>& levels, double nodata, StatClass& stats,
                     const RowCallback& beforeRow, const QString& fileName);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "BinaryGridFormat.h"
 #include "LevelChange.h"
@@ -137,4 +138,35 @@ TEST(BinaryGrid, AllNodataGridIsWrittenWithTheEmptySetStatistics) {
     EXPECT_EQ(headerOf(written, BinaryPrecision::Double),
               (std::vector<double>{2, 1, 0, 0, 1, -9999, 0, -9999, -9999, -9999, -9999, -9999}));
     EXPECT_EQ(readLittleEndian<double>(written.constData() + 96), -9999);
+}
+
+TEST(BinaryGrid, NanAndInfiniteCellsTakeTheNodataValue) {
+    TestFolder folder;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> header{3, 2, 0, 0, 1, -9999};
+    const std::vector<double> body{1, nan, 3, -inf, inf, 6};
+    for (const BinaryPrecision precision : {BinaryPrecision::Double, BinaryPrecision::Single}) {
+        GridDocument doc;
+        loadGrid(doc, folder.write("nan.bin", binaryFile(precision, header, body)));
+        // Shown and counted as nodata ...
+        EXPECT_EQ(cells(doc), (std::vector<double>{1, -9999, 3, -9999, -9999, 6}));
+        EXPECT_EQ(doc.statistics.CellCount, 3);
+        EXPECT_EQ(doc.statistics.Sum, 10);
+        EXPECT_EQ(doc.statistics.Maximum, 6);
+        EXPECT_TRUE(std::isfinite(doc.statistics.StdDeviation));
+        // ... and saved as nodata, here with another nodata value.
+        WriteGridAs(folder.path("out.asc"), doc, -1, GridOutputFormat::Ascii);
+        EXPECT_TRUE(fileBytes(folder.path("out.asc")).endsWith("1\t-1\t3\t\r\n-1\t-1\t6\t\r\n"));
+    }
+    // Every level of a stack, not only the shown one.
+    GridDocument stack;
+    loadGrid(stack, folder.write("s.bin", binaryFile(BinaryPrecision::Double,
+                                                     {2, 1, 0, 0, 1, -9999, 0, 0, 0, 0, 0, 1},
+                                                     {nan, 1, 2, -inf})));
+    EXPECT_EQ(cells(stack), (std::vector<double>{-9999, 2}));
+    EXPECT_EQ(stack.statistics.CellCount, 1);
+    changeLevel(stack, 1, NetcdfLevelReader());
+    EXPECT_EQ(cells(stack), (std::vector<double>{1, -9999}));
+    EXPECT_EQ(stack.statistics.Sum, 1);
 }
