@@ -166,6 +166,7 @@ TEST(NumberText, TextsKeepTheDotUnderACommaDecimalLocale) {
 TEST(NumberText, TypedTextTakesOnlyTheDotUnderADotLocale) {
     EXPECT_THROW(parseDouble(QStringLiteral("-3,5")), ConversionError);
     EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("-3,5")), -3.0);
+}
 
 TEST(NumberText, StrictConversionsRefuseNanAndInfinity) {
     double value = 7;
