@@ -52,7 +52,7 @@ GridSwitch::FailedLoad GridSwitch::failedLoad(const GridFormatError& error) {
 }
 
 GridFormatError GridSwitch::asLoadError(const std::exception& error, const QString& entry) {
-    return GridFormatError(
-        GridFormatError::Kind::Read,
-        QStringLiteral("Could not load \"%1\": %2").arg(entry, QString::fromLocal8Bit(error.what())));
+    return GridFormatError(GridFormatError::Kind::Read,
+                           QStringLiteral("Could not load \"%1\": %2")
+                               .arg(entry, QString::fromLocal8Bit(error.what())));
 }

@@ -57,7 +57,8 @@ TEST_F(SwitchSteps, QuestionTextsForGridAndLevel) {
     EXPECT_EQ(questions[0].text, text);
     EXPECT_EQ(questions[0].caption, "show another grid");
     EXPECT_EQ(questions[0].detail, "YesNoCancel");
-    EXPECT_EQ(questions[1].text, text + "\nAttention: only the actual level\nwill be saved as grid");
+    EXPECT_EQ(questions[1].text,
+              text + "\nAttention: only the actual level\nwill be saved as grid");
     EXPECT_EQ(questions[1].caption, "show another level");
 }
 
