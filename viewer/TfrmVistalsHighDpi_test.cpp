@@ -19,9 +19,7 @@ class ScaledWindow : public VistalsWindowTest {};
 
 }  // namespace
 
-TEST_F(ScaledWindow, RunsAtTheScaleFactor) {
-    ASSERT_DOUBLE_EQ(window.devicePixelRatioF(), 1.5);
-}
+TEST_F(ScaledWindow, RunsAtTheScaleFactor) { ASSERT_DOUBLE_EQ(window.devicePixelRatioF(), 1.5); }
 
 TEST_F(ScaledWindow, FirstSizeFitsTheAvailableScreen) {
     const QRect available = window.screen()->availableGeometry();

@@ -150,7 +150,7 @@ void TfrmVistals::lstbxGridNamesClick() {
         return;
     }
 
-    edtFileFormat->setText(document.FormatName);
+    edtFileFormat->setText(formatName(document.Format));
     miKeepClipping->setEnabled(true);
     tlbtnKeepClipping->setEnabled(true);
     miSaveGrid->setEnabled(loaded.saveGridAvailable);
@@ -180,7 +180,7 @@ void TfrmVistals::handleLoadError(const GridFormatError& error, int index) {
     updnStacklevel->setPosition(0);
     updnStacklevel->setEnabled(false);
     const GridSwitch::FailedLoad failed = switchSteps_.failedLoad(error);
-    if (failed.showFormat) edtFileFormat->setText(document.FormatName);
+    if (failed.showFormat) edtFileFormat->setText(formatName(document.Format));
     if (failed.removeEntry) {
         delete lstbxGridNames->takeItem(index);
         lstbxGridNames->setCurrentRow(std::min(index, lstbxGridNames->count() - 1));
