@@ -62,6 +62,15 @@ TEST_F(ScaledWindow, GeometryStaysLogicalAndThePictureSharp) {
     EXPECT_EQ(foreign, 0);
 }
 
+// Run without a scale factor (the second test entry): the screen has room for the design size.
+TEST(LargeScreenWindow, OpensAtTheDesignSize) {
+    ScriptedDialogs dialogs;
+    RecordingCommands commands;
+    TfrmVistals window(dialogs, commands);
+    ASSERT_DOUBLE_EQ(window.devicePixelRatioF(), 1.0);
+    EXPECT_EQ(window.size(), QSize(1316, 819));
+}
+
 // The offscreen platform on a screen of 1920 x 1080 device pixels.
 int main(int argc, char** argv) {
     QTemporaryDir folder;

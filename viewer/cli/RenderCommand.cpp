@@ -53,6 +53,7 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         dialogs.questionAnswers.assign(8, UserDialogs::Answer::Yes);
         NoCommands commands;
         TfrmVistals window(dialogs, commands);
+        window.resize(1316, 819);
         window.show();
         window.FormShow({});
         // The picture gets exactly the asked size; the legend keeps the window's height.
