@@ -38,7 +38,8 @@ class StatisticsField : public QLineEdit {
 public:
     StatisticsField(QWidget* parent, const QString& usualText) : QLineEdit(parent) {
         const QMargins margins = textMargins() + contentsMargins();
-        // The frame and the line edit's inner margin of two pixels on each side.
+        // Besides the text: the margins, the line edit's inner two pixels and the frame on
+        // each side, and a pixel for the cursor.
         textWidth_ = fontMetrics().horizontalAdvance(usualText) + margins.left() + margins.right() +
                      2 * 2 + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
         connect(this, &QLineEdit::textChanged, this, [this] {
