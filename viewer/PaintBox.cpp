@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -20,7 +21,15 @@ void PaintBox::paintEvent(QPaintEvent*) {
         inPaint_ = false;
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, canvas_);
+    const qreal scale = devicePixelRatioF();
+    if (scale == 1.0) {
+        painter.drawImage(0, 0, canvas_);
+        return;
+    }
+    QImage sharp = canvas_.scaled((QSizeF(canvas_.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+                                  Qt::FastTransformation);
+    sharp.setDevicePixelRatio(scale);
+    painter.drawImage(0, 0, sharp);
 }
 
 void PaintBox::resizeEvent(QResizeEvent*) {
@@ -35,6 +44,11 @@ void PaintBox::resizeEvent(QResizeEvent*) {
 
 void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }
 void PaintBox::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event); }
+void PaintBox::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+    emit wheelTurned(event);
+}
+void PaintBox::leaveEvent(QEvent*) { emit mouseLeft(); }
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(event);
     if (rect().contains(event->position().toPoint())) emit clicked();

@@ -6,6 +6,10 @@
 // `canvas`, which persists between repaints (so a grid with transparent
 // nodata cells can be drawn over the previous one). The repaint event first
 // asks the owner to draw (paintRequested), then shows the canvas.
+//
+// The canvas has the box's size in logical pixels at every scale factor, so every geometry
+// rule of the drawing stays as at scale 1; above it the canvas is shown enlarged with
+// nearest-neighbour sampling, which keeps one-pixel lines sharp instead of blurring them.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +24,8 @@ signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
+    void wheelTurned(QWheelEvent* event);
+    void mouseLeft();
     void clicked();
 
 protected:
@@ -28,6 +34,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QImage canvas_;

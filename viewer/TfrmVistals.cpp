@@ -13,8 +13,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -23,6 +25,7 @@
 #include "LegendGeometry.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
+#include "Palettes.h"
 #include "RegistryValues.h"
 #include "ToolBarIcons.h"
 #include "UpDown.h"
@@ -30,8 +33,32 @@
 
 namespace {
 
-QLineEdit* statisticsField(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
+// A field of the statistics panel. It asks for the room its usual text needs and gives way
+// when the window is small; its text always shows from its start.
+class StatisticsField : public QLineEdit {
+public:
+    StatisticsField(QWidget* parent, const QString& usualText) : QLineEdit(parent) {
+        const QMargins margins = textMargins() + contentsMargins();
+        // Besides the text: the margins, the line edit's inner two pixels and the frame on
+        // each side, and a pixel for the cursor.
+        textWidth_ = fontMetrics().horizontalAdvance(usualText) + margins.left() + margins.right() +
+                     2 * 2 + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
+        connect(this, &QLineEdit::textChanged, this, [this] {
+            if (isReadOnly()) setCursorPosition(0);
+        });
+    }
+    QSize sizeHint() const override { return {textWidth_, QLineEdit::sizeHint().height()}; }
+    QSize minimumSizeHint() const override {
+        return {std::min(textWidth_, fontMetrics().horizontalAdvance(QStringLiteral("-999")) + 6),
+                QLineEdit::minimumSizeHint().height()};
+    }
+
+private:
+    int textWidth_ = 0;
+};
+
+QLineEdit* statisticsField(QWidget* parent, const char* name, const QString& usualText) {
+    auto* edit = new StatisticsField(parent, usualText);
     edit->setObjectName(QLatin1String(name));
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
@@ -60,20 +87,52 @@ bool movesListSelection(int key) {
 
 }  // namespace
 
+TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands, GridDocument& document,
+                         QWidget* parent)
+    : TfrmVistals(dialogs, commands, nullptr, &document, parent) {}
+
 TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), commands_(commands) {
+    : TfrmVistals(dialogs, commands, std::make_unique<GridDocument>(), nullptr, parent) {}
+
+TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands,
+                         std::unique_ptr<GridDocument> own, GridDocument* given, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      commands_(commands),
+      ownDocument_(std::move(own)),
+      document(given ? *given : *ownDocument_),
+      switchSteps_(document, dialogs) {
     setObjectName(QStringLiteral("frmVistals"));
     setWindowTitle(QStringLiteral("Vistals"));
-    resize(1316, 819);
     setMinimumSize(900, 600);
+    fitFirstSizeToScreen();
     buildMenus();
     buildLayout();
-    // The window sees every event first: the key preview, and the resizes of the
-    // file list panel and the legend, which place their controls.
-    qApp->installEventFilter(this);
+    // The resizes of the file list panel and the legend place their controls.
+    pnlGridNames->installEventFilter(this);
+    PaintBoxLegend->installEventFilter(this);
+    watchKeysOfControls();
 }
 
-TfrmVistals::~TfrmVistals() { qApp->removeEventFilter(this); }
+TfrmVistals::~TfrmVistals() = default;
+
+void TfrmVistals::fitFirstSizeToScreen() {
+    QSize first(1316, 819);
+    if (const QScreen* shown = screen()) {
+        // The frame and title bar need a little room as well.
+        const QSize available = shown->availableSize() - QSize(16, 40);
+        first = first.boundedTo(available).expandedTo(minimumSize());
+    }
+    resize(first);
+}
+
+void TfrmVistals::watchKeysOfControls() {
+    // The form's key preview: every control that can take the focus passes its keys here
+    // first, and so does the window itself.
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>())
+        if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
+}
 
 void TfrmVistals::buildLayout() {
     Splitter1 = new QSplitter(Qt::Horizontal, this);
@@ -137,6 +196,8 @@ void TfrmVistals::buildLayout() {
     connect(PaintBoxLegend, &PaintBox::paintRequested, this, &TfrmVistals::PaintBoxLegendPaint);
     connect(PaintBox1, &PaintBox::mouseMoved, this, &TfrmVistals::PaintBox1MouseMove);
     connect(PaintBox1, &PaintBox::mousePressed, this, &TfrmVistals::PaintBox1MouseDown);
+    connect(PaintBox1, &PaintBox::wheelTurned, this, &TfrmVistals::PaintBox1Wheel);
+    connect(PaintBox1, &PaintBox::mouseLeft, this, &TfrmVistals::PaintBox1Leave);
 }
 
 void TfrmVistals::buildRightPanel() {
@@ -186,38 +247,45 @@ void TfrmVistals::buildStatisticsPanel() {
     grid->setContentsMargins(2, 0, 2, 0);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
-    auto place = [&](const char* caption, QLineEdit*& edit, const char* name, int row, int col) {
-        edit = statisticsField(pnlStatistics, name);
+    // The widest texts the fields usually show: cell counts, "%g" numbers, the readout's
+    // column and row, the format names.
+    const QString count = QStringLiteral("99999999");
+    const QString number = QStringLiteral("-8.88888e+08");
+    const QString cell = QStringLiteral("99999");
+    const QString format = QStringLiteral("Grid (double prec.)");
+    auto place = [&](const char* caption, QLineEdit*& edit, const char* name, const QString& usual,
+                     int row, int col, int span = 1) {
+        edit = statisticsField(pnlStatistics, name, usual);
         if (caption) {
             auto* label = new QLabel(QString::fromLatin1(caption), pnlStatistics);
             label->setBuddy(edit);
             grid->addWidget(label, row, col);
         }
-        grid->addWidget(edit, row, col + 1);
+        grid->addWidget(edit, row, col + 1, 1, span);
     };
-    place("Columns", edtNCols, "edtNCols", 0, 0);
-    place("Rows", edtNRows, "edtNRows", 1, 0);
-    place("Cell Count", edtCellCount, "edtCellCount", 2, 0);
-    place("XLL", edtXLL, "edtXLL", 0, 2);
-    place("YLL", edtYLL, "edtYLL", 1, 2);
-    place("CellSize", edtCellSize, "edtCellSize", 2, 2);
-    place("Minimum", edtMin, "edtMin", 0, 4);
-    place("Maximum", edtMax, "edtMax", 1, 4);
-    place("Nodata", edtNodata, "edtNodata", 2, 4);
-    place("Sum", edtSum, "edtSum", 0, 6);
-    place("Average", edtAverage, "edtAverage", 1, 6);
-    place("StdDeviation", edtStdDev, "edtStdDev", 2, 6);
-    place("actual Column", edtXCol, "edtXCol", 0, 8);
-    place(nullptr, edtXCoord, "edtXCoord", 0, 9);
-    place("Actual Row", edtYCol, "edtYCol", 1, 8);
-    place(nullptr, edtYCoord, "edtYCoord", 1, 9);
-    place("Value", edtValue, "edtValue", 2, 8);
-    place("Fileformat", edtFileFormat, "edtFileFormat", 2, 10);
+    place("Columns", edtNCols, "edtNCols", count, 0, 0);
+    place("Rows", edtNRows, "edtNRows", count, 1, 0);
+    place("Cell Count", edtCellCount, "edtCellCount", count, 2, 0);
+    place("XLL", edtXLL, "edtXLL", number, 0, 2);
+    place("YLL", edtYLL, "edtYLL", number, 1, 2);
+    place("CellSize", edtCellSize, "edtCellSize", number, 2, 2);
+    place("Minimum", edtMin, "edtMin", number, 0, 4);
+    place("Maximum", edtMax, "edtMax", number, 1, 4);
+    place("Nodata", edtNodata, "edtNodata", number, 2, 4);
+    place("Sum", edtSum, "edtSum", number, 0, 6);
+    place("Average", edtAverage, "edtAverage", number, 1, 6);
+    place("StdDeviation", edtStdDev, "edtStdDev", number, 2, 6);
+    place("actual Column", edtXCol, "edtXCol", cell, 0, 8);
+    place(nullptr, edtXCoord, "edtXCoord", number, 0, 9);
+    place("Actual Row", edtYCol, "edtYCol", cell, 1, 8);
+    place(nullptr, edtYCoord, "edtYCoord", number, 1, 9);
+    place("Value", edtValue, "edtValue", number, 2, 8, 2);
+    place("Fileformat", edtFileFormat, "edtFileFormat", format, 0, 11);
     // The nodata field is the one the user edits: its number is written when saving.
     edtNodata->setReadOnly(false);
     edtNodata->setFocusPolicy(Qt::StrongFocus);
     edtNodata->setPalette(QPalette());
-    grid->setColumnStretch(12, 1);
+    grid->setColumnStretch(13, 1);
 }
 
 void TfrmVistals::buildMenus() {
@@ -226,7 +294,11 @@ void TfrmVistals::buildMenus() {
         action = menu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QLatin1String(name));
         if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
+        // An item without its command yet stays disabled, so its shortcut does not pretend.
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        else
+            action->setEnabled(false);
     };
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const auto ctrlShift = [](int key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
@@ -245,18 +317,15 @@ void TfrmVistals::buildMenus() {
     add(file, miExit, "miExit", "E&xit", alt(Qt::Key_F4), &TfrmVistals::miExitClick);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    add(edit, miCopyImage, "miCopyImage", "&Copy Image to Clipboard", ctrl(Qt::Key_C),
-        &TfrmVistals::miCopyImageClick);
+    add(edit, miCopyImage, "miCopyImage", "&Copy Image to Clipboard", ctrl(Qt::Key_C), nullptr);
     add(edit, miCopyLegend, "miCopyLegend", "Copy &Legend to Clipboarad", ctrlShift(Qt::Key_C),
-        &TfrmVistals::miCopyLegendClick);
+        nullptr);
     add(edit, miCopyProfileToClipboard, "miCopyProfileToClipboard", "Copy Profile &To Clipboard",
-        ctrl(Qt::Key_T), &TfrmVistals::miCopyProfileToClipboardClick);
+        ctrl(Qt::Key_T), nullptr);
     add(edit, miCopyRectangleToClipboard, "miCopyRectangleToClipboard",
-        "Copy selected &Region To Clipboard", ctrlShift(Qt::Key_R),
-        &TfrmVistals::miCopyRectangleToClipboardClick);
+        "Copy selected &Region To Clipboard", ctrlShift(Qt::Key_R), nullptr);
     add(edit, miPasteRectangleFromClipBoardHere, "miPasteRectangleFromClipBoardHere",
-        "&Paste region here", ctrlShift(Qt::Key_V),
-        &TfrmVistals::miPasteRectangleFromClipBoardHereClick);
+        "&Paste region here", ctrlShift(Qt::Key_V), nullptr);
     add(edit, miPastemode1, "miPastemode1", "  &1 Paste mode: Replace", {},
         &TfrmVistals::miPastemode1Click);
     add(edit, miPastemode2, "miPastemode2", "  &2 Paste mode: Add", {},
@@ -278,12 +347,10 @@ void TfrmVistals::buildMenus() {
     miPastemode1->setChecked(true);
     edit->addSeparator();
     add(edit, miUnselectAllCellsNotInRange, "miUnselectAllCellsNotInRange",
-        "U&nselect All Cells not in Range...", ctrlShift(Qt::Key_U),
-        &TfrmVistals::miUnselectAllCellsNotInRangeClick);
-    add(edit, miUnselectAll, "miUnselectAll", "&Unselect All Cells", ctrl(Qt::Key_U),
-        &TfrmVistals::miUnselectAllClick);
+        "U&nselect All Cells not in Range...", ctrlShift(Qt::Key_U), nullptr);
+    add(edit, miUnselectAll, "miUnselectAll", "&Unselect All Cells", ctrl(Qt::Key_U), nullptr);
     add(edit, miChangeValue, "miChangeValue", "Change &Value...", QKeySequence(Qt::Key_F5),
-        &TfrmVistals::miChangeValueClick);
+        nullptr);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     add(view, miZoomIn, "miZoomIn", "Zoom &In", ctrl(Qt::Key_I), &TfrmVistals::miZoomInClick);
@@ -304,7 +371,7 @@ void TfrmVistals::buildMenus() {
         ctrl(Qt::Key_D), &TfrmVistals::miDiscontinuousColorsClick);
     miDiscontinuousColors->setCheckable(true);
     add(view, miSaveActualPalette, "miSaveActualPalette", "Save Actual Palette...",
-        ctrl(Qt::Key_F7), &TfrmVistals::miSaveActualPaletteClick);
+        ctrl(Qt::Key_F7), nullptr);
     view->addSeparator();
     add(view, miShowStatistics, "miShowStatistics", "Show Statistics (toggle)",
         QKeySequence(Qt::Key_F11), &TfrmVistals::miShowStatisticsClick);
@@ -319,22 +386,20 @@ void TfrmVistals::buildMenus() {
         ctrl(Qt::Key_E), &TfrmVistals::miEraseGridClick);
     miEraseGrid->setCheckable(true);
     miEraseGrid->setChecked(true);
-    add(options, miSetRange, "miSetRange", "Set &Range...", ctrl(Qt::Key_R),
-        &TfrmVistals::miSetRangeClick);
+    add(options, miSetRange, "miSetRange", "Set &Range...", ctrl(Qt::Key_R), nullptr);
     options->addSeparator();
     add(options, miShowProfile, "miShowProfile", "Show Transection Pro&file", ctrl(Qt::Key_F),
-        &TfrmVistals::miShowProfileClick);
+        nullptr);
     miShowProfile->setCheckable(true);
     options->addSeparator();
     add(options, miShowGradients, "miShowGradients", "Show Gr&adients", QKeySequence(Qt::Key_F2),
-        &TfrmVistals::miShowGradientsClick);
+        nullptr);
     add(options, miShowFlowVelocitiesFromXYFields, "miShowFlowVelocitiesFromXYFields",
-        "Show Flow &Velocities From X-Y-Fields...", QKeySequence(Qt::Key_F3),
-        &TfrmVistals::miShowFlowVelocitiesFromXYFieldsClick);
+        "Show Flow &Velocities From X-Y-Fields...", QKeySequence(Qt::Key_F3), nullptr);
     miShowGradients->setCheckable(true);
     miShowFlowVelocitiesFromXYFields->setCheckable(true);
     add(options, miGradientOptions, "miGradientOptions", "Arrow &Options", QKeySequence(Qt::Key_F4),
-        &TfrmVistals::miGradientOptionsClick);
+        nullptr);
     options->addSeparator();
     add(options, miKeepClipping, "miKeepClipping", "&Keep Clipping", ctrl(Qt::Key_K),
         &TfrmVistals::miKeepClippingClick);
@@ -349,37 +414,38 @@ void TfrmVistals::buildMenus() {
 }
 
 void TfrmVistals::buildToolBar() {
-    auto button = [this](QAction*& action, const char* name, const QString& hint, ToolBarIcon icon,
-                         void (TfrmVistals::*handler)(), bool checkable = false) {
-        action = ToolBar1->addAction(toolBarIcon(icon), hint);
+    auto button = [this](QAction*& action, const char* name, const QString& hint,
+                         vistal::ToolBarIcon icon, void (TfrmVistals::*handler)(),
+                         bool checkable = false) {
+        action = ToolBar1->addAction(vistal::toolBarIcon(icon), hint);
         action->setObjectName(QLatin1String(name));
         action->setToolTip(hint);
         action->setCheckable(checkable);
         connect(action, &QAction::triggered, this, handler);
     };
     ToolBar1->addSeparator();
-    button(tlbtnZoomIn, "tlbtnZoomIn", QStringLiteral("zoom in"), ToolBarIcon::ZoomIn,
+    button(tlbtnZoomIn, "tlbtnZoomIn", QStringLiteral("zoom in"), vistal::ToolBarIcon::ZoomIn,
            &TfrmVistals::miZoomInClick);
-    button(tlbtnZoomOut, "tlbtnZoomOut", QStringLiteral("zoom out"), ToolBarIcon::ZoomOut,
+    button(tlbtnZoomOut, "tlbtnZoomOut", QStringLiteral("zoom out"), vistal::ToolBarIcon::ZoomOut,
            &TfrmVistals::miZoomOutClick);
     ToolBar1->addSeparator();
     button(tlbtnShiftLeft, "tlbtnShiftLeft", QStringLiteral("scroll left if zoomed in (Alt+Left)"),
-           ToolBarIcon::Left, &TfrmVistals::miShiftLeftClick);
+           vistal::ToolBarIcon::Left, &TfrmVistals::miShiftLeftClick);
     button(tlbtnShiftUp, "tlbtnShiftUp", QStringLiteral("scroll up if zoomed in (Alt+Up)"),
-           ToolBarIcon::Up, &TfrmVistals::miShiftUpClick);
+           vistal::ToolBarIcon::Up, &TfrmVistals::miShiftUpClick);
     button(tlbtnShiftRight, "tlbtnShiftRight",
-           QStringLiteral("scroll right if zoomed in (Alt+Right)"), ToolBarIcon::Right,
+           QStringLiteral("scroll right if zoomed in (Alt+Right)"), vistal::ToolBarIcon::Right,
            &TfrmVistals::miShiftRightClick);
     button(tlbtnShiftDown, "tlbtnShiftDown", QStringLiteral("scroll down if zoomed in (Alt+Down)"),
-           ToolBarIcon::Down, &TfrmVistals::miShiftDownClick);
+           vistal::ToolBarIcon::Down, &TfrmVistals::miShiftDownClick);
     ToolBar1->addSeparator();
     button(tlbtnDrawGridLines, "tlbtnDrawGridLines", QStringLiteral("draw grid lines"),
-           ToolBarIcon::GridLines, &TfrmVistals::miDrawGridLinesClick, true);
+           vistal::ToolBarIcon::GridLines, &TfrmVistals::miDrawGridLinesClick, true);
     ToolBar1->addSeparator();
     ComboBox1 = new PaletteComboBox(ToolBar1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setToolTip(QStringLiteral("choose color palette"));
-    ComboBox1->setMinimumWidth(230);
+    ComboBox1->setMinimumWidth(200);
     ToolBar1->addWidget(ComboBox1);
     ToolBar1->addWidget(new QLabel(QStringLiteral(" Gamma "), ToolBar1));
     edtGamma = new QLineEdit(QStringLiteral("50"), ToolBar1);
@@ -396,16 +462,16 @@ void TfrmVistals::buildToolBar() {
     ToolBar1->addWidget(updnGamma);
     ToolBar1->addSeparator();
     button(tlbntInvertPalette, "tlbntInvertPalette", QStringLiteral("Invert Palette (Ctrl+V)"),
-           ToolBarIcon::Invert, &TfrmVistals::miInvertPaletteClick);
+           vistal::ToolBarIcon::Invert, &TfrmVistals::miInvertPaletteClick);
     button(tlbtnDiscontinuousColors, "tlbtnDiscontinuousColors",
-           QStringLiteral("Show colors in steps as shown in palette"), ToolBarIcon::Steps,
+           QStringLiteral("Show colors in steps as shown in palette"), vistal::ToolBarIcon::Steps,
            &TfrmVistals::miDiscontinuousColorsClick, true);
     ToolBar1->addSeparator();
     button(tlbtnKeepClipping, "tlbtnKeepClipping",
            QStringLiteral("keep the actual clipping rectangle for other grids"),
-           ToolBarIcon::KeepClipping, &TfrmVistals::tlbtnKeepClippingClick, true);
+           vistal::ToolBarIcon::KeepClipping, &TfrmVistals::tlbtnKeepClippingClick, true);
     button(tlbtnNodataTransparent, "tlbtnNodataTransparent",
-           QStringLiteral("Make nodata transparent"), ToolBarIcon::Transparent,
+           QStringLiteral("Make nodata transparent"), vistal::ToolBarIcon::Transparent,
            &TfrmVistals::miNodataTransparentClick, true);
 
     connect(ComboBox1, &QComboBox::activated, this, &TfrmVistals::ComboBox1Change);
@@ -450,8 +516,7 @@ void TfrmVistals::miExitClick() { close(); }
 
 void TfrmVistals::closeEvent(QCloseEvent* event) {
     // Closing with changed values asks as switching grids does; Cancel keeps the window.
-    if (document.Modified && document.hasValues() &&
-        !askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) {
+    if (document.Modified && document.hasValues() && !askToSaveChanges(GridSwitch::Target::Grid)) {
         event->ignore();
         return;
     }
@@ -474,48 +539,45 @@ bool TfrmVistals::eventFilter(QObject* watched, QEvent* event) {
         placeLegendItems();
         return false;
     }
-    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && previewKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TfrmVistals::previewKey(QObject* watched, QKeyEvent* key) {
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
     const bool alt = key->modifiers() & Qt::AltModifier;
-    const bool ctrlArrow =
-        ctrl && !alt && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right);
-    // The window sees keys first: Ctrl+Left and Ctrl+Right step stack levels
-    // wherever the focus is.
-    if (ctrlArrow) {
+    // Ctrl+Left and Ctrl+Right step stack levels wherever the focus is.
+    if (ctrl && !alt && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
         lstbxGridNamesKeyDown(key->key(), key->modifiers());
         return true;
     }
-    if (watched == lstbxGridNames && key->key() == Qt::Key_Delete) {
+    if (watched != lstbxGridNames) return false;
+    if (key->key() == Qt::Key_Delete) {
         lstbxGridNamesKeyDown(key->key(), key->modifiers());
         return true;
     }
-    if (watched == lstbxGridNames && !ctrl && !alt && movesListSelection(key->key())) {
-        // A selection moved with the keys loads the entry, as a click does. In the
-        // one-column list Left and Right move as Up and Down do.
-        const int before = lstbxGridNames->currentRow();
-        if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
-            QKeyEvent vertical(QEvent::KeyPress,
-                               key->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
-                               key->modifiers());
-            static_cast<QObject*>(lstbxGridNames)->event(&vertical);
-        } else {
-            static_cast<QObject*>(lstbxGridNames)->event(event);
-        }
-        const int after = lstbxGridNames->currentRow();
-        if (after != before && after >= 0) lstbxGridNamesClick();
-        return true;
+    if (ctrl || alt || !movesListSelection(key->key())) return false;
+    // A selection moved with the keys loads the entry, as a click does. In the one-column
+    // list Left and Right move as Up and Down do.
+    const int before = lstbxGridNames->currentRow();
+    if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
+        QKeyEvent vertical(QEvent::KeyPress, key->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                           key->modifiers());
+        static_cast<QObject*>(lstbxGridNames)->event(&vertical);
+    } else {
+        static_cast<QObject*>(lstbxGridNames)->event(key);
     }
-    return QMainWindow::eventFilter(watched, event);
+    const int after = lstbxGridNames->currentRow();
+    if (after != before && after >= 0) lstbxGridNamesClick();
+    return true;
 }
 
 void TfrmVistals::lstbxGridNamesKeyDown(int key, Qt::KeyboardModifiers shift) {
     const bool ctrl = shift & Qt::ControlModifier;
     const bool alt = shift & Qt::AltModifier;
     if (key == Qt::Key_Delete) {
-        if (!askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) return;
+        if (!askToSaveChanges(GridSwitch::Target::Grid)) return;
         const int index = lstbxGridNames->currentRow();
         if (index < 0) return;
         releaseShownGrid();
@@ -557,15 +619,13 @@ void TfrmVistals::FormShow(const QStringList& arguments) {
     tlbtnNodataTransparent->setChecked(true);
 
     PasteMode = 1;
-    ColorStepCount = 20;
-    BuiltInPaletteCount = 6;
     PaletteFileCount = 0;
     setUpPalettes();
 
     ProgressBar1->hide();
-    Busy = false;
+    switchSteps_.endLoad();
     Painting = false;
-    SwitchGuard = false;
+    switchSteps_.end();
     MouseReleased = true;
     document.Modified = false;
     document.FileName.clear();

@@ -1,9 +1,11 @@
 // Palettes, painting, the legend and navigation of the main window.
 #include <QAction>
+#include <QCursor>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <optional>
 
@@ -28,14 +30,12 @@ namespace {
 
 QColor buttonFace(const QWidget* widget) { return widget->palette().color(QPalette::Button); }
 
-// After a colour change: the repaint of the grid redraws the legend; without a grid the
-// legend is redrawn alone, so its boxes show the new colours at once.
-void repaintAfterColourChange(TfrmVistals& form) {
-    form.GridPaint();
-    if (!form.document.hasValues()) form.DrawLegend();
-}
-
 }  // namespace
+
+void TfrmVistals::repaintAfterColourChange() {
+    GridPaint();
+    if (!document.hasValues()) DrawLegend();
+}
 
 void TfrmVistals::setUpPalettes() {
     ComboBox1->clear();
@@ -140,7 +140,7 @@ void TfrmVistals::resetViewUnlessKept() {
 }
 
 void TfrmVistals::paintGrid(bool show) {
-    if (!document.hasValues() || Busy || Painting) return;
+    if (!document.hasValues() || switchSteps_.busy() || Painting) return;
     Painting = true;
     const ColourClasses classes{ClassBounds, LegendColours, miDiscontinuousColors->isChecked()};
     PaintSettings settings;
@@ -161,7 +161,7 @@ void TfrmVistals::GridPaint() { paintGrid(true); }
 void TfrmVistals::PaintBox1Paint() { paintGrid(false); }
 
 void TfrmVistals::PaintBoxLegendPaint() {
-    if (!SwitchGuard) DrawLegend();
+    if (!switchSteps_.running()) DrawLegend();
 }
 
 bool TfrmVistals::toggledState(QAction* menuItem, QAction* button) {
@@ -180,7 +180,7 @@ void TfrmVistals::ComboBox1Change() {
     edtGamma->setEnabled(gammaEnabled);
     updnGamma->setEnabled(gammaEnabled);
     ApplyPaletteToLegend(palettes, index, LegendColours);
-    repaintAfterColourChange(*this);
+    repaintAfterColourChange();
 }
 
 void TfrmVistals::edtGammaChange() {
@@ -202,7 +202,7 @@ void TfrmVistals::edtGammaChange() {
     palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(), GammaOfPosition(entry.position));
     ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
     ComboBox1->update();
-    repaintAfterColourChange(*this);
+    repaintAfterColourChange();
 }
 
 void TfrmVistals::updnGammaClick() {
@@ -210,7 +210,7 @@ void TfrmVistals::updnGammaClick() {
     palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(),
                                    GammaOfPosition(updnGamma->position()));
     ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
-    repaintAfterColourChange(*this);
+    repaintAfterColourChange();
 }
 
 void TfrmVistals::miInvertPaletteClick() {
@@ -218,7 +218,7 @@ void TfrmVistals::miInvertPaletteClick() {
     if (index < 0) return;
     palettes.InvertPalette(index);
     ApplyInversionToLegend(palettes.Palettes[static_cast<std::size_t>(index)], LegendColours);
-    repaintAfterColourChange(*this);
+    repaintAfterColourChange();
     ComboBox1->update();
 }
 
@@ -279,33 +279,52 @@ void TfrmVistals::miFitPageClick() {
     GridPaint();
 }
 
-namespace {
-
-void shift(TfrmVistals& form, ShiftDirection direction) {
-    form.miEraseGrid->setChecked(true);
-    ShiftWindow(form.View, direction, form.document.header.nrows, form.document.header.ncols);
-    form.GridPaint();
+void TfrmVistals::shiftView(ShiftDirection direction) {
+    miEraseGrid->setChecked(true);
+    ShiftWindow(View, direction, document.header.nrows, document.header.ncols);
+    GridPaint();
 }
 
-}  // namespace
+void TfrmVistals::miShiftLeftClick() { shiftView(ShiftDirection::Left); }
+void TfrmVistals::miShiftUpClick() { shiftView(ShiftDirection::Up); }
+void TfrmVistals::miShiftRightClick() { shiftView(ShiftDirection::Right); }
+void TfrmVistals::miShiftDownClick() { shiftView(ShiftDirection::Down); }
 
-void TfrmVistals::miShiftLeftClick() { shift(*this, ShiftDirection::Left); }
-void TfrmVistals::miShiftUpClick() { shift(*this, ShiftDirection::Up); }
-void TfrmVistals::miShiftRightClick() { shift(*this, ShiftDirection::Right); }
-void TfrmVistals::miShiftDownClick() { shift(*this, ShiftDirection::Down); }
-
-void TfrmVistals::PaintBox1MouseMove(QMouseEvent* event) {
-    if (!document.hasValues() || Busy) return;
-    const QPoint at = event->position().toPoint();
+void TfrmVistals::showReadout(QPoint at) {
+    if (!document.hasValues() || switchSteps_.busy()) {
+        clearReadout();
+        return;
+    }
     const auto readout = ReadCellAt(View, document.header, *document.Values, at.x(), at.y());
-    if (!readout) return;
+    if (!readout) {
+        clearReadout();
+        return;
+    }
     edtXCol->setText(readout->XCol);
     edtYCol->setText(readout->YCol);
     edtXCoord->setText(readout->XCoord);
     edtYCoord->setText(readout->YCoord);
     edtValue->setText(readout->Value);
+}
+
+void TfrmVistals::clearReadout() {
+    for (QLineEdit* field : {edtXCol, edtYCol, edtXCoord, edtYCoord, edtValue}) field->clear();
+}
+
+void TfrmVistals::refreshReadout() {
+    const QPoint mouse = PaintBox1->mapFromGlobal(QCursor::pos());
+    if (PaintBox1->rect().contains(mouse))
+        showReadout(mouse);
+    else
+        clearReadout();
+}
+
+void TfrmVistals::PaintBox1MouseMove(QMouseEvent* event) {
+    showReadout(event->position().toPoint());
     // The drag selection follows here once cell selection exists.
 }
+
+void TfrmVistals::PaintBox1Leave() { clearReadout(); }
 
 void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
     const auto modifiers = event->modifiers();
@@ -320,12 +339,26 @@ void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
     // Cell selection by click follows here once it exists.
 }
 
+void TfrmVistals::PaintBox1Wheel(QWheelEvent* event) {
+    // The wheel, with or without Ctrl, zooms around the pointer as the Alt-clicks do, for
+    // window managers that take Alt+click for themselves: away from the user zooms in.
+    const int steps = event->angleDelta().y();
+    event->accept();
+    if (steps == 0 || !document.hasValues()) return;
+    const QPoint at = event->position().toPoint();
+    if (steps > 0)
+        PaintBoxZoomIn(at.x(), at.y());
+    else
+        PaintBoxZoomOut(at.x(), at.y());
+    showReadout(at);
+}
+
 void TfrmVistals::PanelClick() {
     const auto found = std::find(LegendBoxes.begin(), LegendBoxes.end(), sender());
     if (found == LegendBoxes.end()) return;
     const auto k = static_cast<std::size_t>(found - LegendBoxes.begin());
     if (const auto colour = dialogs_.chooseColour(LegendColours[k])) LegendColours[k] = *colour;
-    repaintAfterColourChange(*this);
+    repaintAfterColourChange();
 }
 
 void TfrmVistals::LabelClick() {

@@ -1,4 +1,4 @@
-// Selection, value editing and the clipboard rectangle commands of the main window.
+// The paste modes of the main window.
 #include <QAction>
 
 #include "TfrmVistals.h"
@@ -27,12 +27,3 @@ void TfrmVistals::miPastemode6Click() {
     PasteMode = 6;
     miPastemode6->setChecked(true);
 }
-
-// Not built yet: cell selection, value editing, the value range and the
-// rectangle copy and paste.
-void TfrmVistals::miCopyRectangleToClipboardClick() {}
-void TfrmVistals::miPasteRectangleFromClipBoardHereClick() {}
-void TfrmVistals::miUnselectAllCellsNotInRangeClick() {}
-void TfrmVistals::miUnselectAllClick() {}
-void TfrmVistals::miChangeValueClick() {}
-void TfrmVistals::miSetRangeClick() {}

@@ -1,13 +1,11 @@
 // Loading, stack levels and saving in the main window.
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 
-#include "CellReadout.h"
 #include "GridFormatError.h"
 #include "GridNetcdfReader.h"
 #include "LevelChange.h"
@@ -19,10 +17,6 @@
 #include "UpDown.h"
 #include "UserDialogs.h"
 #include "WriteGrid.h"
-
-const QString TfrmVistals::SwitchQuestion = QStringLiteral(
-    "There are selected cells or \nthe original grid was changed. \n"
-    "Do you want to save the changes?");
 
 void TfrmVistals::miLoadGridsClick() {
     const QStringList chosen =
@@ -42,24 +36,24 @@ void TfrmVistals::miLoadGridsClick() {
     lstbxGridNamesClick();
 }
 
-bool TfrmVistals::askToSaveChanges(const QString& text, const QString& caption) {
-    if (document.selection.empty() && !document.Modified) return true;
-    // Asked when another grid or level is shown, the list entry is deleted or the window closes.
-    const auto answer = dialogs_.question(text, caption, UserDialogs::Buttons::YesNoCancel);
-    if (answer == UserDialogs::Answer::Cancel) return false;
-    if (answer == UserDialogs::Answer::Yes) {
+bool TfrmVistals::askToSaveChanges(GridSwitch::Target target) {
+    return switchSteps_.askToSaveChanges(target, [this] {
+        // Save As writes the grid of the loaded entry, whichever entry is selected now.
         const int chosen = lstbxGridNames->currentRow();
         lstbxGridNames->setCurrentRow(document.LoadedIndex);
         const bool saved = saveGridAs();
         lstbxGridNames->setCurrentRow(chosen);
-        // Changes that were not written (the save dialog was cancelled, a file
-        // that could not be loaded again was declined, or the write failed and
-        // the user has been told) are kept: the switch stops as on Cancel
-        // instead of throwing them away.
-        if (!saved) return false;
-        document.Modified = false;
-    }
-    document.selection.clear();
+        return saved;
+    });
+}
+
+bool TfrmVistals::beginSwitch() {
+    if (!switchSteps_.begin()) return false;
+    // A disabled list loses the focus, and Qt would hand it to the next control (the palette
+    // box), where the keys meant for the list would land. The list's panel, which does nothing
+    // with keys, holds it until the list is enabled again.
+    if (lstbxGridNames->hasFocus()) pnlGridNames->setFocus();
+    lstbxGridNames->setEnabled(false);
     return true;
 }
 
@@ -67,20 +61,23 @@ void TfrmVistals::endSwitch() {
     ProgressBar1->hide();
     lstbxGridNames->setEnabled(true);
     lstbxGridNames->setFocus();
-    SwitchGuard = false;
+    switchSteps_.end();
 }
 
 bool TfrmVistals::endSwitchWhenNothingSelected() {
     if (lstbxGridNames->currentRow() >= 0) return false;
     clearPaintBoxes();
+    clearReadout();
     lstbxGridNames->setEnabled(true);
-    SwitchGuard = false;
+    if (pnlGridNames->hasFocus()) lstbxGridNames->setFocus();
+    switchSteps_.end();
     return true;
 }
 
 void TfrmVistals::cancelSwitch() {
-    SwitchGuard = false;
+    switchSteps_.end();
     lstbxGridNames->setEnabled(true);
+    if (pnlGridNames->hasFocus()) lstbxGridNames->setFocus();
     lstbxGridNames->setCurrentRow(document.LoadedIndex);
 }
 
@@ -94,6 +91,7 @@ void TfrmVistals::fillStatisticsPanel() {
     edtYLL->setText(qFormatG(header.yllcorner));
     edtCellSize->setText(qFormatG(header.cellsize));
     edtNodata->setText(qFormatG(header.nodata_value));
+    edtNodata->setCursorPosition(0);
     edtMin->setText(qFormatG(statistics.Minimum));
     edtMax->setText(qFormatG(statistics.Maximum));
     edtSum->setText(qFormatG(statistics.Sum));
@@ -122,12 +120,10 @@ LoadCallbacks TfrmVistals::loadCallbacks() {
 }
 
 void TfrmVistals::lstbxGridNamesClick() {
-    if (SwitchGuard) return;
-    SwitchGuard = true;
-    lstbxGridNames->setEnabled(false);
+    if (!beginSwitch()) return;
     if (endSwitchWhenNothingSelected()) return;
     if (document.hasValues()) {
-        if (!askToSaveChanges(SwitchQuestion, QStringLiteral("show another grid"))) {
+        if (!askToSaveChanges(GridSwitch::Target::Grid)) {
             cancelSwitch();
             return;
         }
@@ -141,24 +137,21 @@ void TfrmVistals::lstbxGridNamesClick() {
     const QString entry = lstbxGridNames->item(index)->text();
     document.LoadedIndex = index;
     LoadResult loaded;
-    Busy = true;
+    switchSteps_.beginLoad();
     try {
         loaded = LoadGrid(document, entry, *reader, loadCallbacks());
-        Busy = false;
+        switchSteps_.endLoad();
     } catch (const GridFormatError& error) {
         handleLoadError(error, index);
         return;
     } catch (const std::exception& error) {
-        // Anything else (memory, the netCDF library) ends the load as a read error
-        // would, instead of leaving the list disabled.
-        handleLoadError(GridFormatError(GridFormatError::Kind::Read,
-                                        QStringLiteral("Could not load \"%1\": %2")
-                                            .arg(entry, QString::fromLocal8Bit(error.what()))),
-                        index);
+        // Anything else (memory, the netCDF library) ends the load as a read error would,
+        // instead of leaving the list disabled.
+        handleLoadError(GridSwitch::asLoadError(error, entry), index);
         return;
     }
 
-    edtFileFormat->setText(document.FormatName);
+    edtFileFormat->setText(formatName(document.Format));
     miKeepClipping->setEnabled(true);
     tlbtnKeepClipping->setEnabled(true);
     miSaveGrid->setEnabled(loaded.saveGridAvailable);
@@ -172,6 +165,7 @@ void TfrmVistals::lstbxGridNamesClick() {
     fillStatisticsPanel();
     // Gradient arrows are recomputed here once they exist.
     GridPaint();
+    refreshReadout();
     endSwitch();
 }
 
@@ -180,45 +174,26 @@ void TfrmVistals::handleLoadError(const GridFormatError& error, int index) {
     ProgressBar1->hide();
     clearPaintBoxes();
     clearStatisticsPanel();
+    clearReadout();
     edtFileFormat->clear();
-    document.Modified = false;
     // No grid is shown: nothing to save with "Save Grid", no level to step to.
     miSaveGrid->setEnabled(false);
     updnStacklevel->setPosition(0);
     updnStacklevel->setEnabled(false);
-    switch (error.kind()) {
-        case GridFormatError::Kind::Unrecognised:
-            // As after any failed recognition, painting stays off until the next load.
-            dialogs_.message(error.text(), error.caption());
-            edtFileFormat->setText(document.FormatName);
-            break;
-        case GridFormatError::Kind::BadFileType: {
-            Busy = false;
-            delete lstbxGridNames->takeItem(index);
-            lstbxGridNames->setCurrentRow(std::min(index, lstbxGridNames->count() - 1));
-            break;
-        }
-        case GridFormatError::Kind::NetCDF:
-            Busy = false;
-            break;
-        default:
-            Busy = false;
-            dialogs_.message(error.text(), error.caption());
-            break;
+    const GridSwitch::FailedLoad failed = switchSteps_.failedLoad(error);
+    if (failed.showFormat) edtFileFormat->setText(formatName(document.Format));
+    if (failed.removeEntry) {
+        delete lstbxGridNames->takeItem(index);
+        lstbxGridNames->setCurrentRow(std::min(index, lstbxGridNames->count() - 1));
     }
     endSwitch();
 }
 
 void TfrmVistals::updnStacklevelClick() {
-    if (SwitchGuard || !document.IsStack) return;
-    SwitchGuard = true;
+    if (!document.IsStack || !beginSwitch()) return;
     QCoreApplication::processEvents();
-    lstbxGridNames->setEnabled(false);
     if (endSwitchWhenNothingSelected()) return;
-    const QString levelQuestion =
-        SwitchQuestion +
-        QStringLiteral("\nAttention: only the actual level\nwill be saved as grid");
-    if (!askToSaveChanges(levelQuestion, QStringLiteral("show another level"))) {
+    if (!askToSaveChanges(GridSwitch::Target::Level)) {
         updnStacklevel->setPosition(document.shownLevel);
         cancelSwitch();
         return;
@@ -240,15 +215,7 @@ void TfrmVistals::updnStacklevelClick() {
     resetViewUnlessKept();
     if (!RangeSet) UpdateLegendValues();
     GridPaint();
-    const QPoint mouse = PaintBox1->mapFromGlobal(QCursor::pos());
-    if (const auto readout =
-            ReadCellAt(View, document.header, *document.Values, mouse.x(), mouse.y())) {
-        edtXCol->setText(readout->XCol);
-        edtYCol->setText(readout->YCol);
-        edtXCoord->setText(readout->XCoord);
-        edtYCoord->setText(readout->YCoord);
-        edtValue->setText(readout->Value);
-    }
+    refreshReadout();
     endSwitch();
 }
 

@@ -31,7 +31,7 @@ void magnifier(QPainter& p, bool plus) {
 
 }  // namespace
 
-QIcon toolBarIcon(ToolBarIcon icon) {
+QIcon vistal::toolBarIcon(ToolBarIcon icon) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);

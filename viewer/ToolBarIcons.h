@@ -1,6 +1,8 @@
 #pragma once
 #include <QIcon>
 
+namespace vistal {
+
 enum class ToolBarIcon {
     ZoomIn,
     ZoomOut,
@@ -17,3 +19,5 @@ enum class ToolBarIcon {
 
 // Small drawn icons for the viewer's tool bar.
 QIcon toolBarIcon(ToolBarIcon icon);
+
+}  // namespace vistal

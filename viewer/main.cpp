@@ -12,7 +12,9 @@
 namespace {
 
 // Starts the window, loads the first file, grabs the window into `file` and exits.
+// The picture shows the window at its design size, whatever the screen.
 int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& grids) {
+    window.resize(1316, 819);
     window.show();
     window.FormShow(grids);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();

@@ -182,7 +182,7 @@ TEST(GridCommands, ConvertWritesTheChosenLevelFormatAndNodata) {
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     GridDocument doc;
     loadGrid(doc, out);
-    EXPECT_TRUE(doc.IsDoublePrecision);
+    EXPECT_EQ(doc.Format, GridFileFormat::DoubleGrid);
     EXPECT_EQ(cells(doc), (std::vector<double>{100, 200}));
 
     // By default the format Save would use: an ASCII grid for an ASCII stack.

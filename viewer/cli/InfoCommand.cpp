@@ -29,7 +29,7 @@ std::string headerJson(const GridDocument& doc, bool withValues) {
     const GridStatistics& s = doc.statistics;
     std::string json = "{\n";
     member(json, "  ", "format");
-    appendJsonString(json, doc.FormatName);
+    appendJsonString(json, formatName(doc.Format));
     json += ",\n";
     numberMember(json, "  ", "ncols", h.ncols);
     numberMember(json, "  ", "nrows", h.nrows);

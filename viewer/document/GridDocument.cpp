@@ -1,14 +1,5 @@
 #include "GridDocument.h"
 
-GridFileFormat GridDocument::format() const {
-    if (IsNetCDF) return GridFileFormat::NetCDF;
-    if (IsDoublePrecision) return GridFileFormat::DoubleGrid;
-    if (IsSinglePrecision) return GridFileFormat::SingleGrid;
-    if (FormatName == QStringLiteral("not recognized") || FormatName.isEmpty())
-        return GridFileFormat::Unrecognised;
-    return IsStack ? GridFileFormat::AsciiStack : GridFileFormat::AsciiGrid;
-}
-
 void GridDocument::setOwnValues(std::unique_ptr<GridRows> values) {
     Levels.clear();
     ownValues = std::move(values);

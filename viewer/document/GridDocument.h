@@ -11,7 +11,8 @@
 // The one grid or stack the viewer shows, with the level that is shown.
 struct GridDocument {
     QString FileName;
-    QString FormatName;
+    // The format the file was read in; Unrecognised before a load and after a failed one.
+    GridFileFormat Format = GridFileFormat::Unrecognised;
     GridHeader header;
     GridStatistics statistics;
 
@@ -23,16 +24,14 @@ struct GridDocument {
     int LevelCount = 0;
     int shownLevel = 0;
 
+    // The shown values are one level of several: an ASCII stack, a binary grid whose header
+    // marks a stack, or a netCDF variable with more than one level.
     bool IsStack = false;
-    bool IsNetCDF = false;
-    bool IsSinglePrecision = false;
-    bool IsDoublePrecision = false;
     bool Modified = false;
     CellSelection selection;
     int LoadedIndex = -1;
 
     bool hasValues() const { return Values != nullptr; }
-    GridFileFormat format() const;
 
     // Shows a plain grid (or a netCDF level) owned by the document.
     void setOwnValues(std::unique_ptr<GridRows> values);

@@ -32,14 +32,12 @@ TEST(GridDocument, ReleaseEmptiesPlainAndStackedDocuments) {
     FreeGridRows(rows);  // a null level is fine
 }
 
-TEST(GridDocument, FormatFollowsTheFlags) {
+TEST(GridDocument, FormatAndItsName) {
     GridDocument doc;
-    EXPECT_EQ(doc.format(), GridFileFormat::Unrecognised);
-    doc.FormatName = formatName(GridFileFormat::AsciiGrid);
-    EXPECT_EQ(doc.format(), GridFileFormat::AsciiGrid);
-    doc.IsStack = true;
-    EXPECT_EQ(doc.format(), GridFileFormat::AsciiStack);
-    doc.IsDoublePrecision = true;
-    EXPECT_EQ(doc.format(), GridFileFormat::DoubleGrid);
+    EXPECT_EQ(doc.Format, GridFileFormat::Unrecognised);
+    EXPECT_EQ(formatName(doc.Format), "not recognized");
+    EXPECT_EQ(formatName(GridFileFormat::AsciiGrid), "Grid (ASCII)");
+    EXPECT_EQ(formatName(GridFileFormat::AsciiStack), "Stack (ASCII)");
+    EXPECT_EQ(formatName(GridFileFormat::DoubleGrid), "Grid (double prec.)");
     EXPECT_EQ(formatName(GridFileFormat::SingleGrid), "Grid (single prec.)");
 }

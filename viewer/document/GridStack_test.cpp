@@ -26,7 +26,7 @@ TEST(GridStack, AsciiStackWithTwoInTheTwelfthPlaceHasThreeLevels) {
     GridDocument doc;
     const LoadResult result = loadGrid(doc, folder.write("s.stk", asciiStack(3, "2")));
     EXPECT_EQ(result.format, GridFileFormat::AsciiStack);
-    EXPECT_EQ(doc.FormatName, "Stack (ASCII)");
+    EXPECT_EQ(formatName(doc.Format), "Stack (ASCII)");
     EXPECT_EQ(result.maxLevel, 2);
     EXPECT_FALSE(result.saveGridAvailable);
     ASSERT_EQ(doc.LevelCount, 3);

@@ -7,7 +7,7 @@
 void changeLevel(GridDocument& doc, int level, const NetcdfLevelReader& netcdf) {
     if (!doc.IsStack || !doc.hasValues()) return;
     level = std::clamp(level, 0, std::max(doc.LevelCount - 1, 0));
-    if (doc.IsNetCDF) {
+    if (doc.Format == GridFileFormat::NetCDF) {
         GridHeader header = doc.header;
         int levelCount = doc.LevelCount;
         auto rows = readNetcdfLevel(netcdf, doc.FileName, level, header, levelCount);

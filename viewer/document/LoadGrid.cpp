@@ -13,18 +13,16 @@
 namespace {
 
 void setFormat(GridDocument& doc, GridFileFormat format) {
-    doc.IsNetCDF = format == GridFileFormat::NetCDF;
-    doc.IsSinglePrecision = format == GridFileFormat::SingleGrid;
-    doc.IsDoublePrecision = format == GridFileFormat::DoubleGrid;
+    doc.Format = format;
     doc.IsStack = format == GridFileFormat::AsciiStack;
-    doc.FormatName = formatName(format);
 }
 
 LoadResult resultOf(const GridDocument& doc) {
     LoadResult result;
-    result.format = doc.format();
-    result.saveGridAvailable = !doc.IsStack && !doc.IsNetCDF;
-    result.levelControlsEnabled = doc.IsStack || doc.IsNetCDF;
+    const bool netcdf = doc.Format == GridFileFormat::NetCDF;
+    result.format = doc.Format;
+    result.saveGridAvailable = !doc.IsStack && !netcdf;
+    result.levelControlsEnabled = doc.IsStack || netcdf;
     result.maxLevel = doc.LevelCount > 0 ? doc.LevelCount - 1 : 0;
     return result;
 }
@@ -88,9 +86,11 @@ void loadNetcdf(GridDocument& doc, const NetcdfLevelReader& netcdf) {
 void loadFile(GridDocument& doc, QFile& file, const char* first, std::size_t firstSize,
               const LoadCallbacks& callbacks) {
     const QString& fileName = doc.FileName;
-    const bool text = !doc.IsSinglePrecision && !doc.IsDoublePrecision;
-    const BinaryPrecision precision =
-        doc.IsDoublePrecision ? BinaryPrecision::Double : BinaryPrecision::Single;
+    const bool text =
+        doc.Format != GridFileFormat::SingleGrid && doc.Format != GridFileFormat::DoubleGrid;
+    const BinaryPrecision precision = doc.Format == GridFileFormat::DoubleGrid
+                                          ? BinaryPrecision::Double
+                                          : BinaryPrecision::Single;
 
     std::optional<TextNumberScanner> scanner;
     GridFileHeader places;

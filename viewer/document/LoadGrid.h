@@ -26,12 +26,12 @@ struct LoadResult {
 
 // Loads `fileName` (a list entry: a path, for netCDF with an optional
 // selector) into `doc`. The old values and levels are released first; the
-// format flags, FormatName, FileName, header, statistics, Values, Levels,
+// Format, FileName, header, statistics, Values, Levels,
 // LevelCount and IsStack are set; Modified and the selection are cleared.
 // Stacks show level 0, and the statistics always describe the shown level.
 //
 // Throws GridFormatError; the document then holds no values:
-// - Unrecognised: show text() captioned caption() (FormatName "not recognized");
+// - Unrecognised: show text() captioned caption() (Format Unrecognised, "not recognized");
 // - BadFileType (silent): the user answered No to the plausibility question;
 //   the header and statistics are zeroed, the caller removes the list entry;
 // - Read, Format: the file cannot be read, or its header or body do not fit;

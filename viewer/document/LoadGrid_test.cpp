@@ -76,7 +76,7 @@ TEST(LoadGrid, UnrecognisedFileReleasesTheOldGridAndSaysSo) {
     TestFolder folder;
     GridDocument doc;
     loadGrid(doc, folder.write("good.asc", "ncols 1\nnrows 1\nx 0\ny 0\nc 1\nn -9999\n5"));
-    doc.IsDoublePrecision = true;  // whatever the flags held before
+    doc.Format = GridFileFormat::DoubleGrid;  // whatever the format was before
     try {
         loadGrid(doc, folder.write("upper.asc", "NCOLS 1\nNROWS 1\nx 0\ny 0\nc 1\nn -9999\n5"));
         ADD_FAILURE() << "NCOLS must not be recognised";
@@ -87,8 +87,8 @@ TEST(LoadGrid, UnrecognisedFileReleasesTheOldGridAndSaysSo) {
         EXPECT_EQ(error.caption(), "format error");
     }
     EXPECT_FALSE(doc.hasValues());
-    EXPECT_EQ(doc.FormatName, "not recognized");
-    EXPECT_EQ(doc.format(), GridFileFormat::Unrecognised);
+    EXPECT_EQ(doc.Format, GridFileFormat::Unrecognised);
+    EXPECT_EQ(formatName(doc.Format), "not recognized");
     EXPECT_THROW(loadGrid(doc, folder.path("missing.asc")), GridFormatError);
 }
 
@@ -140,12 +140,11 @@ TEST(LoadGrid, NetcdfLevelsAreCopiedFromColumnMajorBlocks) {
     const QString file = folder.write("t.nc", QByteArray("CDF\x01", 4) + QByteArray(60, '\0'));
     FakeNetcdf netcdf;
     GridDocument doc;
-    doc.IsSinglePrecision = true;  // left over from an earlier load
+    doc.Format = GridFileFormat::SingleGrid;  // left over from an earlier load
     const LoadResult result = LoadGrid(doc, file + "<t>0", netcdf.reader());
     EXPECT_EQ(result.format, GridFileFormat::NetCDF);
     EXPECT_FALSE(result.saveGridAvailable);
-    EXPECT_TRUE(doc.IsNetCDF);
-    EXPECT_FALSE(doc.IsSinglePrecision);
+    EXPECT_EQ(doc.Format, GridFileFormat::NetCDF);
     EXPECT_TRUE(doc.IsStack);
     EXPECT_EQ(doc.LevelCount, 3);
     EXPECT_TRUE(doc.Levels.empty());
@@ -196,7 +195,7 @@ TEST(LoadGrid, AnythingButARegularFileIsRefusedBeforeItIsOpened) {
             EXPECT_TRUE(error.text().contains(kind)) << error.text().toStdString();
         }
         EXPECT_FALSE(doc.hasValues());
-        EXPECT_EQ(doc.format(), GridFileFormat::Unrecognised);
+        EXPECT_EQ(doc.Format, GridFileFormat::Unrecognised);
     }
     // A link to a regular file is a regular file.
     const QString target = folder.write("real.asc", "ncols 1\nnrows 1\nx 0\ny 0\nc 1\nn -9999\n7");

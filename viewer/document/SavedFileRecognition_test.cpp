@@ -35,7 +35,7 @@ TEST(SavedFileRecognition, BinaryFilesWithAnotherNodataValueAreNotRecognised) {
         GridDocument back;
         if (c.recognised) {
             EXPECT_NO_THROW(loadGrid(back, folder.path("out")));
-            EXPECT_EQ(back.format(), c.format == GridOutputFormat::Ascii ? GridFileFormat::AsciiGrid
+            EXPECT_EQ(back.Format, c.format == GridOutputFormat::Ascii ? GridFileFormat::AsciiGrid
                                      : c.format == GridOutputFormat::Double
                                          ? GridFileFormat::DoubleGrid
                                          : GridFileFormat::SingleGrid);

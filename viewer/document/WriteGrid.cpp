@@ -17,8 +17,8 @@ namespace {
 }  // namespace
 
 GridOutputFormat savedFormatOf(const GridDocument& doc) {
-    if (doc.IsSinglePrecision) return GridOutputFormat::Single;
-    if (doc.IsDoublePrecision) return GridOutputFormat::Double;
+    if (doc.Format == GridFileFormat::SingleGrid) return GridOutputFormat::Single;
+    if (doc.Format == GridFileFormat::DoubleGrid) return GridOutputFormat::Double;
     return GridOutputFormat::Ascii;
 }
 

@@ -18,7 +18,7 @@ TEST(AsciiGridReader, AcceptsAnyKeywordsTabsAndCrLf) {
                                   "ncols 3\nZeilen 2\nxUnten 10.5\nyUnten -20\nZellgroesse 5\n"
                                   "Fehlwert -9999\n1 2 3\n4 -9999 6.5"));
     for (const GridDocument* doc : {&shortWords, &german}) {
-        EXPECT_EQ(doc->FormatName, "Grid (ASCII)");
+        EXPECT_EQ(formatName(doc->Format), "Grid (ASCII)");
         EXPECT_EQ(doc->header.ncols, 3);
         EXPECT_EQ(doc->header.nrows, 2);
         EXPECT_EQ(doc->header.xllcorner, 10.5);

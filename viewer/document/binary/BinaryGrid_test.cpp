@@ -32,8 +32,8 @@ TEST(BinaryGrid, ReadsDoubleAndSingleGridsAndRecomputesTheStatistics) {
         loadGrid(doc, folder.write("d.bin", binaryFile(BinaryPrecision::Double, header, body)));
     EXPECT_EQ(result.format, GridFileFormat::DoubleGrid);
     EXPECT_TRUE(result.saveGridAvailable);
-    EXPECT_TRUE(doc.IsDoublePrecision);
-    EXPECT_EQ(doc.FormatName, "Grid (double prec.)");
+    EXPECT_EQ(doc.Format, GridFileFormat::DoubleGrid);
+    EXPECT_EQ(formatName(doc.Format), "Grid (double prec.)");
     EXPECT_EQ(cells(doc), body);
     EXPECT_EQ(doc.header.xllcorner, 10);
     EXPECT_EQ(doc.statistics.CellCount, 5);
@@ -42,8 +42,7 @@ TEST(BinaryGrid, ReadsDoubleAndSingleGridsAndRecomputesTheStatistics) {
     result =
         loadGrid(doc, folder.write("s.bin", binaryFile(BinaryPrecision::Single, header, body)));
     EXPECT_EQ(result.format, GridFileFormat::SingleGrid);
-    EXPECT_TRUE(doc.IsSinglePrecision);
-    EXPECT_FALSE(doc.IsDoublePrecision);
+    EXPECT_EQ(doc.Format, GridFileFormat::SingleGrid);
     EXPECT_EQ(doc.Values->at(1, 2), double(0.1f));
     EXPECT_EQ(doc.statistics.CellCount, 5);
 }
@@ -85,7 +84,7 @@ TEST(BinaryGrid, DoubleStackWithFourInTheLastPlaceHasFiveLevels) {
     EXPECT_EQ(result.maxLevel, 4);
     EXPECT_FALSE(result.saveGridAvailable);
     EXPECT_TRUE(result.levelControlsEnabled);
-    EXPECT_EQ(doc.FormatName, "Grid (double prec.)");
+    EXPECT_EQ(formatName(doc.Format), "Grid (double prec.)");
     EXPECT_EQ(doc.Levels[3]->at(1, 0), 32);
     // Level 0 is shown, and the statistics describe it.
     EXPECT_EQ(doc.Values, doc.Levels[0].get());
@@ -102,7 +101,7 @@ TEST(BinaryGrid, SinglePrecisionSavingRoundsToFloats) {
     WriteGridAs(folder.path("out.flt"), doc, -9999, GridOutputFormat::Single);
     GridDocument back;
     loadGrid(back, folder.path("out.flt"));
-    EXPECT_TRUE(back.IsSinglePrecision);
+    EXPECT_EQ(back.Format, GridFileFormat::SingleGrid);
     EXPECT_EQ(cells(back),
               (std::vector<double>{double(1.23456789012f), -9999, double(98765.4321f)}));
     EXPECT_NE(back.Values->at(0, 0), 1.23456789012);
