@@ -2,6 +2,7 @@
 // command-line job (--info, --convert, --render) that needs no display.
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 #include "CommandLineJobs.h"
@@ -29,6 +30,9 @@ int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& g
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a write fails with its reason, which the save reports, instead of
+    // the signal ending the program with the grid unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const auto job = commandLineJob(argc, argv)) return runCommandLineJob(*job, argc, argv);
 
     QApplication application(argc, argv);
