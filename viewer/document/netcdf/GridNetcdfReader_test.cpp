@@ -60,8 +60,16 @@ void write(const QString& path, Layout layout) {
 struct Result {
     GridHeader header{7, 8, -5, -6, 99, -1};  // the caller's values before the read
     int levelCount = 1;
-    Values values;
+    std::unique_ptr<GridRows> rows;
+    Values values;  // the rows' cells column by column from the west, each from the north
 };
+
+Values columnMajor(const GridRows& rows) {
+    Values values;
+    for (int c = 0; c < rows.columnCount(); ++c)
+        for (int r = 0; r < rows.rowCount(); ++r) values.push_back(rows.at(r, c));
+    return values;
+}
 
 class NetcdfReaderTest : public ::testing::Test {
 protected:
@@ -69,7 +77,8 @@ protected:
 
     Result read(const QString& entry, int level = 0) {
         Result result;
-        reader.read(entry, level, result.header, result.levelCount, result.values);
+        reader.read(entry, level, result.header, result.levelCount, result.rows);
+        result.values = columnMajor(*result.rows);
         return result;
     }
 
@@ -267,12 +276,13 @@ TEST_F(NetcdfReaderTest, LevelBeyondTheVariableIsRefusedAndOutputsKept) {
     EXPECT_EQ(errorCode(path("three.nc") + "<v>7"), 0);
 
     Result result;
-    result.values = {42};
-    EXPECT_THROW(reader.read(path("three.nc"), 9, result.header, result.levelCount, result.values),
+    result.rows = std::make_unique<GridRows>(1, 1, 42.0);
+    EXPECT_THROW(reader.read(path("three.nc"), 9, result.header, result.levelCount, result.rows),
                  NetcdfReadError);
     EXPECT_EQ(result.header.ncols, 7);
     EXPECT_EQ(result.levelCount, 1);
-    EXPECT_EQ(result.values, (Values{42}));
+    ASSERT_TRUE(result.rows);
+    EXPECT_EQ(result.rows->at(0, 0), 42);
 }
 
 TEST_F(NetcdfReaderTest, CacheServesHeldFilesAndRefusesNewOnesWhenFull) {
@@ -287,15 +297,15 @@ TEST_F(NetcdfReaderTest, CacheServesHeldFilesAndRefusesNewOnesWhenFull) {
     netcdfReader small(2);
     Result result;
     for (const char* name : {"a.nc", "b.nc", "c.nc"}) write(path(name), Layout{});
-    small.read(path("a.nc"), 0, result.header, result.levelCount, result.values);
-    small.read(path("b.nc"), 0, result.header, result.levelCount, result.values);
+    small.read(path("a.nc"), 0, result.header, result.levelCount, result.rows);
+    small.read(path("b.nc"), 0, result.header, result.levelCount, result.rows);
     try {
-        small.read(path("c.nc"), 0, result.header, result.levelCount, result.values);
+        small.read(path("c.nc"), 0, result.header, result.levelCount, result.rows);
         ADD_FAILURE() << "a third file was opened";
     } catch (const NetcdfReadError& error) {
         EXPECT_EQ(error.code(), 1100);
     }
-    EXPECT_NO_THROW(small.read(path("a.nc"), 0, result.header, result.levelCount, result.values));
+    EXPECT_NO_THROW(small.read(path("a.nc"), 0, result.header, result.levelCount, result.rows));
 }
 
 }  // namespace
