@@ -112,30 +112,31 @@ TEST(LoadGrid, ReportsProgressAndProcessesMessagesPerRow) {
 namespace {
 
 // A netCDF file of 3 columns × 2 rows and three levels: the fake reader
-// returns the column-major block of `level`, values level * 100 + index.
+// returns the rows of `level`, values level * 100 + the cell's index in
+// column-major order.
 struct FakeNetcdf {
     std::vector<int> levelsRead;
     bool fail = false;
 
     NetcdfLevelReader reader() {
         return [this](const QString&, int level, GridHeader& header, int& levelCount,
-                      std::vector<double>& block) {
+                      std::unique_ptr<GridRows>& rows) {
             if (fail) throw NetcdfReadError(26, "no data variable");
             levelsRead.push_back(level);
             header.ncols = 3;
             header.nrows = 2;
             header.cellsize = 100;
             levelCount = 3;
-            block.clear();
-            for (int i = 0; i < 6; ++i) block.push_back(level * 100 + i);
-            block[1] = header.nodata_value;
+            rows = std::make_unique<GridRows>(2, 3);
+            for (int i = 0; i < 6; ++i) rows->at(i % 2, i / 2) = level * 100 + i;
+            rows->at(1, 0) = header.nodata_value;
         };
     }
 };
 
 }  // namespace
 
-TEST(LoadGrid, NetcdfLevelsAreCopiedFromColumnMajorBlocks) {
+TEST(LoadGrid, NetcdfLevelsComeFromTheReader) {
     TestFolder folder;
     const QString file = folder.write("t.nc", QByteArray("CDF\x01", 4) + QByteArray(60, '\0'));
     FakeNetcdf netcdf;

@@ -10,10 +10,13 @@ std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const
                               QStringLiteral("No netCDF reader to read \"%1\".").arg(entry));
     GridHeader read = header;
     int levels = levelCount;
-    std::vector<double> block;
+    std::unique_ptr<GridRows> rows;
     try {
-        netcdf(entry, level, read, levels, block);
+        netcdf(entry, level, read, levels, rows);
     } catch (const NetcdfReadError& error) {
+        if (error.isFormatError())
+            throw GridFormatError(GridFormatError::Kind::Format,
+                                  QString::fromStdString(error.what()) + QLatin1Char('.'));
         throw GridFormatError(GridFormatError::Kind::NetCDF,
                               QStringLiteral("Could not read \"%1\" (netCDF error %2): %3")
                                   .arg(entry)
@@ -24,20 +27,24 @@ std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const
                               QStringLiteral("Could not read \"%1\": %2")
                                   .arg(entry, QString::fromStdString(error.what())));
     }
-    // The reader's dimensions are trusted only as far as the block it delivered.
+    // The reader's dimensions are trusted only as far as the rows it delivered.
     const GridShape shape = checkedGridShape(read, 1, entry);
-    if (std::int64_t(block.size()) != shape.cellCount())
+    if (shape.cellCount() == 0)
+        throw GridFormatError(
+            GridFormatError::Kind::Format,
+            QStringLiteral("The header of \"%1\" gives an empty grid: ncols %2, nrows %3.")
+                .arg(entry)
+                .arg(read.ncols)
+                .arg(read.nrows));
+    if (!rows || rows->rowCount() != shape.rows || rows->columnCount() != shape.columns)
         throw GridFormatError(GridFormatError::Kind::NetCDF,
-                              QStringLiteral("\"%1\": the netCDF reader delivered %2 values for "
-                                             "%3 × %4 cells.")
+                              QStringLiteral("\"%1\": the netCDF reader delivered %2 × %3 cells "
+                                             "for a grid of %4 × %5 cells.")
                                   .arg(entry)
-                                  .arg(block.size())
+                                  .arg(rows ? rows->columnCount() : 0)
+                                  .arg(rows ? rows->rowCount() : 0)
                                   .arg(shape.columns)
                                   .arg(shape.rows));
-    auto rows = std::make_unique<GridRows>(shape.rows, shape.columns);
-    const double* next = block.data();
-    for (int c = 0; c < shape.columns; ++c)
-        for (int r = 0; r < shape.rows; ++r) rows->at(r, c) = *next++;
     header = read;
     levelCount = levels;
     return rows;

@@ -5,7 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <netcdf>
+#include <optional>
 #include <string>
+
+#include "NetcdfClassicHeader.h"
+#include "NetcdfLevelTransfer.h"
 
 namespace {
 
@@ -80,6 +84,34 @@ bool isNumeric(const NcType& type) {
     }
 }
 
+// How a type is named in messages: its name, and for types of the file's own
+// making also their kind.
+std::string typeText(const NcType& type) {
+    const std::string name = "\"" + type.getName() + "\"";
+    switch (type.getTypeClass()) {
+        case NcType::nc_COMPOUND:
+            return name + " (compound)";
+        case NcType::nc_VLEN:
+            return name + " (variable-length)";
+        case NcType::nc_OPAQUE:
+            return name + " (opaque)";
+        case NcType::nc_ENUM:
+            return name + " (enum)";
+        default:
+            return name;
+    }
+}
+
+// Values are read into numbers by the library only from number types; any
+// other type would be copied raw into the number buffer.
+void requireNumbers(const NcVar& variable, const std::string& where) {
+    if (isNumeric(variable.getType())) return;
+    throw NetcdfReadError(0,
+                          where + ": variable \"" + variable.getName() + "\" has the type " +
+                              typeText(variable.getType()) + ", not a number type",
+                          true);
+}
+
 // First value of a numeric attribute, converted by the library to T. Attributes
 // of text or other non-numeric types are passed over as if absent, so that an
 // attribute like "scale_factor_comment" does not break the read.
@@ -97,6 +129,7 @@ bool firstValue(const netCDF::NcVarAtt& attribute, T& value) {
 // integers; fails clearly when it holds fewer.
 std::vector<int> readCoordinates(const NcVar& variable, std::size_t count,
                                  const std::string& where) {
+    requireNumbers(variable, where);
     if (variable.getDimCount() != 1) {
         throw NetcdfReadError(
             0, where + ": variable \"" + variable.getName() + "\" is not one-dimensional");
@@ -130,50 +163,83 @@ std::string fileText(const QString& path) { return "netCDF file \"" + path.toStd
 
 }  // namespace
 
+// An open file of the cache, with what its classic header says about the
+// extent of its variables (netCDF-4 files have none).
+struct netcdfReader::CachedFile {
+    std::unique_ptr<NcFile> file;
+    std::optional<ClassicHeader> classic;
+    std::uint64_t fileSize = 0;
+
+    // Refuses a variable whose data run past the end of a classic file.
+    void requireData(const NcVar& variable, const QString& path) const {
+        if (!classic) return;
+        const ClassicVariable* extent = classic->variable(variable.getName());
+        const std::string problem =
+            extent ? classicTruncation(*extent, fileSize)
+                   : "variable \"" + variable.getName() + "\" is not in the file's header";
+        if (!problem.empty()) throw NetcdfReadError(0, fileText(path) + ": " + problem, true);
+    }
+};
+
 netcdfReader::netcdfReader(std::size_t capacity) : capacity_(capacity) {}
 
 netcdfReader::~netcdfReader() = default;
 
+netcdfReader::CachedFile& netcdfReader::open(const std::string& key, const QString& path) {
+    auto cached = NcFileCache.find(key);
+    if (cached != NcFileCache.end()) return *cached->second;
+    if (NcFileCache.size() >= capacity_) {
+        throw NetcdfReadError(1100, "too many open netCDF files (" +
+                                        std::to_string(NcFileCache.size()) + "), cannot open " +
+                                        fileText(path));
+    }
+    auto entry = std::make_unique<CachedFile>();
+    try {
+        entry->file = std::make_unique<NcFile>(key, NcFile::read);
+    } catch (const netCDF::exceptions::NcException&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw NetcdfReadError(0, "cannot open " + fileText(path) + ": " + error.what());
+    }
+    // The library reads a classic file cut inside its data as if the missing
+    // values were zeros; its header tells how long the file must be.
+    ClassicFileCheck check = readClassicFileHeader(key);
+    if (!check.problem.empty())
+        throw NetcdfReadError(0, fileText(path) + ": " + check.problem, true);
+    if (check.classic) {
+        entry->classic = std::move(check.header);
+        entry->fileSize = check.fileSize;
+    }
+    return *NcFileCache.emplace(key, std::move(entry)).first->second;
+}
+
 // Follows the documented reading steps. Where they leave things open or would read
 // out of bounds, this implementation decides:
-// - the caller's header, level count and block are written only when the whole
+// - the caller's header, level count and rows are written only when the whole
 //   read succeeded; a failed read leaves them as they were;
 // - the level must lie within the data variable's first dimension and the row and
 //   column counts within its other two dimensions, else a NetcdfReadError (code 0);
+// - the data variable and the coordinates must be of a number type, and their
+//   data must lie within a classic file, else a format error;
 // - with fewer than two rows there is no y[1]; the rows are then taken as they are
 //   and yllcorner is y[0];
 // - a "y" variable with fewer than nrows values or an "x" variable without values
 //   is an error rather than a read past its end;
 // - all non-double types, integers included, are read through 4-byte floats, so
 //   integers beyond 2^24 lose precision;
+// - NaN and infinite cells, and a "missing_value" that is not finite, never pass
+//   as data: such cells take nodata_value and such an attribute is passed over;
 // - coordinates are read as integers and the corner is not shifted by half a cell.
 void netcdfReader::read(const QString& entryText, int level, GridHeader& header, int& levelCount,
-                        std::vector<double>& columnMajor) {
+                        std::unique_ptr<GridRows>& rowsOut) {
     const Entry entry = splitEntry(entryText);
     if (entry.hasSelector) level = entry.level;
     const std::string key = QFile::encodeName(entry.path).toStdString();
+    const std::string where = fileText(entry.path);
 
     try {
-        auto cached = NcFileCache.find(key);
-        if (cached == NcFileCache.end()) {
-            if (NcFileCache.size() >= capacity_) {
-                throw NetcdfReadError(1100, "too many open netCDF files (" +
-                                                std::to_string(NcFileCache.size()) +
-                                                "), cannot open " + fileText(entry.path));
-            }
-            std::unique_ptr<NcFile> file;
-            try {
-                file = std::make_unique<NcFile>(key, NcFile::read);
-            } catch (const netCDF::exceptions::NcException&) {
-                throw;
-            } catch (const std::exception& error) {
-                throw NetcdfReadError(0,
-                                      "cannot open " + fileText(entry.path) + ": " + error.what());
-            }
-            cached = NcFileCache.emplace(key, std::move(file)).first;
-        }
-        current_ = cached->second.get();
-        const NcFile& file = *current_;
+        current_ = &open(key, entry.path);
+        const NcFile& file = *current_->file;
 
         GridHeader result = header;
         int levels = levelCount;
@@ -192,16 +258,17 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
         const NcVar variable = findDataVariable(file, entry);
         if (variable.isNull()) {
             throw NetcdfReadError(
-                26, fileText(entry.path) + " has no data variable" +
+                26, where + " has no data variable" +
                         (entry.hasSelector ? " named \"" + entry.variable.toStdString() + "\""
                                            : std::string()));
         }
 
         if (variable.getDimCount() != 3) {
-            throw NetcdfReadError(0, fileText(entry.path) + ": variable \"" + variable.getName() +
-                                         "\" has " + std::to_string(variable.getDimCount()) +
+            throw NetcdfReadError(0, where + ": variable \"" + variable.getName() + "\" has " +
+                                         std::to_string(variable.getDimCount()) +
                                          " dimensions, 3 expected (level, rows, columns)");
         }
+        requireNumbers(variable, where);
         // Attributes are matched by containment, in name order; a later match wins.
         double scale = 1.0;
         int offset = 0;
@@ -212,14 +279,17 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
             } else if (contains(name, "add_offset")) {
                 firstValue(attribute, offset);
             } else if (contains(name, "missing_value")) {
-                firstValue(attribute, result.nodata_value);
+                double missing = 0;
+                if (firstValue(attribute, missing) && std::isfinite(missing)) {
+                    result.nodata_value = missing;
+                }
             } else if (contains(name, "default_cellsize")) {
                 firstValue(attribute, result.cellsize);
             }
         }
 
         if (result.ncols < 0 || result.nrows < 0) {
-            throw NetcdfReadError(0, fileText(entry.path) + ": negative grid size");
+            throw NetcdfReadError(0, where + ": negative grid size");
         }
         const auto rows = static_cast<std::size_t>(result.nrows);
         const auto columns = static_cast<std::size_t>(result.ncols);
@@ -227,7 +297,8 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
         bool reverseRows = false;
         const NcVar yVariable = file.getVar("y");
         if (!yVariable.isNull() && rows > 0) {
-            const std::vector<int> y = readCoordinates(yVariable, rows, fileText(entry.path));
+            current_->requireData(yVariable, entry.path);
+            const std::vector<int> y = readCoordinates(yVariable, rows, where);
             const bool northFirst = rows >= 2 && y[1] < y[0];
             reverseRows = rows >= 2 && !northFirst;
             result.yllcorner = northFirst ? y[rows - 1] : y[0];
@@ -239,7 +310,8 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
         }
         const NcVar xVariable = file.getVar("x");
         if (!xVariable.isNull() && columns > 0) {
-            result.xllcorner = readCoordinates(xVariable, 1, fileText(entry.path))[0];
+            current_->requireData(xVariable, entry.path);
+            result.xllcorner = readCoordinates(xVariable, 1, where)[0];
         }
 
         const std::vector<netCDF::NcDim> dimensions = variable.getDims();
@@ -247,63 +319,44 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
         const bool rowsFirst = !columnsFirst && dimensions[2].getName() == "x";
         const std::size_t levelSize = dimensions[0].getSize();
         if (level < 0 || static_cast<std::size_t>(level) >= levelSize) {
-            throw NetcdfReadError(
-                0, fileText(entry.path) + ": level " + std::to_string(level) + " of variable \"" +
-                       variable.getName() + "\" does not exist (levels 0 to " +
-                       std::to_string(static_cast<long long>(levelSize) - 1) + ")");
+            throw NetcdfReadError(0,
+                                  where + ": level " + std::to_string(level) + " of variable \"" +
+                                      variable.getName() + "\" does not exist (levels 0 to " +
+                                      std::to_string(static_cast<long long>(levelSize) - 1) + ")");
         }
         const std::size_t first = columnsFirst ? columns : rows;
         const std::size_t second = columnsFirst ? rows : columns;
         if (first > dimensions[1].getSize() || second > dimensions[2].getSize()) {
-            throw NetcdfReadError(0, fileText(entry.path) + ": variable \"" + variable.getName() +
+            throw NetcdfReadError(0, where + ": variable \"" + variable.getName() +
                                          "\" is smaller than the grid of " +
                                          std::to_string(columns) + " columns and " +
                                          std::to_string(rows) + " rows");
         }
-        if (columns > 0 && rows > maxCells / columns) {
-            throw NetcdfReadError(0, fileText(entry.path) + ": grid of " + std::to_string(columns) +
-                                         " x " + std::to_string(rows) + " cells is too large");
+        if (rows > maxCells || columns > maxCells || (columns > 0 && rows > maxCells / columns)) {
+            throw NetcdfReadError(0, where + ": grid of " + std::to_string(columns) + " x " +
+                                         std::to_string(rows) + " cells is too large");
         }
+        current_->requireData(variable, entry.path);
 
-        const std::size_t cellCount = rows * columns;
-        const std::vector<std::size_t> start{static_cast<std::size_t>(level), 0, 0};
-        const std::vector<std::size_t> count{1, first, second};
-        std::vector<double> block(cellCount);
-        if (cellCount > 0) {
-            if (variable.getType().getTypeClass() == NcType::nc_DOUBLE) {
-                variable.getVar(start, count, block.data());
-                for (double& value : block) value = value * scale + offset;
-            } else {
-                std::vector<float> values(cellCount);
-                variable.getVar(start, count, values.data());
-                for (std::size_t i = 0; i < cellCount; ++i) {
-                    block[i] = static_cast<double>(values[i]) * scale + offset;
-                }
-            }
-        }
-
-        if (rowsFirst) {
-            // Read row by row: gather each column, north first.
-            std::vector<double> ordered(cellCount);
-            for (std::size_t column = 0; column < columns; ++column) {
-                for (std::size_t row = 0; row < rows; ++row) {
-                    const std::size_t source = reverseRows ? rows - 1 - row : row;
-                    ordered[column * rows + row] = block[source * columns + column];
-                }
-            }
-            block = std::move(ordered);
-        } else if (columnsFirst && reverseRows) {
-            for (std::size_t column = 0; column < columns; ++column) {
-                const auto begin = block.begin() + static_cast<std::ptrdiff_t>(column * rows);
-                std::reverse(begin, begin + static_cast<std::ptrdiff_t>(rows));
-            }
-        }
-        // Neither dimension named exactly "x": the block goes on in the order read.
+        NetcdfLevelLayout layout;
+        layout.level = static_cast<std::size_t>(level);
+        layout.rows = static_cast<int>(rows);
+        layout.columns = static_cast<int>(columns);
+        layout.order = rowsFirst      ? NetcdfStorageOrder::RowsFirst
+                       : columnsFirst ? NetcdfStorageOrder::ColumnsFirst
+                                      : NetcdfStorageOrder::AsRead;
+        layout.reverseRows = reverseRows;
+        layout.readAsDouble = variable.getType().getTypeClass() == NcType::nc_DOUBLE;
+        layout.scale = scale;
+        layout.offset = offset;
+        layout.nodata = result.nodata_value;
+        auto block = std::make_unique<GridRows>(layout.rows, layout.columns);
+        transferLevel(variable, layout, *block);
 
         header = result;
         levelCount = levels;
-        columnMajor = std::move(block);
+        rowsOut = std::move(block);
     } catch (const netCDF::exceptions::NcException& error) {
-        throw NetcdfReadError(0, "error reading " + fileText(entry.path) + ": " + error.what());
+        throw NetcdfReadError(0, "error reading " + where + ": " + error.what());
     }
 }

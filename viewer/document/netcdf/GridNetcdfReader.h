@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GridHeader.h"
+#include "GridRows.h"
 
 namespace netCDF {
 class NcFile;
@@ -16,15 +17,19 @@ class NcFile;
 // 26 when the file has no data variable, 0 for errors of the netCDF library
 // (file missing, not netCDF, unreadable) and for layouts the reader cannot read
 // safely (level out of range, variable without three dimensions, too few
-// coordinate values). The message names the file.
+// coordinate values). The message names the file. A file whose contents do not
+// fit (a classic file cut short, a data variable whose values are not numbers)
+// is a format error: the message says so and the loader shows it.
 class NetcdfReadError : public std::runtime_error {
 public:
-    NetcdfReadError(int code, const std::string& message)
-        : std::runtime_error(message), code_(code) {}
+    NetcdfReadError(int code, const std::string& message, bool formatError = false)
+        : std::runtime_error(message), code_(code), formatError_(formatError) {}
     int code() const { return code_; }
+    bool isFormatError() const { return formatError_; }
 
 private:
     int code_;
+    bool formatError_;
 };
 
 // Reads one level of one variable of a netCDF file as a grid. Files stay open
@@ -41,10 +46,12 @@ public:
     // `entry` is a path, optionally followed by the selector <variable>level,
     // whose level replaces `level`. `header` holds the caller's values on entry;
     // the reader overwrites what the file provides (nodata_value only when the
-    // variable has "missing_value"). `columnMajor` receives ncols × nrows values,
-    // column by column from the west, each column from north to south.
+    // variable has a finite "missing_value"). `rows` receives the level as
+    // nrows rows of ncols cells, row 0 the northern edge; cells that are not
+    // finite take nodata_value. A grid without cells is handed on unread, for
+    // the caller to refuse.
     void read(const QString& entry, int level, GridHeader& header, int& levelCount,
-              std::vector<double>& columnMajor);
+              std::unique_ptr<GridRows>& rows);
 
     // Number of files held open in the cache.
     std::size_t openFileCount() const { return NcFileCache.size(); }
@@ -54,7 +61,10 @@ public:
     static constexpr std::size_t maxCells = std::size_t{1} << 29;
 
 private:
+    struct CachedFile;
+    CachedFile& open(const std::string& key, const QString& path);
+
     std::size_t capacity_;
-    std::map<std::string, std::unique_ptr<netCDF::NcFile>> NcFileCache;
-    netCDF::NcFile* current_ = nullptr;
+    std::map<std::string, std::unique_ptr<CachedFile>> NcFileCache;
+    CachedFile* current_ = nullptr;
 };

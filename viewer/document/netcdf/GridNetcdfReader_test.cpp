@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cmath>
+#include <limits>
 #include <netcdf>
 #include <string>
 #include <vector>
+
+#include "GridFormatError.h"
+#include "GridNetcdfLevels.h"
 
 namespace {
 
@@ -24,17 +30,20 @@ struct Layout {
     Values y, x;    // the "y" and "x" variables, written when not empty
     std::vector<std::pair<std::string, double>> attributes;
     std::vector<std::string> otherVariables;  // more 3-D variables, all cells -1
+    NcFile::FileFormat format = NcFile::nc4;
+    bool unlimitedLevels = false;  // the level dimension is the record dimension
 };
 
 void write(const QString& path, Layout layout) {
-    NcFile file(path.toStdString(), NcFile::replace);
+    NcFile file(path.toStdString(), NcFile::replace, layout.format);
     std::vector<netCDF::NcDim> dimensions;
+    std::vector<std::size_t> counts;
     for (const std::string& name : layout.dimensions) {
         const bool x = name.find('x') != std::string::npos;
         const bool y = name.find('y') != std::string::npos;
-        dimensions.push_back(file.addDim(name, x   ? layout.columns
-                                               : y ? layout.rows
-                                                   : layout.levels));
+        counts.push_back(x ? layout.columns : y ? layout.rows : layout.levels);
+        dimensions.push_back(!x && !y && layout.unlimitedLevels ? file.addDim(name)
+                                                                : file.addDim(name, counts.back()));
     }
     const std::size_t perLevel = layout.rows * layout.columns;
     for (std::size_t i = layout.values.size(); i < layout.levels * perLevel; ++i) {
@@ -44,10 +53,11 @@ void write(const QString& path, Layout layout) {
     for (const auto& [name, value] : layout.attributes) {
         variable.putAtt(name, netCDF::ncDouble, value);
     }
-    variable.putVar(layout.values.data());
+    const std::vector<std::size_t> starts(counts.size(), 0);
+    if (!layout.values.empty()) variable.putVar(starts, counts, layout.values.data());
     const Values filler(layout.values.size(), -1);
     for (const auto& name : layout.otherVariables) {
-        file.addVar(name, netCDF::ncDouble, dimensions).putVar(filler.data());
+        file.addVar(name, netCDF::ncDouble, dimensions).putVar(starts, counts, filler.data());
     }
     for (const auto& dimension : dimensions) {  // "y" and "x" over the dimensions so named
         const Values& data = dimension.getName() == "y" ? layout.y : layout.x;
@@ -60,8 +70,16 @@ void write(const QString& path, Layout layout) {
 struct Result {
     GridHeader header{7, 8, -5, -6, 99, -1};  // the caller's values before the read
     int levelCount = 1;
-    Values values;
+    std::unique_ptr<GridRows> rows;
+    Values values;  // the rows' cells column by column from the west, each from the north
 };
+
+Values columnMajor(const GridRows& rows) {
+    Values values;
+    for (int c = 0; c < rows.columnCount(); ++c)
+        for (int r = 0; r < rows.rowCount(); ++r) values.push_back(rows.at(r, c));
+    return values;
+}
 
 class NetcdfReaderTest : public ::testing::Test {
 protected:
@@ -69,7 +87,8 @@ protected:
 
     Result read(const QString& entry, int level = 0) {
         Result result;
-        reader.read(entry, level, result.header, result.levelCount, result.values);
+        reader.read(entry, level, result.header, result.levelCount, result.rows);
+        result.values = columnMajor(*result.rows);
         return result;
     }
 
@@ -84,9 +103,33 @@ protected:
         return -1;
     }
 
+    // The NetcdfReadError raised; fails the test when none is.
+    NetcdfReadError failure(const QString& entry) {
+        try {
+            read(entry);
+        } catch (const NetcdfReadError& error) {
+            return error;
+        }
+        ADD_FAILURE() << entry.toStdString() << " was read";
+        return NetcdfReadError(-1, "");
+    }
+
     QTemporaryDir folder;
     netcdfReader reader;
 };
+
+bool mentions(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Writes the first `size` bytes of `from` to `to`.
+void copyPrefix(const QString& from, const QString& to, qint64 size) {
+    QFile source(from);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QFile target(to);
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    target.write(source.read(size));
+}
 
 const Values northFirst{0, 3, 1, 4, 2, 5};  // default layout, rows as stored
 
@@ -267,12 +310,13 @@ TEST_F(NetcdfReaderTest, LevelBeyondTheVariableIsRefusedAndOutputsKept) {
     EXPECT_EQ(errorCode(path("three.nc") + "<v>7"), 0);
 
     Result result;
-    result.values = {42};
-    EXPECT_THROW(reader.read(path("three.nc"), 9, result.header, result.levelCount, result.values),
+    result.rows = std::make_unique<GridRows>(1, 1, 42.0);
+    EXPECT_THROW(reader.read(path("three.nc"), 9, result.header, result.levelCount, result.rows),
                  NetcdfReadError);
     EXPECT_EQ(result.header.ncols, 7);
     EXPECT_EQ(result.levelCount, 1);
-    EXPECT_EQ(result.values, (Values{42}));
+    ASSERT_TRUE(result.rows);
+    EXPECT_EQ(result.rows->at(0, 0), 42);
 }
 
 TEST_F(NetcdfReaderTest, CacheServesHeldFilesAndRefusesNewOnesWhenFull) {
@@ -287,15 +331,194 @@ TEST_F(NetcdfReaderTest, CacheServesHeldFilesAndRefusesNewOnesWhenFull) {
     netcdfReader small(2);
     Result result;
     for (const char* name : {"a.nc", "b.nc", "c.nc"}) write(path(name), Layout{});
-    small.read(path("a.nc"), 0, result.header, result.levelCount, result.values);
-    small.read(path("b.nc"), 0, result.header, result.levelCount, result.values);
+    small.read(path("a.nc"), 0, result.header, result.levelCount, result.rows);
+    small.read(path("b.nc"), 0, result.header, result.levelCount, result.rows);
     try {
-        small.read(path("c.nc"), 0, result.header, result.levelCount, result.values);
+        small.read(path("c.nc"), 0, result.header, result.levelCount, result.rows);
         ADD_FAILURE() << "a third file was opened";
     } catch (const NetcdfReadError& error) {
         EXPECT_EQ(error.code(), 1100);
     }
-    EXPECT_NO_THROW(small.read(path("a.nc"), 0, result.header, result.levelCount, result.values));
+    EXPECT_NO_THROW(small.read(path("a.nc"), 0, result.header, result.levelCount, result.rows));
+}
+
+TEST_F(NetcdfReaderTest, OnlyNumberTypesAreReadAsGridData) {
+    const auto writeTyped = [this](const char* name, auto defineType) {
+        NcFile file(path(name).toStdString(), NcFile::replace);
+        const std::vector<netCDF::NcDim> dimensions{file.addDim("t", 1), file.addDim("y", 2),
+                                                    file.addDim("x", 3)};
+        file.addVar("v", defineType(file), dimensions);
+    };
+    writeTyped("compound.nc", [](NcFile& file) {
+        netCDF::NcCompoundType pair = file.addCompoundType("pair", 16);
+        pair.addMember("a", netCDF::ncDouble, 0);
+        pair.addMember("b", netCDF::ncDouble, 8);
+        return netCDF::NcType(pair);
+    });
+    writeTyped("enum.nc", [](NcFile& file) {
+        netCDF::NcEnumType kind = file.addEnumType("kind", netCDF::NcEnumType::nc_BYTE);
+        kind.addMember("low", static_cast<signed char>(0));
+        kind.addMember("high", static_cast<signed char>(1));
+        return netCDF::NcType(kind);
+    });
+    writeTyped("vlen.nc", [](NcFile& file) {
+        return netCDF::NcType(file.addVlenType("ragged", netCDF::ncDouble));
+    });
+    writeTyped("opaque.nc",
+               [](NcFile& file) { return netCDF::NcType(file.addOpaqueType("blob", 24)); });
+    writeTyped("string.nc", [](NcFile&) { return netCDF::ncString; });
+    writeTyped("char.nc", [](NcFile&) { return netCDF::ncChar; });
+    for (const auto& [name, type] : {std::pair{"compound.nc", "\"pair\" (compound)"},
+                                     {"enum.nc", "\"kind\" (enum)"},
+                                     {"vlen.nc", "\"ragged\" (variable-length)"},
+                                     {"opaque.nc", "\"blob\" (opaque)"},
+                                     {"string.nc", "\"string\""},
+                                     {"char.nc", "\"char\""}}) {
+        const NetcdfReadError error = failure(path(name));
+        EXPECT_TRUE(error.isFormatError()) << name;
+        EXPECT_TRUE(mentions(error.what(), "variable \"v\" has the type " + std::string(type)))
+            << error.what();
+    }
+
+    // A coordinate variable of such a type is refused as well.
+    {
+        NcFile file(path("ycompound.nc").toStdString(), NcFile::replace);
+        const std::vector<netCDF::NcDim> dimensions{file.addDim("t", 1), file.addDim("y", 2),
+                                                    file.addDim("x", 3)};
+        file.addVar("v", netCDF::ncFloat, dimensions);
+        netCDF::NcCompoundType pair = file.addCompoundType("pair", 16);
+        pair.addMember("a", netCDF::ncDouble, 0);
+        pair.addMember("b", netCDF::ncDouble, 8);
+        file.addVar("y", pair, dimensions[1]);
+    }
+    EXPECT_TRUE(mentions(failure(path("ycompound.nc")).what(), "variable \"y\" has the type"));
+
+    // Every number type is read.
+    for (const netCDF::NcType* type : std::initializer_list<const netCDF::NcType*>{
+             &netCDF::ncByte, &netCDF::ncUbyte, &netCDF::ncShort, &netCDF::ncUshort, &netCDF::ncInt,
+             &netCDF::ncUint, &netCDF::ncInt64, &netCDF::ncUint64, &netCDF::ncFloat}) {
+        Layout layout;
+        layout.type = type;
+        write(path("number.nc"), layout);
+        netcdfReader fresh;
+        Result result;
+        fresh.read(path("number.nc"), 0, result.header, result.levelCount, result.rows);
+        EXPECT_EQ(columnMajor(*result.rows), northFirst) << type->getName();
+    }
+}
+
+TEST_F(NetcdfReaderTest, ClassicFilesCutShortAreFormatErrors) {
+    Layout layout;
+    layout.format = NcFile::classic;
+    layout.type = &netCDF::ncFloat;
+    layout.rows = 3;
+    layout.columns = 4;
+    layout.y = {200, 100, 0};
+    layout.x = {0, 100, 200, 300};
+    write(path("full.nc"), layout);
+    const qint64 size = QFileInfo(path("full.nc")).size();
+    EXPECT_EQ(read(path("full.nc")).values[0], 0);
+    for (const qint64 cut : {qint64(188), size - 40, size - 1}) {
+        const QString name = path(QString("cut%1.nc").arg(cut));
+        copyPrefix(path("full.nc"), name, cut);
+        const NetcdfReadError error = failure(name);
+        EXPECT_TRUE(error.isFormatError()) << cut;
+        EXPECT_TRUE(mentions(error.what(), "cut short")) << error.what();
+    }
+    // Cut anywhere, a file is never read.
+    for (qint64 cut = 4; cut < size; ++cut) {
+        const QString name = path(QString("any%1.nc").arg(cut));
+        copyPrefix(path("full.nc"), name, cut);
+        EXPECT_THROW(read(name), NetcdfReadError) << cut;
+    }
+
+    // Levels in records, 64-bit offsets: the last record is cut.
+    layout.format = NcFile::classic64;
+    layout.unlimitedLevels = true;
+    layout.levels = 3;
+    write(path("records.nc"), layout);
+    EXPECT_EQ(read(path("records.nc"), 2).values[0], 2000);
+    copyPrefix(path("records.nc"), path("records-cut.nc"),
+               QFileInfo(path("records.nc")).size() - 4);
+    EXPECT_TRUE(failure(path("records-cut.nc") + "<v>0").isFormatError());
+
+    // netCDF-4 files are checked by the library; its errors end the read too.
+    layout.format = NcFile::nc4;
+    write(path("four.nc"), layout);
+    copyPrefix(path("four.nc"), path("four-cut.nc"), QFileInfo(path("four.nc")).size() / 2);
+    EXPECT_THROW(read(path("four-cut.nc")), NetcdfReadError);
+}
+
+TEST_F(NetcdfReaderTest, NotFiniteCellsTakeTheNodataValue) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    Layout layout;
+    layout.rows = 1;
+    layout.columns = 4;
+    layout.values = {nan, infinity, -infinity, 5};
+    layout.attributes = {{"missing_value", -9999}};
+    write(path("nan.nc"), layout);
+    EXPECT_EQ(read(path("nan.nc")).values, (Values{-9999, -9999, -9999, 5}));
+
+    {  // floats, written as floats: the library refuses to narrow an infinite double
+        layout.type = &netCDF::ncFloat;
+        layout.values = {0, 0, 0, 0};
+        write(path("floatnan.nc"), layout);
+        NcFile file(path("floatnan.nc").toStdString(), NcFile::write);
+        const std::vector<float> floats{std::numeric_limits<float>::quiet_NaN(),
+                                        std::numeric_limits<float>::infinity(), 5,
+                                        -std::numeric_limits<float>::infinity()};
+        file.getVar("v").putVar(floats.data());
+    }
+    EXPECT_EQ(read(path("floatnan.nc")).values, (Values{-9999, -9999, 5, -9999}));
+    layout.type = &netCDF::ncDouble;
+    layout.values = {nan, infinity, -infinity, 5};
+
+    // A missing_value that is not a number is passed over: the caller's nodata stays.
+    layout.attributes = {{"missing_value", nan}};
+    write(path("nanmissing.nc"), layout);
+    const Result result = read(path("nanmissing.nc"));
+    EXPECT_EQ(result.header.nodata_value, -1);
+    EXPECT_EQ(result.values, (Values{-1, -1, -1, 5}));
+}
+
+TEST_F(NetcdfReaderTest, GridsWithoutCellsAreFormatErrors) {
+    for (const auto& [name, rows, columns] :
+         {std::tuple{"nocolumns.nc", 2, 0}, {"norows.nc", 0, 3}, {"none.nc", 0, 0}}) {
+        Layout layout;
+        layout.rows = std::size_t(rows);
+        layout.columns = std::size_t(columns);
+        write(path(name), layout);  // netCDF-4: a dimension of length 0 is unlimited
+        GridHeader header{7, 8, -5, -6, 99, -1};
+        int levelCount = 1;
+        try {
+            readNetcdfLevel(netcdfLevelsOf(reader), path(name), 0, header, levelCount);
+            ADD_FAILURE() << name << " was loaded";
+        } catch (const GridFormatError& error) {
+            EXPECT_EQ(error.kind(), GridFormatError::Kind::Format);
+            EXPECT_TRUE(error.text().contains(
+                QString("empty grid: ncols %1, nrows %2").arg(columns).arg(rows)))
+                << error.text().toStdString();
+        }
+        EXPECT_EQ(header.ncols, 7);  // unchanged
+    }
+}
+
+TEST_F(NetcdfReaderTest, FormatErrorsReachTheLoaderAsFormatErrors) {
+    Layout layout;
+    layout.format = NcFile::classic;
+    write(path("whole.nc"), layout);
+    copyPrefix(path("whole.nc"), path("part.nc"), QFileInfo(path("whole.nc")).size() - 8);
+    GridHeader header;
+    int levelCount = 1;
+    try {
+        readNetcdfLevel(netcdfLevelsOf(reader), path("part.nc"), 0, header, levelCount);
+        ADD_FAILURE() << "a cut file was loaded";
+    } catch (const GridFormatError& error) {
+        EXPECT_EQ(error.kind(), GridFormatError::Kind::Format);
+        EXPECT_TRUE(error.text().contains("part.nc")) << error.text().toStdString();
+        EXPECT_TRUE(error.text().contains("cut short")) << error.text().toStdString();
+    }
 }
 
 }  // namespace
