@@ -28,14 +28,8 @@ std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const
                                   .arg(entry, QString::fromStdString(error.what())));
     }
     // The reader's dimensions are trusted only as far as the rows it delivered.
+    // A grid without cells is refused here, as in the other formats.
     const GridShape shape = checkedGridShape(read, 1, entry);
-    if (shape.cellCount() == 0)
-        throw GridFormatError(
-            GridFormatError::Kind::Format,
-            QStringLiteral("The header of \"%1\" gives an empty grid: ncols %2, nrows %3.")
-                .arg(entry)
-                .arg(read.ncols)
-                .arg(read.nrows));
     if (!rows || rows->rowCount() != shape.rows || rows->columnCount() != shape.columns)
         throw GridFormatError(GridFormatError::Kind::NetCDF,
                               QStringLiteral("\"%1\": the netCDF reader delivered %2 × %3 cells "

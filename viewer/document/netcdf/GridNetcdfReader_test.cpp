@@ -497,7 +497,7 @@ TEST_F(NetcdfReaderTest, GridsWithoutCellsAreFormatErrors) {
         } catch (const GridFormatError& error) {
             EXPECT_EQ(error.kind(), GridFormatError::Kind::Format);
             EXPECT_TRUE(error.text().contains(
-                QString("empty grid: ncols %1, nrows %2").arg(columns).arg(rows)))
+                QString("grid without cells: ncols %1, nrows %2").arg(columns).arg(rows)))
                 << error.text().toStdString();
         }
         EXPECT_EQ(header.ncols, 7);  // unchanged
