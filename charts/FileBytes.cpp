@@ -1,0 +1,58 @@
+#include "FileBytes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "TableFormatError.h"
+
+namespace {
+
+[[noreturn]] void fail(const std::string& fileName, int error) {
+    throw TableFileError("Error: The file " + fileName +
+                         " cannot be read: " + std::strerror(error));
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
+    ~FileDescriptor() {
+        if (descriptor_ >= 0) ::close(descriptor_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+}  // namespace
+
+std::string readFileBytes(const std::string& fileName) {
+    const FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) fail(fileName, errno);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) fail(fileName, errno);
+    if (S_ISDIR(status.st_mode)) fail(fileName, EISDIR);
+
+    // The size is a hint: a file that grows or shrinks while it is read gives what was read.
+    std::string bytes;
+    bytes.resize(status.st_size > 0 ? static_cast<std::size_t>(status.st_size) : 0);
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) bytes.resize(filled + 65536);
+        const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            fail(fileName, errno);
+        }
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
