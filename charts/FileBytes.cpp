@@ -32,7 +32,7 @@ private:
 
 }  // namespace
 
-std::string readFileBytes(const std::string& fileName) {
+FileBytes::FileBytes(const std::string& fileName) {
     const FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) fail(fileName, errno);
     struct stat status {};
@@ -40,19 +40,24 @@ std::string readFileBytes(const std::string& fileName) {
     if (S_ISDIR(status.st_mode)) fail(fileName, EISDIR);
 
     // The size is a hint: a file that grows or shrinks while it is read gives what was read.
-    std::string bytes;
-    bytes.resize(status.st_size > 0 ? static_cast<std::size_t>(status.st_size) : 0);
-    std::size_t filled = 0;
+    // The buffer is not cleared first; only the bytes read are looked at.
+    std::size_t capacity = status.st_size > 0 ? static_cast<std::size_t>(status.st_size) : 0;
+    capacity += 1;  // one more byte to see the end of the file in the first pass
+    bytes_ = std::make_unique_for_overwrite<char[]>(capacity);
     for (;;) {
-        if (filled == bytes.size()) bytes.resize(filled + 65536);
-        const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+        if (size_ == capacity) {
+            const std::size_t larger = capacity * 2;
+            auto grown = std::make_unique_for_overwrite<char[]>(larger);
+            std::memcpy(grown.get(), bytes_.get(), size_);
+            bytes_ = std::move(grown);
+            capacity = larger;
+        }
+        const ssize_t got = ::read(file.get(), bytes_.get() + size_, capacity - size_);
         if (got < 0) {
             if (errno == EINTR) continue;
             fail(fileName, errno);
         }
         if (got == 0) break;
-        filled += static_cast<std::size_t>(got);
+        size_ += static_cast<std::size_t>(got);
     }
-    bytes.resize(filled);
-    return bytes;
 }

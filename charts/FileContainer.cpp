@@ -5,8 +5,8 @@
 
 FileContainer::FileContainer(std::string fileName, const TableProgress& progress)
     : fileName_(std::move(fileName)) {
-    const std::string bytes = readFileBytes(fileName_);
-    ResultTableReader::read(*this, bytes, progress);
+    const FileBytes file(fileName_);
+    ResultTableReader::read(*this, file.view(), progress);
 }
 
 FileContainer::FileContainer(std::string fileName, std::string_view bytes,

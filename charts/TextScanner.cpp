@@ -1,7 +1,43 @@
 #include "TextScanner.h"
 
 #include <charconv>
+#include <cstdint>
 #include <system_error>
+
+namespace {
+
+constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common "[-]digits[.digits]" with at most 15 digits: the digits as an integer and the
+// power of ten are both exact doubles, so one division rounds exactly as from_chars does.
+// Returns null when the text needs the general parser.
+const char* readPlainDecimal(const char* at, const char* end, double& value) {
+    const bool negative = *at == '-';
+    if (negative) ++at;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = 0;
+    while (at < end && isTableDigit(*at)) {
+        digits = digits * 10 + static_cast<unsigned>(*at++ - '0');
+        ++count;
+    }
+    if (at < end && *at == '.') {
+        ++at;
+        while (at < end && isTableDigit(*at)) {
+            digits = digits * 10 + static_cast<unsigned>(*at++ - '0');
+            ++count;
+            ++decimals;
+        }
+    }
+    if (count == 0 || count > 15 || (at < end && (*at == 'e' || *at == 'E'))) return nullptr;
+    value = static_cast<double>(digits) / powersOfTen[decimals];
+    if (negative) value = -value;
+    return at;
+}
+
+}  // namespace
 
 std::size_t TextScanner::afterSpace() const {
     std::size_t at = pos_;
@@ -33,7 +69,12 @@ bool TextScanner::readDouble(double& value) {
         ++body;
     if (body >= text_.size() || !(isTableDigit(text_[body]) || text_[body] == '.')) return false;
     const char* first = text_.data() + at;
-    const auto result = std::from_chars(first, text_.data() + text_.size(), value);
+    const char* end = text_.data() + text_.size();
+    if (const char* after = readPlainDecimal(first, end, value)) {
+        pos_ = static_cast<std::size_t>(after - text_.data());
+        return true;
+    }
+    const auto result = std::from_chars(first, end, value);
     if (result.ec != std::errc()) return false;
     pos_ = static_cast<std::size_t>(result.ptr - text_.data());
     return true;
