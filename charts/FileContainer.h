@@ -30,6 +30,7 @@ public:
     const std::string& fileName() const { return fileName_; }
     double timeStep() const { return timeStep_; }
     double start() const { return start_; }
+    // One step after the last row that gave a value: start + rows × time step.
     double end() const { return end_; }
     double valueMinimum() const { return valueMinimum_; }
     double valueMaximum() const { return valueMaximum_; }

@@ -49,8 +49,11 @@ int runLinaraCommandLine(const std::vector<std::string>& arguments, std::string&
         const FileContainer table(files.front());
         out += tableInfoJson(table, values);
         return 0;
-    } catch (const TableReadError& error) {
+    } catch (const TableFormatError& error) {
         err += "linara: " + files.front() + ": " + error.what() + "\n";
+        return 1;
+    } catch (const TableReadError& error) {  // names the file itself
+        err += std::string("linara: ") + error.what() + "\n";
         return 1;
     } catch (const std::bad_alloc&) {
         err += "linara: " + files.front() + ": not enough memory to read the table\n";

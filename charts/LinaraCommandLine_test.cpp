@@ -92,7 +92,8 @@ TEST_F(LinaraInfo, BadTablesAndArgumentsExitWithOneAndAMessage) {
 
     run = linara({"--info", folder_.path("missing.txt").toStdString()});
     EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err, "linara: Error: The file " + folder_.path("missing.txt").toStdString() +
+                           " cannot be read: No such file or directory\n");
 
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {}, {bad}, {"--info"}, {"--info", bad, bad}, {"--info", bad, "--level", "1"}}) {

@@ -120,6 +120,8 @@ bool isMissingValue(double v) {
 
 void ResultTableReader::read(FileContainer& table, std::string_view bytes,
                              const TableProgress& progress) {
+    // Editors on Windows may start the text with a byte order mark; it is not part of a line.
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     TextScanner scan(bytes);
     HeaderPass header;
     readHeaderLines(scan, header);

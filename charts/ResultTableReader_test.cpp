@@ -201,6 +201,13 @@ TEST(DataRows, IndentedRowsRowsOverSeveralLinesAndCrLf) {
     EXPECT_EQ(table.series(1)->y(), (std::vector<double>{2, 4, 0.6}));
 }
 
+TEST(DataRows, AByteOrderMarkBeforeTheColumnHeader) {
+    const FileContainer table =
+        readTable("\xEF\xBB\xBFYY MM DD HH Q\nQ_day\n01 1 1 0 1.5\n01 1 1 1 2.5\n");
+    EXPECT_EQ(table.series(0)->baseTitle, "Q_day: Q");
+    EXPECT_EQ(table.series(0)->pointCount(), 2u);
+}
+
 TEST(DataRows, ARowThatEndsEarlyKeepsTheValuesBeforeTheBadField) {
     const FileContainer table =
         readTable(tableText("YY MM DD HH A B C",
