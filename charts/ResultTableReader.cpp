@@ -1,6 +1,7 @@
 #include "ResultTableReader.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,90 @@ bool isMissingValue(double v) {
     return (v > -9999.01 && v < -9998.99) || (v > 9998.99 && v < 9999.01);
 }
 
+// The value column names: the tokens of the first line that begins with "Y" from the first one
+// that is not a date column name on. The line after it is the description.
+std::vector<std::string_view> readColumnNames(TextScanner& scan, bool minuteColumn,
+                                              std::string& entityName) {
+    scan.setPosition(0);
+    while (!scan.atEnd() && scan.peek() != 'Y') scan.skipLine();
+    if (scan.atEnd()) throw TableFormatError();
+    std::vector<std::string_view> columns = splitTokens(scan.readLine());
+    const auto firstValue = std::find_if(columns.begin(), columns.end(), [&](std::string_view t) {
+        return !isDateColumnName(t, minuteColumn);
+    });
+    columns.erase(columns.begin(), firstValue);
+    if (columns.empty()) throw TableFormatError();
+    if (!scan.atEnd()) entityName = std::string(scan.readLine().substr(0, maxEntityName));
+    return columns;
+}
+
+// Series bookkeeping stays in proportion to the file: a line of many short names under a long
+// description must not multiply into gigabytes of titles.
+void checkBookkeeping(const std::vector<std::string_view>& columns, const std::string& prefix,
+                      const std::string& fileName, std::size_t fileSize) {
+    double bookkeeping = 0.0;
+    for (const std::string_view name : columns) {
+        bookkeeping += sizeof(SeriesData) + 2.0 * (prefix.size() + 2 + name.size()) +
+                       static_cast<double>(fileName.size());
+    }
+    if (bookkeeping > 32.0 * static_cast<double>(fileSize) + 1048576.0) throw TableFormatError();
+}
+
+// Room for the rows the first row's length suggests, never more than the data bytes could
+// hold (each number takes at least one character and one separator).
+std::size_t likelyRowCount(const HeaderPass& header, std::size_t fileSize, std::size_t columns) {
+    const std::size_t dataBytes = fileSize - header.dataStart;
+    const std::size_t fieldsPerRow = (header.minuteColumn ? 5 : 4) + columns;
+    const std::size_t mostRows = dataBytes / (2 * fieldsPerRow) + 1;
+    const std::size_t firstRowBytes =
+        std::max<std::size_t>(header.firstRowEnd - header.dataStart, 1);
+    const std::size_t likelyRows = dataBytes / firstRowBytes + dataBytes / firstRowBytes / 16 + 2;
+    return std::min(mostRows, likelyRows);
+}
+
+// The data pass: numbers as one stream, line breaks without meaning; each row holds the date
+// fields (not used: the rows are evenly spaced from the start) and one value per column. It
+// ends at the first field that is not a number; of a row that ends early, the values before
+// the bad field are kept. Returns the number of rows that gave a value.
+std::size_t readRows(TextScanner& scan, const HeaderPass& header,
+                     const std::vector<std::unique_ptr<SeriesData>>& series,
+                     const TableProgress& progress, std::size_t fileSize) {
+    scan.setPosition(header.dataStart);
+    const int dateFields = header.minuteColumn ? 5 : 4;
+    const double size = static_cast<double>(fileSize);
+    std::size_t rows = 0;
+    int shownPercent = -1;
+    bool more = true;
+    while (more && !scan.atEnd()) {
+        double field = 0.0;
+        for (int i = 0; i < dateFields && more; ++i) more = scan.readDouble(field);
+        if (more) {
+            const double x = header.start + static_cast<double>(rows) * header.timeStep;
+            bool anyValue = false;
+            for (const auto& column : series) {
+                double value = 0.0;
+                if (!scan.readDouble(value)) {
+                    more = false;
+                    break;
+                }
+                anyValue = true;
+                if (isMissingValue(value)) {
+                    column->addNull(x);
+                } else {
+                    column->addValue(x, value);
+                }
+            }
+            if (anyValue) ++rows;
+        }
+        const int percent = static_cast<int>(static_cast<double>(scan.position()) / size * 100.0);
+        if (percent != shownPercent) {
+            shownPercent = percent;
+            if (progress) progress(percent);
+        }
+    }
+    return rows;
+}
+
 }  // namespace
 
 void ResultTableReader::read(FileContainer& table, std::string_view bytes,
@@ -131,43 +216,11 @@ void ResultTableReader::read(FileContainer& table, std::string_view bytes,
     table.start_ = header.start;
     table.timeStep_ = header.timeStep;
 
-    // The column header: the first line that begins with "Y".
-    scan.setPosition(0);
-    while (!scan.atEnd() && scan.peek() != 'Y') scan.skipLine();
-    if (scan.atEnd()) throw TableFormatError();
-    std::vector<std::string_view> columns = splitTokens(scan.readLine());
-    const auto firstValue = std::find_if(columns.begin(), columns.end(), [&](std::string_view t) {
-        return !isDateColumnName(t, header.minuteColumn);
-    });
-    columns.erase(columns.begin(), firstValue);
-    if (columns.empty()) throw TableFormatError();
-    if (!scan.atEnd()) {
-        const std::string_view description = scan.readLine();
-        table.EntityName = std::string(description.substr(0, maxEntityName));
-    }
-
-    // Series bookkeeping stays in proportion to the file: a line of many short names under a
-    // long description must not multiply into gigabytes of titles.
+    const std::vector<std::string_view> columns =
+        readColumnNames(scan, header.minuteColumn, table.EntityName);
     const std::string prefix = titlePrefix(table.EntityName);
-    double bookkeeping = 0.0;
-    for (const std::string_view name : columns) {
-        bookkeeping +=
-            sizeof(SeriesData) + 2.0 * (prefix.size() + 2 + name.size()) + table.fileName_.size();
-    }
-    if (bookkeeping > 32.0 * static_cast<double>(bytes.size()) + 1048576.0) {
-        throw TableFormatError();
-    }
-
-    // Room for the rows the first row's length suggests, never more than the data bytes could
-    // hold (each number takes at least one character and one separator).
-    const std::size_t dataBytes = bytes.size() - header.dataStart;
-    const std::size_t fieldsPerRow = (header.minuteColumn ? 5 : 4) + columns.size();
-    const std::size_t mostRows = dataBytes / (2 * fieldsPerRow) + 1;
-    const std::size_t firstRowBytes =
-        std::max<std::size_t>(header.firstRowEnd - header.dataStart, 1);
-    const std::size_t likelyRows = dataBytes / firstRowBytes + dataBytes / firstRowBytes / 16 + 2;
-    const std::size_t reserved = std::min(mostRows, likelyRows);
-
+    checkBookkeeping(columns, prefix, table.fileName_, bytes.size());
+    const std::size_t reserved = likelyRowCount(header, bytes.size(), columns.size());
     table.series_.reserve(columns.size());
     for (const std::string_view name : columns) {
         auto series =
@@ -177,45 +230,10 @@ void ResultTableReader::read(FileContainer& table, std::string_view bytes,
     }
     table.series_.back()->visible = true;
 
-    // The data pass: numbers as one stream, line breaks without meaning; each row holds the
-    // date fields (not used: the rows are evenly spaced from the start) and one value per
-    // column. It ends at the first field that is not a number; of a row that ends early, the
-    // values before the bad field are kept.
-    scan.setPosition(header.dataStart);
-    const int dateFields = header.minuteColumn ? 5 : 4;
-    const double size = static_cast<double>(bytes.size());
-    std::size_t rows = 0;
-    int shownPercent = -1;
-    bool more = true;
-    while (more && !scan.atEnd()) {
-        double field = 0.0;
-        for (int i = 0; i < dateFields && more; ++i) more = scan.readDouble(field);
-        if (more) {
-            const double x = table.start_ + static_cast<double>(rows) * table.timeStep_;
-            bool anyValue = false;
-            for (const auto& series : table.series_) {
-                double value = 0.0;
-                if (!scan.readDouble(value)) {
-                    more = false;
-                    break;
-                }
-                anyValue = true;
-                if (isMissingValue(value)) {
-                    series->addNull(x);
-                } else {
-                    series->addValue(x, value);
-                }
-            }
-            if (anyValue) ++rows;
-        }
-        const int percent = static_cast<int>(static_cast<double>(scan.position()) / size * 100.0);
-        if (percent != shownPercent) {
-            shownPercent = percent;
-            if (progress) progress(percent);
-        }
-    }
+    const std::size_t rows = readRows(scan, header, table.series_, progress, bytes.size());
     table.end_ = table.start_ + static_cast<double>(rows) * table.timeStep_;
 
+    // The table's range spans its series' ranges; a column without values leaves it alone.
     for (const auto& series : table.series_) {
         if (series->valueMinimum != SeriesData::unset &&
             (table.valueMinimum_ == SeriesData::unset ||
