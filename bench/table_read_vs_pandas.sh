@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Times `linara --info TABLE` against `pandas.read_csv(TABLE, sep=r"\s+")` on a result table of
+# 262 800 hourly rows (30 years) and 20 value columns, about 1 % of the values missing (-9999).
+# Both read every value; both are timed as whole processes. Goal: linara at least 3 times faster.
+#
+# usage: bench/table_read_vs_pandas.sh [PATH/TO/linara] [ROWS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+linara="${1:-}"
+rows="${2:-262800}"
+if [ -z "$linara" ]; then
+  for candidate in build/charts/linara build-doc/charts/linara; do
+    [ -x "$candidate" ] && linara="$candidate" && break
+  done
+fi
+if [ -z "$linara" ] || [ ! -x "$linara" ]; then
+  echo "no linara program found; build it or pass its path" >&2
+  exit 1
+fi
+# Debian's python3-pandas belongs to the system's Python, which a user's PATH may hide.
+python="${PYTHON:-/usr/bin/python3}"
+"$python" -c 'import pandas' 2>/dev/null ||
+  { echo "pandas is missing (WITH_BENCH_TOOLS=1 scripts/install-deps)" >&2; exit 1; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+table="$work/table.txt"
+
+echo "writing a table of ${rows} hourly rows x 20 columns ..."
+bench/write_result_table.sh "$rows" 20 > "$table"
+ls -l "$table" | awk '{ printf "%.0f MB\n", $5 / 1e6 }'
+
+read_with_pandas="import pandas, sys
+frame = pandas.read_csv(sys.argv[1], sep=r'\s+', skiprows=3, header=None)
+print(frame.shape, frame.iloc[:, 4:].where(frame.iloc[:, 4:] != -9999).min().min())"
+
+# Both must succeed before they are timed.
+"$linara" --info "$table" > "$work/linara.json"
+"$python" -c "$read_with_pandas" "$table" > "$work/pandas.txt"
+grep -E '^  "(start|end|min|max)"' "$work/linara.json" | tr -s ' ' | tr '\n' ' '
+echo
+cat "$work/pandas.txt"
+
+if command -v hyperfine >/dev/null; then
+  hyperfine --warmup 1 --runs 5 --export-csv "$work/times.csv" \
+    -n linara "$linara --info $table" \
+    -n pandas "$python -c \"$read_with_pandas\" $table"
+  awk -F, 'NR == 2 { l = $2 } NR == 3 { p = $2 }
+    END { printf "linara %.3f s, pandas %.3f s: linara is %.1f times faster\n", l, p, p / l }' \
+    "$work/times.csv"
+else
+  time_of() {
+    local best=""
+    for _ in 1 2 3 4 5; do
+      local start end
+      start=$(date +%s.%N)
+      "$@" > /dev/null
+      end=$(date +%s.%N)
+      best=$(echo "$start $end ${best:-1e9}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
+    done
+    echo "$best"
+  }
+  l=$(time_of "$linara" --info "$table")
+  p=$(time_of "$python" -c "$read_with_pandas" "$table")
+  echo "$l $p" | awk '{ printf "linara %.3f s, pandas %.3f s (best of 5): linara is %.1f times faster\n", $1, $2, $2 / $1 }'
+fi
