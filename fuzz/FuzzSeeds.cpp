@@ -38,12 +38,12 @@ FuzzSeeds asciiGridSeeds() {
          "cs           25\r\nnodata_value -9999\r\n1.5e3\t-2.25E-2\t\r\n+7\t-0\t\r\n"},
         {"ascii-grid-one-cell", "ncols 1 nrows 1 xllcorner 1 yllcorner 2 cellsize 1 NODATA 0 5"},
         {"ascii-stack",
-         "stack\nncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\nnodata_value -9999\n"
-         "CellCount 0\nMinimum 0\nMaximum 0\nSum 0\nAverage 0\nStdDeviation 2\n"
+         "stack_ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\nnodata_value -9999\n"
+         "CellCount 0\nMinimum 0\nMaximum 0\nSum 0\nAverage 0\nlevels 2\n"
          "1 10 100 2 20 200\n"},
         {"ascii-stack-plain-statistics",
-         "stack ncols 2 nrows 2 xll 0 yll 0 cs 1 nodata -1 CellCount 4 Minimum 1 Maximum 4 "
-         "Sum 10 Average 2.5 StdDeviation 1.118\n1 2\n3 4\n"},
+         "stack_ncols 2 nrows 2 xll 0 yll 0 cs 1 nodata -1 CellCount 4 Minimum 1 Maximum 4 "
+         "Sum 10 Average 2.5 StdDeviation 1.118\n1 5 2 6\n3 7 4 8\n"},
     };
 }
 
