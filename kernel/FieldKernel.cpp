@@ -56,12 +56,15 @@ int FieldKernel::run_stepwise(int& row, int& col, int count) {
         r = 1;
         c = 1;
     }
+    if (r > nrows_) return 1;
     if (c < 1) c = 1;
     if (c > ncols_) {
+        // The cursor starts the next row; after the last row there is none (r < nrows_ also
+        // keeps the step clear of INT_MAX).
+        if (r >= nrows_) return 1;
         ++r;
         c = 1;
     }
-    if (r > nrows_) return 1;
 
     RowTable rows = matrix_.rows();
     long long budget = std::max(count, 1);

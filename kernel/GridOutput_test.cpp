@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -21,7 +20,7 @@ std::string number(double value) {
 }
 
 class KelvraOutput : public KelvraTest {
-  protected:
+protected:
     void write_text(const std::filesystem::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
@@ -107,13 +106,9 @@ TEST_F(KelvraOutput, UnwritableFileIsReportedAndTheSlotStillReleased) {
     setup.nrows = setup.ncols = 500;
     start_field(0, setup);
     complete_field(0);
-    const auto in_use = [] {
-        const struct mallinfo2 info = mallinfo2();
-        return info.uordblks + info.hblkhd;
-    };
-    const std::size_t before = in_use();
+    const std::size_t before = heap_bytes_in_use();
     EXPECT_EQ(k.shutdown_kernel(0, 1), KELVRA_WRITE_FAILED);
-    EXPECT_GE(before - in_use(), 501u * 501u * 8u);  // the matrix is gone
+    EXPECT_GE(before - heap_bytes_in_use(), 501u * 501u * 8u);  // the matrix is gone
     int row = 2, col = 3;
     EXPECT_EQ(k.run_kernel_stepwise(0, &row, &col, 1), 1);
     EXPECT_EQ(row * 10 + col, 23);

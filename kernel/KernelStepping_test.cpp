@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "FieldOracle.h"
@@ -13,7 +14,7 @@ struct Cursor {
 };
 
 class KelvraStepping : public KelvraTest {
-  protected:
+protected:
     int run(int slot, Cursor& cursor, int count) {
         return k.run_kernel_stepwise(slot, &cursor.row, &cursor.col, count);
     }
@@ -86,6 +87,42 @@ TEST_F(KelvraStepping, FinishedSlotsAndRowsBeyondTheGridComputeNothing) {
     Cursor cursor{1, 1};
     EXPECT_EQ(run(2, cursor, 100), 1);
     EXPECT_EQ(cursor.row * 10 + cursor.col, 11);
+}
+
+// Cursors at the limits of int: rows beyond the grid compute nothing, whatever the column;
+// rows and columns below 1 start at the first cell of the grid or of the row.
+TEST_F(KelvraStepping, ExtremeCursorsStayInsideTheGrid) {
+    constexpr int most = std::numeric_limits<int>::max();
+    constexpr int least = std::numeric_limits<int>::min();
+    FieldSetup setup;
+    setup.nrows = 3;
+    setup.ncols = 3;
+    double** matrix = start_field(0, setup);
+    for (Cursor cursor : {Cursor{most, most}, Cursor{most, 1}, Cursor{most, least},
+                          Cursor{4, least}, Cursor{3, most}, Cursor{3, 4}}) {
+        const Cursor before = cursor;
+        EXPECT_EQ(run(0, cursor, 1), 1) << before.row << "," << before.col;
+        EXPECT_EQ(cursor.row, before.row);
+        EXPECT_EQ(cursor.col, before.col);
+    }
+    EXPECT_EQ(matrix_cells(matrix, 3, 3), std::vector<double>(9, 0.0));
+
+    struct Case {
+        Cursor cursor;
+        int computed;  // row * 10 + column of the one cell computed
+    };
+    for (const Case& c :
+         {Case{{least, least}, 11}, Case{{-1, 3}, 11}, Case{{0, most}, 11}, Case{{2, least}, 21},
+          Case{{2, 0}, 21}, Case{{1, most}, 21}, Case{{2, 4}, 31}}) {
+        double** cleared = start_field(1, setup);
+        Cursor cursor = c.cursor;
+        EXPECT_EQ(run(1, cursor, 1), -1);
+        EXPECT_EQ(cursor.row * 10 + cursor.col, c.computed);
+        int computed = 0;
+        for (double cell : matrix_cells(cleared, 3, 3)) computed += cell != 0.0;
+        EXPECT_EQ(computed, 1);
+        EXPECT_NE(cleared[c.computed / 10][c.computed % 10], 0.0);
+    }
 }
 
 // The same field computed in one call, cell by cell and in uneven steps, with the slots'

@@ -57,9 +57,11 @@ KELVRA_API int set_disttype(int slot, int value);        /* 13; 0 normal, other 
 
 /* Builds the slot's generator and returns the row table of its result matrix: rows 1..nrows,
  * columns 1..ncols (row 0 and column 0 stay 0.0). Writes nrows and ncols through the pointers
- * that are not null. Returns null for a bad slot, a slot without a file name, nrows or ncols
- * below 1, or when the generator cannot be allocated. A slot that is still running has its old
- * generator released without writing first. */
+ * that are not null. Returns null for a bad slot, a slot without a file name, or nrows or ncols
+ * below 1. When the result matrix cannot be allocated (memory runs out, or a row of ncols
+ * cells is too long for one block), the library prints a message on standard output and ends
+ * the whole process with exit status 1; the call does not return. A slot that is still running
+ * has its old generator released without writing first. */
 KELVRA_API double** initialize_kernel(int slot, int* nrows_out, int* ncols_out);
 
 /* Computes cells in row-major order, starting with the cursor cell (*row, *col), at most count

@@ -3,6 +3,21 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define KELVRA_TEST_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KELVRA_TEST_ASAN 1
+#endif
+#endif
+#ifdef KELVRA_TEST_ASAN
+// From the sanitizer's allocator interface (GCC ships the runtime but not its header).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
+#include <cstddef>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -76,6 +91,15 @@ std::string read_file(const std::filesystem::path& path) {
     std::ostringstream text;
     text << stream.rdbuf();
     return text.str();
+}
+
+std::size_t heap_bytes_in_use() {
+#ifdef KELVRA_TEST_ASAN
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+#endif
 }
 
 std::vector<double> matrix_cells(double** matrix, int nrows, int ncols) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -51,12 +52,16 @@ void complete_field(int slot);
 // Reads a whole file as bytes ("" when missing).
 std::string read_file(const std::filesystem::path& path);
 
+// Bytes of heap memory the process holds: from the sanitizer's allocator in a sanitizer
+// build, from the C library's allocator otherwise.
+std::size_t heap_bytes_in_use();
+
 // The cells of rows 1..nrows, columns 1..ncols of a result matrix.
 std::vector<double> matrix_cells(double** matrix, int nrows, int ncols);
 
 // Each test starts with freshly created tables and a folder of its own for grid files.
 class KelvraTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
     std::string file(const std::string& name) const { return (folder / name).string(); }

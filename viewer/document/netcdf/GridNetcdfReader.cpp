@@ -9,6 +9,7 @@
 #include <string>
 
 #include "NetcdfClassicHeader.h"
+#include "NetcdfEntry.h"
 #include "NetcdfLevelTransfer.h"
 
 namespace {
@@ -16,35 +17,6 @@ namespace {
 using netCDF::NcFile;
 using netCDF::NcType;
 using netCDF::NcVar;
-
-// The parts of a list entry: the file's path, and with a selector the variable's
-// name and the level that replaces the caller's.
-struct Entry {
-    QString path;
-    QString variable;
-    bool hasSelector = false;
-    int level = 0;
-};
-
-// Splits "path<variable>level". The selector counts only when the first "<" is
-// not the entry's first character and a ">" follows it; a ">" that only comes
-// before the "<" leaves the entry a plain path. Up to ten characters after the
-// ">" are the level; text that is not a whole decimal number gives level 0.
-Entry splitEntry(const QString& text) {
-    Entry entry;
-    entry.path = text;
-    const qsizetype open = text.indexOf(QLatin1Char('<'));
-    if (open < 1) return entry;
-    const qsizetype close = text.indexOf(QLatin1Char('>'), open + 1);
-    if (close < 0) return entry;
-    entry.hasSelector = true;
-    entry.path = text.left(open);
-    entry.variable = text.mid(open + 1, close - open - 1);
-    bool isNumber = false;
-    const int level = text.mid(close + 1, 10).toInt(&isNumber, 10);
-    entry.level = isNumber ? level : 0;
-    return entry;
-}
 
 // The two names tried for the data variable when the entry has no selector: the
 // file's name after its last "/" or "\" with every "_" and "-" removed, once cut
@@ -145,7 +117,7 @@ std::vector<int> readCoordinates(const NcVar& variable, std::size_t count,
     return values;
 }
 
-NcVar findDataVariable(const NcFile& file, const Entry& entry) {
+NcVar findDataVariable(const NcFile& file, const NetcdfEntry& entry) {
     if (entry.hasSelector) return file.getVar(entry.variable.toStdString());
     const auto [cut, joined] = baseNames(entry.path);
     NcVar variable = file.getVar(cut);
@@ -232,7 +204,7 @@ netcdfReader::CachedFile& netcdfReader::open(const std::string& key, const QStri
 // - coordinates are read as integers and the corner is not shifted by half a cell.
 void netcdfReader::read(const QString& entryText, int level, GridHeader& header, int& levelCount,
                         std::unique_ptr<GridRows>& rowsOut) {
-    const Entry entry = splitEntry(entryText);
+    const NetcdfEntry entry = splitNetcdfEntry(entryText);
     if (entry.hasSelector) level = entry.level;
     const std::string key = QFile::encodeName(entry.path).toStdString();
     const std::string where = fileText(entry.path);

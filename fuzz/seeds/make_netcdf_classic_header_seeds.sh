@@ -3,7 +3,7 @@
 # variables, attributes of several types) with netCDF-C, as the seed corpus of
 # the classic-header fuzz harness.
 # Needs a C compiler and netCDF-C's development files (pkg-config module netcdf).
-# Usage: make_netcdf_seeds.sh [OUTPUT_FOLDER]   (default: build/fuzz-seeds/netcdf_classic)
+# Usage: make_netcdf_classic_header_seeds.sh [OUTPUT_FOLDER]   (default: build/fuzz-seeds/netcdf_classic)
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/../.." && pwd)"
