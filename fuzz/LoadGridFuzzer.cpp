@@ -18,7 +18,7 @@ QString gridFile() {
     return folder.filePath(QStringLiteral("grid"));
 }
 
-void refuseNetcdf(const QString&, int, GridHeader&, int&, std::vector<double>&) {
+void refuseNetcdf(const QString&, int, GridHeader&, int&, std::unique_ptr<GridRows>&) {
     throw NetcdfReadError(0, "netCDF files are not read while fuzzing");
 }
 
