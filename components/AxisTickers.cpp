@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "DayNumberDate.h"
+#include "ValueFormat.h"
 
 double DayNumberTicker::getTickStep(const QCPRange& range) {
     step_ = chooseDateTimeTickStep(range.size(), desiredIncrement_, maxLabels_);
@@ -37,4 +38,12 @@ double ValueTicker::getTickStep(const QCPRange& range) {
 
 int ValueTicker::getSubTickCount(double tickStep) {
     return minorTicks_ >= 0 ? minorTicks_ : QCPAxisTicker::getSubTickCount(tickStep);
+}
+
+QString ValueTicker::getTickLabel(double tick, const QLocale& locale, QChar formatChar,
+                                  int precision) {
+    // Ticks that should be zero come out as tiny remainders of the step arithmetic.
+    if (std::fabs(tick) < 1e-12 * std::max(1.0, desiredIncrement_)) tick = 0;
+    if (format_.isEmpty()) return QCPAxisTicker::getTickLabel(tick, locale, formatChar, precision);
+    return formatValue(tick, format_);
 }

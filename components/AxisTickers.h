@@ -39,12 +39,17 @@ public:
     void setDesiredIncrement(double increment) { desiredIncrement_ = increment; }
     void setMinorTickCount(int count) { minorTicks_ = count; }
     void setMaxLabels(int count) { maxLabels_ = count; }
+    // A pattern for formatValue; empty leaves the labels to the plot.
+    void setFormat(const QString& pattern) { format_ = pattern; }
 
 protected:
     double getTickStep(const QCPRange& range) override;
     int getSubTickCount(double tickStep) override;
+    QString getTickLabel(double tick, const QLocale& locale, QChar formatChar,
+                         int precision) override;
 
 private:
+    QString format_;
     double desiredIncrement_ = 0.0;
     int minorTicks_ = 3;
     int maxLabels_ = 10;

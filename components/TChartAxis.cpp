@@ -94,6 +94,11 @@ void TChartAxis::setDateTimeFormat(const QString& toolkitFormat) {
     changed();
 }
 
+void TChartAxis::setValueFormat(const QString& pattern) {
+    valueFormat_ = pattern;
+    changed();
+}
+
 void TChartAxis::setLogarithmic(bool on) {
     limits_.setLogarithmic(on);
     changed();
@@ -124,6 +129,7 @@ void TChartAxis::updateTicker() {
         axis_.setScaleType(QCPAxis::stLinear);
         valueTicker_->setDesiredIncrement(increment_);
         valueTicker_->setMinorTickCount(minorTicks_);
+        valueTicker_->setFormat(valueFormat_);
         axis_.setTicker(valueTicker_);
     }
 }

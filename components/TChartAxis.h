@@ -51,6 +51,11 @@ public:
     QString dateTimeFormat() const { return format_; }
     void setDateTimeFormat(const QString& toolkitFormat);
 
+    // Number labels, in the toolkit's pattern letters ("#,##0.##"); empty for the plot's
+    // own choice.
+    QString valueFormat() const { return valueFormat_; }
+    void setValueFormat(const QString& pattern);
+
     bool logarithmic() const { return limits_.logarithmic(); }
     void setLogarithmic(bool on);
 
@@ -83,6 +88,7 @@ private:
     int separation_ = 10;
     int minorTicks_ = 3;
     QString format_ = QStringLiteral("dd.mm.yyyy");
+    QString valueFormat_;
     QSharedPointer<DayNumberTicker> dateTicker_;
     QSharedPointer<ValueTicker> valueTicker_;
     QSharedPointer<QCPAxisTicker> logTicker_;

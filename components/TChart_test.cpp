@@ -166,6 +166,18 @@ TEST_F(ChartFixture, DateTimeAxisLabelsUseTheToolkitFormat) {
     EXPECT_TRUE(chart.xAxis->tickVectorLabels().contains("12:00"));
 }
 
+TEST_F(ChartFixture, ValueAxisLabelsFollowIncrementAndPattern) {
+    TChartAxis& left = chart.leftAxis();
+    left.setMinMax(0, 3000);
+    left.setDesiredIncrement(500);
+    left.setValueFormat("#,##0.##");
+    chart.redraw();
+    const QVector<QString> labels = chart.yAxis->tickVectorLabels();
+    EXPECT_TRUE(labels.contains("1,500"));
+    EXPECT_TRUE(labels.contains("0"));
+    EXPECT_FALSE(labels.contains("1,250"));
+}
+
 TEST_F(ChartFixture, LogarithmicAxisDrawsAPositiveRange) {
     TChartAxis& left = chart.leftAxis();
     left.setMinMax(-5, 5);
