@@ -33,6 +33,7 @@ int SeriesPoints::addXY(double x, double y) {
     const int size = count();
     if (size == 0 || x >= data_->at(size - 1)->key) {
         data_->add(QCPGraphData(x, y));
+        if (!colours_.empty()) colours_.push_back(0);
         return size;
     }
     const auto place =
@@ -40,6 +41,7 @@ int SeriesPoints::addXY(double x, double y) {
                          [](const QCPGraphData& point, double key) { return point.key < key; });
     const int position = static_cast<int>(place - data_->constBegin());
     data_->add(QCPGraphData(x, y));
+    if (!colours_.empty()) colours_.insert(colours_.begin() + position, 0);
     return position;
 }
 
@@ -59,7 +61,12 @@ void SeriesPoints::addMany(std::span<const double> xs, std::span<const double> y
         std::stable_sort(
             points.begin(), points.end(),
             [](const QCPGraphData& a, const QCPGraphData& b) { return a.key < b.key; });
-    data_->add(points, true);
+    if (colours_.empty()) {
+        data_->add(points, true);
+        return;
+    }
+    // Own colours must move with their points: place the new points one by one.
+    for (const QCPGraphData& point : points) addXY(point.key, point.value);
 }
 
 void SeriesPoints::setNull(int position) {
@@ -69,10 +76,28 @@ void SeriesPoints::setNull(int position) {
 bool SeriesPoints::remove(int position) {
     if (position < 0 || position >= count()) return false;
     data_->removeAt(position);
+    if (!colours_.empty()) colours_.erase(colours_.begin() + position);
     return true;
 }
 
-void SeriesPoints::clear() { data_->clear(); }
+void SeriesPoints::clear() {
+    data_->clear();
+    colours_.clear();
+}
+
+QRgb SeriesPoints::colourAt(int position) const {
+    if (colours_.empty() || position < 0 || position >= count()) return 0;
+    return colours_[static_cast<std::size_t>(position)];
+}
+
+void SeriesPoints::setColourAt(int position, QRgb colour) {
+    if (position < 0 || position >= count()) return;
+    if (colours_.empty()) {
+        if (colour == 0) return;
+        colours_.assign(static_cast<std::size_t>(count()), 0);
+    }
+    colours_[static_cast<std::size_t>(position)] = colour;
+}
 
 QCPRange SeriesPoints::valueRange(bool& found) const {
     found = false;

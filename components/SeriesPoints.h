@@ -1,8 +1,10 @@
 #pragma once
 #include <qcustomplot.h>
 
+#include <QColor>
 #include <QSharedPointer>
 #include <span>
+#include <vector>
 
 // The points of one line series, kept once, in the container that the plot draws from.
 // Points are ordered by X; a point whose Y is unknown (a null point) is stored as NaN and
@@ -11,6 +13,9 @@
 // Positions count from 0 in X order. A point whose X is not below the last X is appended;
 // any other goes before the first point whose X is not below its own. Deleting a point
 // moves the later points up one position; their X values stay.
+//
+// A point may carry its own colour; points without one take the series colour. Own colours
+// are kept beside the points only once some point has one.
 class SeriesPoints {
 public:
     SeriesPoints();
@@ -33,6 +38,12 @@ public:
     // Turns a point into a null point; its Y is gone, so it stays a gap.
     void setNull(int position);
 
+    // The point's own colour; 0 when it takes the series colour.
+    QRgb colourAt(int position) const;
+    // 0 gives the point back the series colour.
+    void setColourAt(int position, QRgb colour);
+    bool hasOwnColours() const { return !colours_.empty(); }
+
     // Returns false for a position outside 0..count-1.
     bool remove(int position);
     void clear();
@@ -47,4 +58,5 @@ public:
 private:
     class Container;
     QSharedPointer<Container> data_;
+    std::vector<QRgb> colours_;  // empty, or one entry per point
 };

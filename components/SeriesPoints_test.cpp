@@ -74,3 +74,23 @@ TEST(SeriesPoints, BulkAddKeepsOrderAndSharesTheOneContainer) {
     points.remove(0);
     EXPECT_EQ(points.container()->size(), 3);
 }
+
+TEST(SeriesPoints, OwnColoursMoveWithTheirPoints) {
+    SeriesPoints points;
+    points.addXY(0, 1);
+    points.addXY(2, 1);
+    EXPECT_FALSE(points.hasOwnColours());
+    points.setColourAt(1, 0xFF00FF00);
+    EXPECT_EQ(points.colourAt(0), 0u);
+    points.addXY(1, 1);  // inserted before the coloured point
+    EXPECT_EQ(points.colourAt(2), 0xFF00FF00);
+    const std::vector<double> xs = {-1, 3};
+    const std::vector<double> ys = {1, 1};
+    points.addMany(xs, ys);
+    EXPECT_EQ(points.colourAt(3), 0xFF00FF00);
+    EXPECT_EQ(points.colourAt(4), 0u);
+    points.remove(0);
+    EXPECT_EQ(points.colourAt(2), 0xFF00FF00);
+    points.clear();
+    EXPECT_FALSE(points.hasOwnColours());
+}

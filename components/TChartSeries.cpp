@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ColouredGraph.h"
 #include "TChart.h"
 
 TChartSeries::TChartSeries(QObject* owner) : QObject(owner) {}
@@ -19,7 +20,7 @@ void TChartSeries::setParentChart(TChart* chart) {
     }
     if (!chart) return;
     chart_ = chart;
-    auto* graph = new QCPGraph(chart->xAxis, chart->yAxis);
+    auto* graph = new ColouredGraph(chart->xAxis, chart->yAxis, points_);
     graph->setData(points_.container());  // shared: the points stay in one container
     graph->setAdaptiveSampling(true);
     graph_ = graph;
@@ -42,14 +43,23 @@ void TChartSeries::setSeriesColor(const QColor& colour) {
     applyStyle();
 }
 
+void TChartSeries::setColorEachPoint(bool on) {
+    colorEachPoint_ = on;
+    applyStyle();
+}
+
 QColor TChartSeries::valueColor(int position) const {
     if (position < 0 || position >= count() || isNull(position)) return {};
-    return colour_;
+    const QRgb own = points_.colourAt(position);
+    return own != 0 ? QColor::fromRgba(own) : colour_;
 }
 
 void TChartSeries::setValueColor(int position, const QColor& colour) {
-    if (colour.isValid()) return;
-    points_.setNull(position);
+    if (position < 0 || position >= count()) return;
+    if (!colour.isValid())
+        points_.setNull(position);
+    else
+        points_.setColourAt(position, colour == colour_ ? 0 : (colour.rgba() | 0xFF000000u));
     pointsChanged();
 }
 
@@ -79,6 +89,7 @@ void TChartSeries::applyStyle() {
     pen.setCapStyle(Qt::FlatCap);
     graph_->setPen(pen);
     graph_->setName(title_);
+    graph_->setOwnColoursShown(colorEachPoint_);
     graph_->setScatterStyle(pointerVisible_ ? QCPScatterStyle(QCPScatterStyle::ssCircle, 5)
                                             : QCPScatterStyle(QCPScatterStyle::ssNone));
     if (showInLegend_)

@@ -8,14 +8,15 @@
 #include "SeriesPoints.h"
 
 class TChart;
-class QCPGraph;
+class ColouredGraph;
 
 // A line series. It lives with its owner and holds its points whether or not it is
 // attached to a chart; while attached (ParentChart) it is drawn and, when ShowInLegend is
 // set, listed in the chart's legend.
 //
-// Every point is drawn in the series colour, except null points, which have no colour
-// and leave a gap in the line.
+// Points are drawn in the series colour, or with ColorEachPoint in their own value colour
+// where they have one (the line segment that ends at the point). Null points have no
+// colour and leave a gap in the line.
 class TChartSeries : public QObject {
     Q_OBJECT
 public:
@@ -34,12 +35,14 @@ public:
     QColor seriesColor() const { return colour_; }
     void setSeriesColor(const QColor& colour);
     bool colorEachPoint() const { return colorEachPoint_; }
-    void setColorEachPoint(bool on) { colorEachPoint_ = on; }
-    // The colour a point is drawn in: the series colour, or an invalid colour (none) for
-    // a null point.
+    void setColorEachPoint(bool on);
+    // The point's own colour, the series colour when it has none, or an invalid colour
+    // (none) for a null point.
     QColor valueColor(int position) const;
-    // An invalid colour (none) turns the point into a null point, a gap; any other
-    // colour leaves the point as it is (a null point has no Y to draw, so it stays a gap).
+    // An invalid colour (none) turns the point into a null point, a gap. Any other colour
+    // becomes the point's own; the series colour itself gives the point back the series
+    // colour (so it follows later changes of it). A null point has no Y to draw and stays
+    // a gap whatever its colour.
     void setValueColor(int position, const QColor& colour);
 
     bool xValuesDateTime() const { return xDateTime_; }
@@ -84,7 +87,7 @@ private:
 
     SeriesPoints points_;
     QPointer<TChart> chart_;
-    QPointer<QCPGraph> graph_;
+    QPointer<ColouredGraph> graph_;
     QString title_;
     bool showInLegend_ = true;
     QColor colour_ = Qt::red;

@@ -95,6 +95,33 @@ TEST_F(ChartFixture, NullPointsLeaveGapsInTheDrawnLine) {
     EXPECT_NE(again.pixel(pixelOf(5, 1).x(), row), again.pixel(pixelOf(2.5, 1).x(), row));
 }
 
+TEST_F(ChartFixture, PointsDrawInTheirOwnColourWithColorEachPoint) {
+    TLineSeries series;
+    series.setPenWidth(3);
+    for (int x = 0; x <= 10; ++x) series.addXY(x, 1);
+    series.setParentChart(&chart);
+    series.setValueColor(8, QColor(0, 0, 255));
+    EXPECT_EQ(series.valueColor(8), QColor(0, 0, 255));
+    EXPECT_EQ(series.valueColor(7), QColor(Qt::red));
+    const int row = pixelOf(0, 1).y();
+    const auto pixelAt = [&](double x) {
+        chart.redraw();
+        return chart.bitmap().pixelColor(pixelOf(x, 1).x(), row);
+    };
+    EXPECT_EQ(pixelAt(7.5), QColor(Qt::red));  // own colours are drawn only when switched on
+    series.setColorEachPoint(true);
+    EXPECT_EQ(pixelAt(7.5), QColor(0, 0, 255));  // the segment that ends at point 8
+    EXPECT_EQ(pixelAt(8.5), QColor(Qt::red));
+    // The series colour given to every point: one colour again, the gap stays a gap.
+    series.setValueColor(3, QColor());
+    series.setSeriesColor(Qt::green);
+    for (int i = 0; i < series.count(); ++i)
+        if (!series.isNull(i)) series.setValueColor(i, QColor(Qt::green));
+    EXPECT_EQ(pixelAt(7.5), QColor(Qt::green));
+    EXPECT_NE(pixelAt(2.5), QColor(Qt::green));
+    EXPECT_FALSE(series.valueColor(3).isValid());
+}
+
 TEST_F(ChartFixture, SeriesAttachDetachAndOutliveTheChart) {
     auto chartOnHeap = std::make_unique<TChart>();
     TLineSeries line;
