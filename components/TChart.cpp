@@ -199,6 +199,7 @@ void TChart::prepareAxes() {
 bool TChart::print(PrinterSetup& setup) {
     QPrinter printer(QPrinter::HighResolution);
     if (!setup.setUp(printer, this)) return false;
+    prepareAxes();
     QCPPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -212,11 +213,16 @@ bool TChart::print(PrinterSetup& setup) {
     return painter.end();
 }
 
-QImage TChart::bitmap() { return toPixmap(std::max(1, width()), std::max(1, height())).toImage(); }
+QImage TChart::bitmap() {
+    // Pictures draw without a replot, so the axes take their limits first.
+    prepareAxes();
+    return toPixmap(std::max(1, width()), std::max(1, height())).toImage();
+}
 
 void TChart::copyToClipboardBitmap() { QGuiApplication::clipboard()->setImage(bitmap()); }
 
 std::unique_ptr<QMimeData> TChart::pictureMimeData() {
+    prepareAxes();
     const int w = std::max(1, width());
     const int h = std::max(1, height());
     QByteArray svg;

@@ -301,6 +301,19 @@ TEST_F(ChartFixture, BackgroundGradientBackWallAndTitle) {
     EXPECT_EQ(chart.bitmap().pixelColor(2, 297), QColor(Qt::black));
 }
 
+TEST_F(ChartFixture, PicturesShowLimitsSetJustBefore) {
+    TLineSeries series;
+    series.setPenWidth(3);
+    series.addXY(0, 1);
+    series.addXY(10, 1);
+    series.setParentChart(&chart);
+    const QPoint middle = pixelOf(5, 1);
+    chart.leftAxis().setMinMax(1.5, 2);  // the line leaves the view; no redraw follows
+    EXPECT_FALSE(isReddish(chart.bitmap().pixel(middle)));
+    chart.leftAxis().setMinMax(0, 2);
+    EXPECT_TRUE(isReddish(chart.bitmap().pixel(middle)));
+}
+
 TEST_F(ChartFixture, PrintGoesThroughThePrinterSetup) {
     QTemporaryDir dir;
     const QString path = dir.filePath("chart.pdf");
