@@ -147,11 +147,7 @@ int TChart::longestSeriesCount() const {
 
 void TChart::refresh() { replot(QCustomPlot::rpQueuedReplot); }
 
-void TChart::redraw() {
-    // A hidden chart gets no resize events; it still draws at its own size.
-    if (viewport() != rect()) setViewport(rect());
-    replot(QCustomPlot::rpImmediateRefresh);
-}
+void TChart::redraw() { replot(QCustomPlot::rpImmediateRefresh); }
 
 void TChart::attachSeries(TChartSeries& series) {
     if (!series_.contains(&series)) series_.append(&series);
@@ -165,6 +161,10 @@ void TChart::detachSeries(TChartSeries& series) {
 }
 
 void TChart::prepareAxes() {
+    // The label count depends on the axis lengths: a chart that has never been laid out
+    // (hidden, or not drawn yet) is laid out at its own size first.
+    if (viewport() != rect()) setViewport(rect());
+    if (axisRect()->width() < 2 || axisRect()->height() < 2) updateLayout();
     bool hasKeys = false;
     bool hasValues = false;
     QCPRange keys;

@@ -344,3 +344,15 @@ TEST_F(ChartFixture, CopiesPutBitmapAndVectorPictureOnTheClipboard) {
     chart.copyToClipboardBitmap();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(400, 300));
 }
+
+TEST(TChartFirstPicture, AFreshChartLabelsItsWholeAxis) {
+    TChart chart;
+    chart.resize(800, 300);
+    TChartAxis& bottom = chart.bottomAxis();
+    bottom.setDateTime(true);
+    bottom.setMinMax(*encodeDate(1990, 1, 1), *encodeDate(2000, 1, 1));
+    bottom.setDesiredIncrement(365);
+    bottom.setDateTimeFormat("yyyy");
+    chart.bitmap();
+    EXPECT_GE(chart.xAxis->tickVectorLabels().size(), 8);
+}
