@@ -49,5 +49,5 @@ QDateTime dateTimeFromDayNumber(double dayNumber) {
     const int msOfDay = static_cast<int>(totalMs - days * MillisecondsPerDay);
     const QDate date = QDate::fromJulianDay(static_cast<qint64>(days) + JulianDayOfZero);
     if (!date.isValid() || date.year() < 1 || date.year() > 9999) return {};
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(msOfDay));
+    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(msOfDay), Qt::UTC);
 }

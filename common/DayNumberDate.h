@@ -5,7 +5,9 @@
 
 // Date/time numbers of the charts: days since 30.12.1899 00:00, the fraction being the
 // time of day (one hour is 1/24). The day number equals the Julian day number - 2415019.
-// Times carry no time zone: a number is a wall-clock date and time.
+// Times carry no time zone: a number is a wall-clock date and time. QDateTime values made
+// from numbers are in UTC, so that no hour vanishes or repeats at a daylight-saving change;
+// numbers made from a QDateTime take its date and time of day as they read.
 
 // The day number of a calendar date; nullopt when the date does not exist (month 13,
 // 30 February, year 0 or beyond 9999).
@@ -24,5 +26,5 @@ double dayNumberFromDateTime(const QDateTime& dateTime);
 // negative numbers before 1899 still name the right day); an invalid QDate for a number
 // outside the years 1..9999 or not finite.
 QDate dateFromDayNumber(double dayNumber);
-// Date and time of a day number, rounded to the millisecond, as local wall-clock time.
+// Date and time of a day number, rounded to the millisecond (in UTC, see above).
 QDateTime dateTimeFromDayNumber(double dayNumber);

@@ -29,18 +29,22 @@ TEST(DayNumberDate, ImpossibleDatesAndTimesAreReported) {
 }
 
 TEST(DayNumberDate, ConversionsRoundTripThroughQt) {
-    const QDateTime moment(QDate(2003, 7, 14), QTime(13, 45, 10, 250));
+    const QDateTime moment(QDate(2003, 7, 14), QTime(13, 45, 10, 250), Qt::UTC);
     const double number = dayNumberFromDateTime(moment);
     EXPECT_EQ(dateTimeFromDayNumber(number), moment);
     EXPECT_EQ(dateFromDayNumber(number), QDate(2003, 7, 14));
     EXPECT_EQ(dayNumberFromDate(QDate(1899, 12, 30)), 0.0);
     // Before the zero day the time of day still counts forward from midnight.
-    EXPECT_EQ(dateTimeFromDayNumber(-0.75), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
+    EXPECT_EQ(dateTimeFromDayNumber(-0.75), QDateTime(QDate(1899, 12, 29), QTime(6, 0), Qt::UTC));
+    // A local time reads as its date and time of day.
+    EXPECT_EQ(dayNumberFromDateTime(QDateTime(QDate(2000, 1, 1), QTime(12, 0))), 36526.5);
 }
 
 TEST(DayNumberDate, NumbersJustBelowMidnightRoundToTheNextDay) {
-    EXPECT_EQ(dateTimeFromDayNumber(36526.0 - 1e-10), QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
-    EXPECT_EQ(dateTimeFromDayNumber(36526.0 + 1.0 / 24), QDateTime(QDate(2000, 1, 1), QTime(1, 0)));
+    EXPECT_EQ(dateTimeFromDayNumber(36526.0 - 1e-10),
+              QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC));
+    EXPECT_EQ(dateTimeFromDayNumber(36526.0 + 1.0 / 24),
+              QDateTime(QDate(2000, 1, 1), QTime(1, 0), Qt::UTC));
 }
 
 TEST(DayNumberDate, NumbersWithoutCalendarDateGiveInvalidResults) {
