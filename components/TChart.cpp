@@ -10,8 +10,9 @@
 #include "TChartSeries.h"
 
 namespace {
-constexpr int ClickTolerance = 3;   // pixels a press may move and still be a click
-constexpr int LineHitDistance = 5;  // pixels between the mouse and a line that hit it
+constexpr int ClickTolerance = 3;     // pixels a press may move and still be a click
+constexpr int LineHitDistance = 5;    // pixels between the mouse and a line that hit it
+constexpr int MinimumZoomPixels = 8;  // a smaller rectangle is taken as a slip of the hand
 }  // namespace
 
 TChart::TChart(QWidget* parent) : QCustomPlot(parent) {
@@ -290,10 +291,10 @@ void TChart::mouseReleaseEvent(QMouseEvent* event) {
         std::abs(moved.x()) <= ClickTolerance && std::abs(moved.y()) <= ClickTolerance;
     if (click)
         clickAt(event);
-    else if (moved.x() > 0 && moved.y() > 0)
-        zoomTo(QRect(pressPos_, pos));
-    else
+    else if (moved.x() < 0 || moved.y() < 0)
         undoZoom();
+    else if (moved.x() >= MinimumZoomPixels && moved.y() >= MinimumZoomPixels)
+        zoomTo(QRect(pressPos_, pos));
 }
 
 void TChart::mouseDoubleClickEvent(QMouseEvent* event) {

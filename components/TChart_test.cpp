@@ -238,6 +238,13 @@ TEST_F(ChartFixture, MouseZoomUnzoomAndPanReportTheirEvents) {
     QSignalSpy undone(&chart, &TChart::undoZoomed);
     QSignalSpy scrolled(&chart, &TChart::scrolled);
 
+    // A rectangle only a few pixels high is no zoom.
+    const QPoint corner = pixelOf(2, 1.5);
+    dragWith(Qt::LeftButton, corner, corner + QPoint(100, 4));
+    EXPECT_EQ(zoomed.count(), 0);
+    EXPECT_EQ(undone.count(), 0);
+    EXPECT_EQ(chart.leftAxis().maximum(), 2);
+
     dragWith(Qt::LeftButton, pixelOf(2, 1.5), pixelOf(4, 0.5));
     EXPECT_EQ(zoomed.count(), 1);
     EXPECT_NEAR(chart.bottomAxis().minimum(), 2, 0.05);
