@@ -1,0 +1,77 @@
+#include "DateTimeTicks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "DateTimeStep.h"
+#include "DayNumberDate.h"
+
+TEST(DateTimeStep, StandardStepsHaveTheNumbersAndLengthsTheChartsUse) {
+    EXPECT_DOUBLE_EQ(dateTimeStepDays(24), 365.0);
+    EXPECT_DOUBLE_EQ(dateTimeStepDays(19), 30.0);
+    EXPECT_DOUBLE_EQ(dateTimeStepDays(17), 7.0);
+    EXPECT_DOUBLE_EQ(dateTimeStepDays(14), 1.0);
+    EXPECT_DOUBLE_EQ(dateTimeStepDays(10), 1.0 / 24);
+    EXPECT_DOUBLE_EQ(dateTimeStepDays(7), 10.0 / 1440);
+    EXPECT_DOUBLE_EQ(dateTimeStepDays(5), 1.0 / 1440);
+    EXPECT_EQ(dateTimeStepMonths(DateTimeStep::OneYear), 12);
+    EXPECT_EQ(dateTimeStepMonths(DateTimeStep::OneMonth), 1);
+    EXPECT_EQ(dateTimeStepMonths(DateTimeStep::OneWeek), 0);
+}
+
+TEST(DateTimeTicks, DesiredIncrementIsKeptWhenTheLabelsFit) {
+    EXPECT_EQ(chooseDateTimeTickStep(10, 1.0, 20), (DateTimeTickStep{0, 1.0}));
+    EXPECT_EQ(chooseDateTimeTickStep(3650, 365, 20), (DateTimeTickStep{12, 365}));
+    // Between two standard steps: the larger one.
+    EXPECT_EQ(chooseDateTimeTickStep(100, 25, 20), (DateTimeTickStep{1, 30}));
+}
+
+TEST(DateTimeTicks, StepGrowsUntilTheLabelsFit) {
+    // 30 years of monthly labels with room for 12: the step becomes five years.
+    const DateTimeTickStep step = chooseDateTimeTickStep(30 * 365, 30, 12);
+    EXPECT_EQ(step.months, 60);
+    // Two days of hourly labels with room for 10: six hours.
+    EXPECT_DOUBLE_EQ(chooseDateTimeTickStep(2, 1.0 / 24, 10).days, 0.25);
+}
+
+TEST(DateTimeTicks, ExactMonthsAndYearsFallOnTheFirstOfTheMonth) {
+    const double first = *encodeDate(2001, 1, 15);
+    const double last = *encodeDate(2001, 5, 2);
+    const std::vector<double> months = dateTimeTicks(first, last, {1, 30}, true);
+    ASSERT_EQ(months.size(), 4u);
+    EXPECT_EQ(months[0], *encodeDate(2001, 2, 1));
+    EXPECT_EQ(months[3], *encodeDate(2001, 5, 1));
+
+    const std::vector<double> years =
+        dateTimeTicks(*encodeDate(1999, 6, 1), *encodeDate(2004, 1, 1), {24, 730}, true);
+    ASSERT_EQ(years.size(), 3u);  // 2000, 2002, 2004
+    EXPECT_EQ(years[0], *encodeDate(2000, 1, 1));
+    EXPECT_EQ(years[2], *encodeDate(2004, 1, 1));
+}
+
+TEST(DateTimeTicks, ExactWeeksStartOnMonday) {
+    const std::vector<double> weeks =
+        dateTimeTicks(*encodeDate(2024, 1, 3), *encodeDate(2024, 1, 31), {0, 7}, true);
+    ASSERT_EQ(weeks.size(), 4u);
+    EXPECT_EQ(dateFromDayNumber(weeks[0]), QDate(2024, 1, 8));
+    EXPECT_EQ(dateFromDayNumber(weeks[0]).dayOfWeek(), 1);
+}
+
+TEST(DateTimeTicks, HoursAndTenMinutesAreOnTheClock) {
+    const double day = *encodeDate(2010, 3, 1);
+    const std::vector<double> hours = dateTimeTicks(day + 0.01, day + 0.3, {0, 1.0 / 24}, true);
+    ASSERT_FALSE(hours.empty());
+    EXPECT_EQ(dateTimeFromDayNumber(hours[0]).time(), QTime(1, 0));
+    EXPECT_EQ(dateTimeFromDayNumber(hours.back()).time(), QTime(7, 0));
+    const std::vector<double> tens = dateTimeTicks(day + 0.001, day + 0.02, {0, 10.0 / 1440}, true);
+    ASSERT_EQ(tens.size(), 2u);
+    EXPECT_EQ(dateTimeFromDayNumber(tens[1]).time(), QTime(0, 20));
+}
+
+TEST(DateTimeTicks, EmptyOrBrokenRangesGiveNoTicksAndCountsAreBounded) {
+    EXPECT_TRUE(dateTimeTicks(10, 5, {0, 1}, true).empty());
+    EXPECT_TRUE(dateTimeTicks(std::nan(""), 5, {0, 1}, true).empty());
+    EXPECT_TRUE(dateTimeTicks(0, 5, {0, 0}, true).empty());
+    EXPECT_EQ(dateTimeTicks(0, 1e6, {0, 1.0 / 1440}, true, 50).size(), 50u);
+}
