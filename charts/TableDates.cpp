@@ -1,33 +1,9 @@
 #include "TableDates.h"
 
-namespace {
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
-}
-
-// Days from 1.1.1970 in the proleptic Gregorian calendar.
-long long daysFromCivil(long long year, unsigned month, unsigned day) {
-    year -= month <= 2;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
-    const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
-}
-
-const long long dayZero = daysFromCivil(1899, 12, 30);
-
-}  // namespace
+#include "DayNumberDate.h"
 
 std::optional<double> encodeTableDate(int year, int month, int day) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12) return std::nullopt;
-    if (day < 1 || day > daysInMonth(year, month)) return std::nullopt;
-    return static_cast<double>(
-        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - dayZero);
+    return encodeDate(year, month, day);
 }
 
 std::optional<double> encodeTableTime(int hour, int minute, int second) {
