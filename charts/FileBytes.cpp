@@ -33,11 +33,15 @@ private:
 }  // namespace
 
 FileBytes::FileBytes(const std::string& fileName) {
+    // Only regular files: opening a FIFO would wait for a writer, and a device may never end.
+    struct stat status {};
+    if (::stat(fileName.c_str(), &status) != 0) fail(fileName, errno);
+    if (S_ISDIR(status.st_mode)) fail(fileName, EISDIR);
+    if (!S_ISREG(status.st_mode))
+        throw TableFileError("Error: The file " + fileName + " is not a regular file");
     const FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) fail(fileName, errno);
-    struct stat status {};
     if (::fstat(file.get(), &status) != 0) fail(fileName, errno);
-    if (S_ISDIR(status.st_mode)) fail(fileName, EISDIR);
 
     // The size is a hint: a file that grows or shrinks while it is read gives what was read.
     // The buffer is not cleared first; only the bytes read are looked at.

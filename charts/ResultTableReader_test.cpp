@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -301,4 +302,9 @@ TEST(TableFile, IsReadFromDiskAndMissingFilesAreReported) {
     EXPECT_EQ(table.series(0)->pointCount(), 2u);
     EXPECT_THROW(FileContainer(folder.path("none.txt").toStdString()), TableFileError);
     EXPECT_THROW(FileContainer(folder.path(".").toStdString()), TableFileError);
+    // A FIFO would wait for a writer for ever; it is refused before it is opened.
+    const std::string fifo = folder.path("pipe.txt").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(FileContainer{fifo}, TableFileError);
+    EXPECT_THROW(FileContainer{"/dev/zero"}, TableFileError);
 }
