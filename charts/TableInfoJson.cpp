@@ -1,25 +1,16 @@
 #include "TableInfoJson.h"
 
-#include <charconv>
+#include "JsonText.h"
+
 #include <cmath>
 
 namespace {
-
-void appendNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    out.append(text, result.ptr);
-}
 
 void appendRangeValue(std::string& out, double value) {
     if (value == SeriesData::unset) {
         out += "null";
     } else {
-        appendNumber(out, value);
+        appendJsonNumber(out, value);
     }
 }
 
@@ -104,7 +95,7 @@ void appendSeries(std::string& out, const SeriesData& series, bool withValues) {
         const std::vector<double>& y = series.y();
         for (std::size_t i = 0; i < y.size(); ++i) {
             if (i > 0) out += ", ";
-            appendNumber(out, y[i]);
+            appendJsonNumber(out, y[i]);
         }
         out += ']';
     }
@@ -116,13 +107,13 @@ void appendSeries(std::string& out, const SeriesData& series, bool withValues) {
 std::string tableInfoJson(const FileContainer& table, bool withValues) {
     std::string out = "{\n";
     key(out, "  ", "start");
-    appendNumber(out, table.start());
+    appendJsonNumber(out, table.start());
     out += ",\n";
     key(out, "  ", "end");
-    appendNumber(out, table.end());
+    appendJsonNumber(out, table.end());
     out += ",\n";
     key(out, "  ", "step");
-    appendNumber(out, table.timeStep());
+    appendJsonNumber(out, table.timeStep());
     out += ",\n";
     key(out, "  ", "entity");
     appendString(out, table.EntityName);
