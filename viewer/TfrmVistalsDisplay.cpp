@@ -150,7 +150,6 @@ void TfrmVistals::paintGrid(bool show) {
     settings.ButtonFace = Colour::fromQColor(buttonFace(this));
     ::GridPaint(PaintBox1->canvas(), *document.Values, document.header.nodata_value, View, classes,
                 settings);
-    // The selection marks and the arrow overlays draw here, in this order, once they exist.
     DrawLegend();
     if (show) PaintBox1->update();
     Painting = false;
@@ -321,7 +320,6 @@ void TfrmVistals::refreshReadout() {
 
 void TfrmVistals::PaintBox1MouseMove(QMouseEvent* event) {
     showReadout(event->position().toPoint());
-    // The drag selection follows here once cell selection exists.
 }
 
 void TfrmVistals::PaintBox1Leave() { clearReadout(); }
@@ -336,7 +334,6 @@ void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
         else
             PaintBoxZoomIn(at.x(), at.y());
     }
-    // Cell selection by click follows here once it exists.
 }
 
 void TfrmVistals::PaintBox1Wheel(QWheelEvent* event) {

@@ -127,11 +127,9 @@ void TfrmVistals::lstbxGridNamesClick() {
             cancelSwitch();
             return;
         }
-        // The profile chart's series are cleared here once the profile window exists.
     }
     document.Modified = false;
     QCoreApplication::processEvents();
-    // The auxiliary grids of the arrow tools are released here once they exist.
 
     const int index = lstbxGridNames->currentRow();
     const QString entry = lstbxGridNames->item(index)->text();
@@ -163,7 +161,6 @@ void TfrmVistals::lstbxGridNamesClick() {
     resetViewUnlessKept();
     UpdateLegendValues();
     fillStatisticsPanel();
-    // Gradient arrows are recomputed here once they exist.
     GridPaint();
     refreshReadout();
     endSwitch();
