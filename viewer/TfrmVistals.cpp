@@ -317,9 +317,10 @@ void TfrmVistals::buildMenus() {
     add(file, miExit, "miExit", "E&xit", alt(Qt::Key_F4), &TfrmVistals::miExitClick);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    add(edit, miCopyImage, "miCopyImage", "&Copy Image to Clipboard", ctrl(Qt::Key_C), nullptr);
+    add(edit, miCopyImage, "miCopyImage", "&Copy Image to Clipboard", ctrl(Qt::Key_C),
+        &TfrmVistals::miCopyImageClick);
     add(edit, miCopyLegend, "miCopyLegend", "Copy &Legend to Clipboarad", ctrlShift(Qt::Key_C),
-        nullptr);
+        &TfrmVistals::miCopyLegendClick);
     add(edit, miCopyProfileToClipboard, "miCopyProfileToClipboard", "Copy Profile &To Clipboard",
         ctrl(Qt::Key_T), nullptr);
     add(edit, miCopyRectangleToClipboard, "miCopyRectangleToClipboard",
@@ -371,7 +372,7 @@ void TfrmVistals::buildMenus() {
         ctrl(Qt::Key_D), &TfrmVistals::miDiscontinuousColorsClick);
     miDiscontinuousColors->setCheckable(true);
     add(view, miSaveActualPalette, "miSaveActualPalette", "Save Actual Palette...",
-        ctrl(Qt::Key_F7), nullptr);
+        ctrl(Qt::Key_F7), &TfrmVistals::miSaveActualPaletteClick);
     view->addSeparator();
     add(view, miShowStatistics, "miShowStatistics", "Show Statistics (toggle)",
         QKeySequence(Qt::Key_F11), &TfrmVistals::miShowStatisticsClick);

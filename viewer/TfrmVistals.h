@@ -68,6 +68,9 @@ private slots:
     void miShiftRightClick();
     void miShiftDownClick();
     void miInvertPaletteClick();
+    void miSaveActualPaletteClick();
+    void miCopyImageClick();
+    void miCopyLegendClick();
     void miDiscontinuousColorsClick();
     void miShowStatisticsClick();
     void miDrawGridLinesClick();
@@ -188,6 +191,7 @@ private:
     bool MouseReleased = true;
     int PasteMode = 1;
     int PaletteFileCount = 0;
+    QStringList PaletteFileNames;  // the palette files offered after the built-in palettes
     bool RangeSet = false;
     double RangeMin = 0;
     double RangeMax = 0;

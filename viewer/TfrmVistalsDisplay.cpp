@@ -20,6 +20,7 @@
 #include "NumberText.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
+#include "PalettePath.h"
 #include "Palettes.h"
 #include "TfrmVistals.h"
 #include "UpDown.h"
@@ -42,6 +43,15 @@ void TfrmVistals::setUpPalettes() {
     for (const BuiltInPalette& palette : BuiltInPalettes)
         ComboBox1->addItem(QString::fromLatin1(palette.name));
     palettes.BuildPalettes(GammaOfPosition(updnGamma->position()));
+    // The user's palette files follow the built-in palettes, one combo item per palette; a file
+    // that does not hold a whole palette is not offered.
+    PaletteFileNames.clear();
+    for (FoundPalette& found : ReadPaletteFolder(ColorStepCount + 1)) {
+        PaletteFileNames << found.fileName;
+        ComboBox1->addItem(found.palette.name);
+        palettes.Palettes.push_back(std::move(found.palette.colours));
+    }
+    PaletteFileCount = static_cast<int>(PaletteFileNames.size());
     ComboBox1->setPaletteSource(
         [this](int index) -> const std::vector<Colour>* {
             if (index < 0 || index >= static_cast<int>(palettes.Palettes.size())) return nullptr;

@@ -9,6 +9,7 @@
 #include "CommandArguments.h"
 #include "GammaSetting.h"
 #include "GridPaint.h"
+#include "PalettePath.h"
 #include "PaletteSet.h"
 #include "Palettes.h"
 #include "ViewWindow.h"
@@ -40,6 +41,8 @@ QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
                          const LegendStyle& style) {
     PaletteSet palettes;
     palettes.BuildPalettes(GammaOfPosition(StartGammaPosition));
+    for (FoundPalette& found : ReadPaletteFolder(ColorStepCount + 1))
+        palettes.Palettes.push_back(std::move(found.palette.colours));
     LegendContent legend;
     legend.colours.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
     ApplyPaletteToLegend(palettes, paletteIndex, legend.colours);
@@ -77,9 +80,12 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         const QSize size = parseSize(
             arguments.value(QStringLiteral("--size")).value_or(QStringLiteral("800x600")));
         const int palette = intOption(arguments, QStringLiteral("--palette")).value_or(1);
-        if (palette < 1 || palette > BuiltInPaletteCount)
-            throw CommandLineError(
-                QStringLiteral("--palette wants 1 to %1").arg(BuiltInPaletteCount));
+        // The numbering of the palette combo box: the built-in palettes, then the user's
+        // palette files.
+        const int paletteCount =
+            BuiltInPaletteCount + static_cast<int>(ReadPaletteFolder(ColorStepCount + 1).size());
+        if (palette < 1 || palette > paletteCount)
+            throw CommandLineError(QStringLiteral("--palette wants 1 to %1").arg(paletteCount));
         const auto level = intOption(arguments, QStringLiteral("--level"));
 
         GridDocument doc;

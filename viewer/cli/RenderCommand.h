@@ -17,7 +17,8 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
 inline constexpr int RenderLegendHeight = 667;
 
 // The shown level of `doc` as the window paints it right after showing the grid with built-in
-// palette `paletteIndex` (0-based) chosen: the whole grid fitted into `size` pixels, erased
+// palette `paletteIndex` (0-based; the built-in palettes, then those of the user's palette
+// folder) chosen: the whole grid fitted into `size` pixels, erased
 // first, nodata cells transparent, no grid lines, the class bounds from the statistics; the
 // legend (RenderLegendHeight high) right of it. Where the picture is taller than the legend,
 // the rest below the legend is `style.face`. All sizes are logical pixels.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "ClassBounds.h"
@@ -125,4 +126,26 @@ TEST(RenderCommand, RejectsBadOptionsWithAMessage) {
     run = render({"--render", dir.filePath("missing.asc"), missingTarget});
     EXPECT_EQ(run.code, 1);
     EXPECT_FALSE(QFile::exists(missingTarget));
+}
+
+TEST(RenderCommand, NumbersThePaletteFilesOfTheRememberedFolderAfterTheBuiltInOnes) {
+    QTemporaryDir palettes;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TOLMAR_SAMPLES "/palettes/earth.vlp"),
+                            palettes.filePath("earth.vlp")));
+    QSettings user(QSettings::UserScope, "Tolmar-Tools");
+    user.setValue("PalettePath", palettes.path());
+    user.sync();
+    QTemporaryDir dir;
+    const QString target = dir.filePath("earth.png");
+    const JobRun run = render({"--render", sample, target, "--size", "240x160", "--palette", "7"});
+    user.remove("PalettePath");
+    user.sync();
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    // The legend's lowest box has the file's first colour, dark brown (0x0A325A as 0x00BBGGRR).
+    const QImage picture(target);
+    bool found = false;
+    for (int y = 0; y < picture.height() && !found; ++y)
+        found = (picture.pixel(240 + 20, y) & 0xFFFFFF) == 0x5A320Au;
+    EXPECT_TRUE(found);
+    EXPECT_EQ(render({"--render", sample, target, "--palette", "7"}).code, 1);
 }

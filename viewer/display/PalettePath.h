@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "PaletteFile.h"
+
+// The folder of the user's palette files, remembered in the user's settings as "PalettePath"
+// (empty when never set).
+QString GetPalettePath();
+// Remembers the folder of `fileName` (the part before its last separator).
+void SetPalettePath(const QString& fileName);
+
+// The palette files ("*.vlp") in `folder`, as full names in the order the directory lists them.
+// Only regular files are taken, read-only ones included; hidden files and folders are skipped.
+// An empty folder means the root folder.
+QStringList FindPaletteFiles(const QString& folder);
+
+// A palette file of the palette folder that holds a whole palette.
+struct FoundPalette {
+    QString fileName;
+    FilePalette palette;
+};
+
+// The palettes of the remembered palette folder with `colourCount` colours each, in the order of
+// FindPaletteFiles; files that cannot be read or hold no whole palette are left out.
+std::vector<FoundPalette> ReadPaletteFolder(int colourCount);
