@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "DateLabelRule.h"
 #include "TChart.h"
@@ -16,6 +17,15 @@
 #include "UserDialogs.h"
 
 namespace {
+
+// The whole steps in a view: rounding noise of the day numbers must not lose one, and a
+// quotient beyond the integers is held at their ends.
+int wholeSteps(double steps) {
+    const double whole = std::floor(steps + 1e-9);
+    if (!(whole > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    if (whole >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    return static_cast<int>(whole);
+}
 
 QString pathOf(const FileContainer& table) { return QString::fromStdString(table.fileName()); }
 
@@ -119,8 +129,7 @@ void TfrmTolmarCharts::showDatesOf(const FileContainer& table) {
     }
     bottom.setMinMax(std::min(from, to), std::max(from, to));
     const double pageDays = to > from ? to - from : 1.0;
-    // Whole steps in the view; rounding noise of the day numbers must not lose one.
-    chrtTolmarResults->setMaxPointsPerPage(static_cast<int>(std::floor(pageDays / step + 1e-9)));
+    chrtTolmarResults->setMaxPointsPerPage(wholeSteps(pageDays / step));
     writeDateEdits(from, to);
     AllFilesStart = from;
     AllFilesEnd = to;

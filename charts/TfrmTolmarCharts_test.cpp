@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 
 #include "ChartsWindowTesting.h"
 #include "DayNumberDate.h"
@@ -256,6 +258,16 @@ TEST_F(ChartsWindowTest, RenamingTwiceStartsFromTheFirstTitleEachTime) {
     settle();
     EXPECT_EQ(texts(seriesList()), QStringList({"Q: 4", "Q: 5"}));
     EXPECT_EQ(drawnLines(), QStringList{"Q: 5"});
+
+    // A name with a colon of its own does not shift the column part of the next rename.
+    for (const char* text : {"At: gauge", "Q"}) {
+        name->selectAll();
+        QTest::keyClicks(name, text);
+        QTest::keyClick(name, Qt::Key_Return);
+        settle();
+    }
+    EXPECT_EQ(texts(seriesList()), QStringList({"Q: 4", "Q: 5"}));
+    EXPECT_EQ(field("edtSeriesName")->text(), "Q");
 }
 
 TEST_F(ChartsWindowTest, TheSelectedSeriesIsDrawnWiderByTheSelectedWidthLessOne) {
@@ -324,6 +336,30 @@ TEST_F(ChartsWindowTest, BadTablesGiveTheWrongFileFormatBoxAndAddNothing) {
     EXPECT_EQ(chart()->bottomAxis().minimum(), viewStart);
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(control<QProgressBar>("ProgressBar1")->isVisible());
+}
+
+TEST_F(ChartsWindowTest, TheWindowIsDisabledAndTheBarMovesWhileATableIsRead) {
+    start();
+    QProgressBar* bar = control<QProgressBar>("ProgressBar1");
+    const QString path = table("long.txt", hourlyTable({"A", "B"}, 5000));
+    // What the window shows each time it processes its events during the read.
+    std::vector<int> shownPercents;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (bar->isVisible() && !window.isEnabled()) shownPercents.push_back(bar->value());
+    });
+    watch.start(0);
+    addFiles({path});
+    watch.stop();
+
+    ASSERT_GE(shownPercents.size(), 20u);
+    // Once per whole percent at most, not once per row.
+    EXPECT_LE(shownPercents.size(), 101u);
+    EXPECT_TRUE(std::is_sorted(shownPercents.begin(), shownPercents.end()));
+    EXPECT_GE(shownPercents.back(), 99);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_EQ(drawnLine(abc + "B")->count(), 5000);
 }
 
 TEST_F(ChartsWindowTest, TableWithFallingDatesShowsAnAscendingView) {
