@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,7 +65,11 @@ TfrmTolmarCharts::TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& comma
     : QMainWindow(parent), dialogs_(dialogs), commands_(commands), printer_(printer) {
     setObjectName(QStringLiteral("frmTolmarCharts"));
     setWindowTitle(QStringLiteral("Tolmar-Kor Charts Visualisation"));
-    resize(1309, 818);
+    // The design size, within the screen's available area (the frame needs a little room).
+    QSize first(1309, 818);
+    if (const QScreen* shown = screen())
+        first = first.boundedTo(shown->availableSize() - QSize(16, 40));
+    resize(first);
     buildMenus();
 
     auto* centre = new QWidget(this);

@@ -296,6 +296,12 @@ TEST_F(ChartsWindowTest, TheSelectedSeriesIsDrawnWiderByTheSelectedWidthLessOne)
     click(seriesList(), 0);
     EXPECT_EQ(a->penWidth(), 10);
     EXPECT_EQ(b->penWidth(), 1);
+
+    // The arrow keys in the width edit step as well.
+    QTest::keyClick(field("edtLineWidthSelected"), Qt::Key_Down);
+    settle();
+    EXPECT_EQ(field("edtLineWidthSelected")->text(), "9");
+    EXPECT_EQ(a->penWidth(), 9);
 }
 
 TEST_F(ChartsWindowTest, PathsContainingIniGoToTheSettingsReaderInTheDialogsOrder) {

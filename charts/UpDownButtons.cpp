@@ -1,5 +1,6 @@
 #include "UpDownButtons.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,6 +36,19 @@ UpDownButtons::UpDownButtons(QLineEdit& associate, int minimum, int maximum, int
         down->setObjectName(name + QLatin1String("Down"));
     });
     associate_.setText(QString::number(position_));
+    // The arrow keys in the edit step as the buttons do.
+    associate_.installEventFilter(this);
+}
+
+bool UpDownButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &associate_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            setPosition(position_ + (key == Qt::Key_Up ? 1 : -1));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UpDownButtons::setPosition(int position) {

@@ -1,6 +1,6 @@
 #pragma once
 // Two arrow buttons that step a whole number within a range, without wrapping, and write it
-// into an edit beside them.
+// into an edit beside them; the Up and Down keys in that edit step as well.
 #include <QWidget>
 
 class QLineEdit;
@@ -18,6 +18,9 @@ public:
 
 signals:
     void positionChanged(int position);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit& associate_;
