@@ -335,6 +335,9 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
     fileLayout->addWidget(chklstbxFiles, 1);
     connect(chklstbxFiles, &QListWidget::itemClicked, this,
             &TfrmTolmarCharts::chklstbxFilesClickCheck);
+    // Moving the selection with the keys counts as a click, as in a list box.
+    connect(chklstbxFiles, &QListWidget::currentRowChanged, this,
+            &TfrmTolmarCharts::chklstbxFilesClickCheck);
     connect(chklstbxFiles, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         // A check-box click: the item becomes the selected one, as a click makes it.
         chklstbxFiles->setCurrentItem(item);
