@@ -8,12 +8,27 @@ namespace {
 
 const char* const usage =
     "usage: linara --info TABLE [--values]\n"
+    "       linara [TABLE|SETTINGS.ini ...] [--screenshot OUT.png]\n"
+    "  TABLE ...     open the chart window with these result tables\n"
+    "  --screenshot OUT.png\n"
+    "                start the window with the tables, save a picture of it and exit\n"
     "  --info TABLE  print the table's start, end, time step, description, value range\n"
     "                and series as JSON (dates are day numbers since 30.12.1899)\n"
     "  --values      with --info: also each series' values, null where a value is missing\n"
     "  --help        show this help\n";
 
 }  // namespace
+
+bool isLinaraCommandLineJob(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--screenshot") {
+            ++i;  // its file name
+        } else if (arguments[i].rfind("--", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 int runLinaraCommandLine(const std::vector<std::string>& arguments, std::string& out,
                          std::string& err) {

@@ -108,9 +108,20 @@ TEST_F(LinaraInfo, BadTablesAndArgumentsExitWithOneAndAMessage) {
 TEST_F(LinaraInfo, HelpListsTheOptions) {
     const Outcome run = linara({"--help"});
     EXPECT_EQ(run.code, 0);
-    for (const char* option : {"--info TABLE", "--values", "--help"}) {
+    for (const char* option : {"--info TABLE", "--values", "--help", "--screenshot OUT.png",
+                               "linara [TABLE|SETTINGS.ini ...]"}) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
+}
+
+TEST(LinaraArguments, TablesAndAScreenshotOpenTheWindowAnyOtherOptionIsAJob) {
+    EXPECT_FALSE(isLinaraCommandLineJob({}));
+    EXPECT_FALSE(isLinaraCommandLineJob({"a.txt", "b.ini"}));
+    EXPECT_FALSE(isLinaraCommandLineJob({"a.txt", "--screenshot", "--info.png"}));
+    EXPECT_FALSE(isLinaraCommandLineJob({"a.txt", "--screenshot"}));
+    EXPECT_TRUE(isLinaraCommandLineJob({"--info", "a.txt"}));
+    EXPECT_TRUE(isLinaraCommandLineJob({"a.txt", "--help"}));
+    EXPECT_TRUE(isLinaraCommandLineJob({"a.txt", "--render"}));
 }
 
 TEST_F(LinaraInfo, TheBundledSampleIsATable) {

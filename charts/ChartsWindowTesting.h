@@ -1,0 +1,147 @@
+#pragma once
+// Shared setup of the chart viewer window's tests: the window with scripted dialogs, a command
+// processor that only records, a printer that writes PDF files, result tables in a temporary
+// folder, and the controls found by their names.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTest>
+
+#include "CommandProcessor.h"
+#include "PrinterSetup.h"
+#include "ScriptedDialogs.h"
+#include "TChart.h"
+#include "TChartSeries.h"
+#include "TestGridFiles.h"
+#include "TfrmTolmarCharts.h"
+
+class RecordingCommands : public CommandProcessor {
+public:
+    void run(const QString& command) override { commands.push_back(command); }
+    QStringList commands;
+};
+
+class PdfPrinter : public PrinterSetup {
+public:
+    explicit PdfPrinter(QString path) : path_(std::move(path)) {}
+    bool setUp(QPrinter& printer, QWidget*) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path_);
+        return true;
+    }
+
+private:
+    QString path_;
+};
+
+// The window, noting which settings files it was asked to read.
+class ChartsWindow : public TfrmTolmarCharts {
+public:
+    using TfrmTolmarCharts::TfrmTolmarCharts;
+    QStringList settingsFiles;
+
+protected:
+    void readSettingsFile(const QString& path) override { settingsFiles.push_back(path); }
+};
+
+inline void settle() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+// A result table of hourly rows from 1.1.2001 00:00 with the value columns `columns`; row r
+// holds 10 * r + column index in each column.
+inline QByteArray hourlyTable(const QStringList& columns, int rows = 3,
+                              const QByteArray& entity = "Flow_at_the_outlet_gauge_daily") {
+    QByteArray text =
+        "Tolmar-Kor results\nYYYY MM DD HH " + columns.join(' ').toLatin1() + "\n" + entity + "\n";
+    for (int r = 0; r < rows; ++r) {
+        text += "2001 1 1 " + QByteArray::number(r);
+        for (int c = 0; c < columns.size(); ++c) text += " " + QByteArray::number(10 * r + c);
+        text += "\n";
+    }
+    return text;
+}
+
+class ChartsWindowTest : public ::testing::Test {
+protected:
+    void start(const QStringList& arguments = {}) {
+        window.show();
+        window.FormShow(arguments);
+        settle();
+    }
+
+    template <class Control = QWidget>
+    Control* control(const char* name) {
+        auto* found = window.findChild<Control*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction* action(const char* name) { return control<QAction>(name); }
+    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
+    QListWidget* files() { return control<QListWidget>("chklstbxFiles"); }
+    QListWidget* seriesList() { return control<QListWidget>("chklstbxSeries"); }
+    TChart* chart() { return control<TChart>("chrtTolmarResults"); }
+
+    QString table(const QString& name, const QByteArray& bytes) {
+        return folder.write(name, bytes);
+    }
+    // Add File with the open dialog answering `paths`.
+    void addFiles(const QStringList& paths) {
+        dialogs.openAnswers.push_back(paths);
+        action("miOpen")->trigger();
+        settle();
+    }
+
+    QStringList texts(QListWidget* list) {
+        QStringList all;
+        for (int i = 0; i < list->count(); ++i) all << list->item(i)->text();
+        return all;
+    }
+    QList<bool> checks(QListWidget* list) {
+        QList<bool> all;
+        for (int i = 0; i < list->count(); ++i) all << (list->item(i)->checkState() == Qt::Checked);
+        return all;
+    }
+    // The lines the chart draws (the series with points, not the legend entries), by title.
+    QStringList drawnLines() {
+        QStringList titles;
+        for (TChartSeries* series : chart()->seriesList())
+            if (!series->showInLegend()) titles << series->title();
+        return titles;
+    }
+    TChartSeries* drawnLine(const QString& title) {
+        for (TChartSeries* series : chart()->seriesList())
+            if (!series->showInLegend() && series->title() == title) return series;
+        return nullptr;
+    }
+    QStringList legendEntries() {
+        QStringList titles;
+        for (TChartSeries* series : chart()->seriesList())
+            if (series->showInLegend()) titles << series->title();
+        return titles;
+    }
+    void check(QListWidget* list, int row, bool on) {
+        list->item(row)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+        settle();
+    }
+    // A click on the entry's text, as the user makes it.
+    void click(QListWidget* list, int row) {
+        list->scrollToItem(list->item(row));
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        settle();
+    }
+    std::vector<ScriptedDialogs::Call> messages() { return dialogs.callsOf("message"); }
+
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+    RecordingCommands commands;
+    PdfPrinter printer{folder.path("chart.pdf")};
+    ChartsWindow window{dialogs, commands, printer};
+};

@@ -1,0 +1,479 @@
+#include "TfrmTolmarCharts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "CommandProcessor.h"
+#include "DateTimeStep.h"
+#include "DayNumberDate.h"
+#include "RegistryValues.h"
+#include "SeriesListDelegate.h"
+#include "TChart.h"
+#include "UpDownButtons.h"
+#include "UserDialogs.h"
+
+namespace {
+
+const QString chartTitle = QStringLiteral("Tolmar-Kor Results");
+
+QLineEdit* dateEdit(QWidget* parent, const char* name, const char* text) {
+    auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaximumWidth(48);
+    // The date range is set from the tables; typing a range of one's own comes with the
+    // date range commands.
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QGroupBox* dateGroup(QWidget* parent, const char* name, const char* caption, QLineEdit*& year,
+                     QLineEdit*& month, QLineEdit*& day, const char* names[3],
+                     const char* texts[3]) {
+    auto* group = new QGroupBox(QString::fromLatin1(caption), parent);
+    group->setObjectName(QLatin1String(name));
+    auto* layout = new QGridLayout(group);
+    layout->setContentsMargins(6, 2, 6, 4);
+    QLineEdit** edits[3] = {&year, &month, &day};
+    const char* captions[3] = {"Year", "Month", "Day"};
+    for (int i = 0; i < 3; ++i) {
+        *edits[i] = dateEdit(group, names[i], texts[i]);
+        layout->addWidget(new QLabel(QString::fromLatin1(captions[i]), group), 0, i);
+        layout->addWidget(*edits[i], 1, i);
+    }
+    return group;
+}
+
+}  // namespace
+
+TfrmTolmarCharts::TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& commands,
+                                   PrinterSetup& printer, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), commands_(commands), printer_(printer) {
+    setObjectName(QStringLiteral("frmTolmarCharts"));
+    setWindowTitle(QStringLiteral("Tolmar-Kor Charts Visualisation"));
+    // The design size, within the screen's available area (the frame needs a little room).
+    QSize first(1309, 818);
+    if (const QScreen* shown = screen())
+        first = first.boundedTo(shown->availableSize() - QSize(16, 40));
+    resize(first);
+    buildMenus();
+
+    auto* centre = new QWidget(this);
+    auto* centreLayout = new QVBoxLayout(centre);
+    centreLayout->setContentsMargins(0, 0, 0, 0);
+    centreLayout->setSpacing(0);
+    buildOptionsPanel();
+    centreLayout->addWidget(pnlOptions);
+    auto* split = new QSplitter(Qt::Horizontal, centre);
+    buildChart();
+    split->addWidget(chrtTolmarResults);
+    split->addWidget(buildManagementPanel());
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    split->setSizes({1309 - 393, 393});
+    centreLayout->addWidget(split, 1);
+    setCentralWidget(centre);
+}
+
+TfrmTolmarCharts::~TfrmTolmarCharts() {
+    // The series leave the chart before the chart goes.
+    for (const auto& file : files) file->detachAll(styles);
+    files.clear();
+}
+
+void TfrmTolmarCharts::buildMenus() {
+    auto add = [this](QMenu* menu, QAction*& action, const char* name, const char* caption,
+                      QKeySequence shortcut, void (TfrmTolmarCharts::*handler)()) {
+        action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+        // Items whose commands come with the styling, date range and fitting work stay
+        // disabled, so that neither they nor their shortcuts pretend.
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        else
+            action->setEnabled(false);
+    };
+    const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
+    const auto alt = [](int key) { return QKeySequence(Qt::ALT | key); };
+
+    QMenu* menuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    menuFile->setObjectName(QStringLiteral("menuFile"));
+    add(menuFile, miOpen, "miOpen", "&Open new file", ctrl(Qt::Key_O),
+        &TfrmTolmarCharts::btnAddDataClick);
+    add(menuFile, miClose, "miClose", "&Close actual file", ctrl(Qt::Key_C),
+        &TfrmTolmarCharts::btnDelDataClick);
+    menuFile->addSeparator();
+    add(menuFile, miPrint, "miPrint", "&Print", ctrl(Qt::Key_P), &TfrmTolmarCharts::miPrintClick);
+    menuFile->addSeparator();
+    add(menuFile, miExit, "miExit", "E&xit", alt(Qt::Key_X), &TfrmTolmarCharts::miExitClick);
+
+    QMenu* menuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    menuEdit->setObjectName(QStringLiteral("menuEdit"));
+    add(menuEdit, miCopytoClipboard, "miCopytoClipboard", "&Copy to Clipboard", alt(Qt::Key_C),
+        &TfrmTolmarCharts::miCopytoClipboardClick);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Op1"));
+    add(options, miColorGradient, "miColorGradient", "Show &Color Gradient", ctrl(Qt::Key_G),
+        nullptr);
+    miColorGradient->setCheckable(true);
+    miColorGradient->setChecked(true);
+    add(options, miSetStartColor, "miSetStartColor", "Choose &Gradient Colors", ctrl(Qt::Key_B),
+        nullptr);
+    add(options, SetGradientColorDefaultyellow, "SetGradientColorDefaultyellow",
+        "Set Gradient Color Default (yellow)", {}, nullptr);
+    options->addSeparator();
+    add(options, miFitChartToData, "miFitChartToData", "&Fit Chart To Data Limits",
+        QKeySequence(Qt::Key_F5), nullptr);
+    miFitChartToData->setToolTip(QStringLiteral("Undo all Zooms and fir chart to data limits"));
+    miFitChartToData->setStatusTip(miFitChartToData->toolTip());
+    add(options, miFitCharttoYValueDataLimits1, "miFitCharttoYValueDataLimits1",
+        "Fit Chart to &Y-Value Data Limits", QKeySequence(Qt::Key_F6), nullptr);
+    add(options, miFitDatatoXValueDataLimits1, "miFitDatatoXValueDataLimits1",
+        "Fit Chart to Start-End-&Dates", QKeySequence(Qt::Key_F7), nullptr);
+    add(options, miFitDatatoallXValueDataLimits1, "miFitDatatoallXValueDataLimits1",
+        "Fit Data to all &X-Value Data Limits", QKeySequence(Qt::Key_F8), nullptr);
+    options->addSeparator();
+    add(options, miHideLegend, "miHideLegend", "Hide &Legend",
+        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_L), nullptr);
+    miHideLegend->setCheckable(true);
+    options->addSeparator();
+    add(options, miScaleYAxisLogarithmic, "miScaleYAxisLogarithmic", "Scale Y-Axis Logarithmic", {},
+        nullptr);
+    miScaleYAxisLogarithmic->setCheckable(true);
+
+    QMenu* menuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    menuHelp->setObjectName(QStringLiteral("menuHelp"));
+    add(menuHelp, About1, "About1", "&About", {}, &TfrmTolmarCharts::About1Click);
+    add(menuHelp, miOpenHelp, "miOpenHelp", "&Summary", QKeySequence(Qt::Key_F1),
+        &TfrmTolmarCharts::miOpenHelpClick);
+}
+
+void TfrmTolmarCharts::buildOptionsPanel() {
+    pnlOptions = new QWidget(this);
+    pnlOptions->setObjectName(QStringLiteral("pnlOptions"));
+    pnlOptions->setFixedHeight(115);
+    auto* row = new QHBoxLayout(pnlOptions);
+    row->setContentsMargins(6, 4, 6, 4);
+
+    auto button = [this](QPushButton*& target, const char* name, const char* caption) {
+        target = new QPushButton(QString::fromLatin1(caption), pnlOptions);
+        target->setObjectName(QLatin1String(name));
+        return target;
+    };
+    auto* fileButtons = new QVBoxLayout;
+    fileButtons->addWidget(button(btnAddData, "btnAddData", "&Add File"));
+    fileButtons->addWidget(button(btnDelData, "btnDelData", "&Remove File"));
+    connect(btnAddData, &QPushButton::clicked, this, &TfrmTolmarCharts::btnAddDataClick);
+    connect(btnDelData, &QPushButton::clicked, this, &TfrmTolmarCharts::btnDelDataClick);
+    row->addLayout(fileButtons);
+
+    // Paging moves the view by pages; it comes with the date range commands.
+    auto* paging = new QGridLayout;
+    paging->addWidget(button(btnFirstPage, "btnFirstPage", "<<"), 0, 0);
+    paging->addWidget(button(btnPreviousPage, "btnPreviousPage", "&<"), 0, 1);
+    paging->addWidget(button(btnNextPage, "btnNextPage", "&>"), 1, 0);
+    paging->addWidget(button(btnLastPage, "btnLastPage", ">>"), 1, 1);
+    for (QPushButton* pageButton : {btnFirstPage, btnPreviousPage, btnNextPage, btnLastPage}) {
+        pageButton->setMaximumWidth(36);
+        pageButton->setEnabled(false);
+    }
+    row->addLayout(paging);
+
+    const char* startNames[3] = {"edtStartYear", "edtStartMonth", "edtStartDay"};
+    const char* startTexts[3] = {"1997", "1", "1"};
+    grpbxStartDate = dateGroup(pnlOptions, "grpbxStartDate", "Start Date", edtStartYear,
+                               edtStartMonth, edtStartDay, startNames, startTexts);
+    const char* endNames[3] = {"edtEndYear", "edtEndMonth", "edtEndDay"};
+    const char* endTexts[3] = {"1998", "1", "1"};
+    grpbxEndDate = dateGroup(pnlOptions, "grpbxEndDate", "End Date", edtEndYear, edtEndMonth,
+                             edtEndDay, endNames, endTexts);
+    row->addWidget(grpbxStartDate);
+    row->addWidget(grpbxEndDate);
+
+    auto check = [this](QCheckBox*& target, const char* name, const char* caption,
+                        const char* hint) {
+        target = new QCheckBox(QString::fromLatin1(caption), pnlOptions);
+        target->setObjectName(QLatin1String(name));
+        if (hint) target->setToolTip(QString::fromLatin1(hint));
+        // The logarithmic axis, the legend and panning come with the styling and date range
+        // commands.
+        target->setEnabled(false);
+        return target;
+    };
+    auto* checks = new QVBoxLayout;
+    checks->addWidget(check(chkbxLogarithmic, "chkbxLogarithmic", "&Logarithmic",
+                            "scale Y-axis as logarithmic axis"));
+    checks->addWidget(check(chkbcSynchronizeDates, "chkbcSynchronizeDates",
+                            "&Synchronize Dates when panning", nullptr));
+    chkbcSynchronizeDates->setChecked(true);
+    checks->addWidget(check(chkbxHideLegend, "chkbxHideLegend", "&Hide Legend",
+                            "Hide Legend from Chart (Ctrl+Shift+L)"));
+    row->addLayout(checks);
+
+    auto speed = [this](QToolButton*& target, const char* name, const char* text,
+                        const char* hint) {
+        target = new QToolButton(pnlOptions);
+        target->setObjectName(QLatin1String(name));
+        target->setText(QString::fromLatin1(text));
+        if (hint) target->setToolTip(QString::fromLatin1(hint));
+        target->setEnabled(false);
+        return target;
+    };
+    auto* speeds = new QGridLayout;
+    speeds->addWidget(speed(spdbtnColorGradientSwitch, "spdbtnColorGradientSwitch", "Gradient",
+                            "Switch Color Gradient on/off (Ctrl+G)"),
+                      0, 0);
+    spdbtnColorGradientSwitch->setCheckable(true);
+    spdbtnColorGradientSwitch->setChecked(true);
+    speeds->addWidget(speed(spdbtnGradientColors, "spdbtnGradientColors", "Colors",
+                            "choose gradient colors (Ctrl+B)"),
+                      1, 0);
+    speeds->addWidget(speed(spdbtnFitData, "spdbtnFitData", "Fit", "Fit chart to data limits (F5)"),
+                      0, 1);
+    speeds->addWidget(speed(spdbtnFitVertically, "spdbtnFitVertically", "Fit Y", nullptr), 1, 1);
+    speeds->addWidget(speed(spdbtnFitHorizontally, "spdbtnFitHorizontally", "Fit X",
+                            "Fit chart to X-data limits (F7)"),
+                      0, 2);
+    speeds->addWidget(speed(spdbtnFitDataHorizontallyAll, "spdbtnFitDataHorizontallyAll", "Fit all",
+                            "Fit chart to X-data limits (F8)"),
+                      1, 2);
+    row->addLayout(speeds);
+
+    auto* titles = new QGridLayout;
+    auto title = [this, titles](QLineEdit*& target, const char* name, const char* caption,
+                                const QString& text, int at) {
+        target = new QLineEdit(text, pnlOptions);
+        target->setObjectName(QLatin1String(name));
+        auto* label = new QLabel(QString::fromLatin1(caption), pnlOptions);
+        label->setBuddy(target);
+        titles->addWidget(label, at, 0);
+        titles->addWidget(target, at, 1);
+    };
+    title(edtChartTitle, "edtChartTitle", "Chart &Title", chartTitle, 0);
+    title(edtOrdinateTitle, "edtOrdinateTitle", "Title &Y-axis", QStringLiteral("Value"), 1);
+    title(edtAbszisseTitle, "edtAbszisseTitle", "T&itle X-axis", QStringLiteral("Axis title"), 2);
+    connect(edtChartTitle, &QLineEdit::textChanged, this, &TfrmTolmarCharts::edtChartTitleChange);
+    connect(edtOrdinateTitle, &QLineEdit::textChanged, this,
+            &TfrmTolmarCharts::edtOrdinateTitleChange);
+    connect(edtAbszisseTitle, &QLineEdit::textChanged, this,
+            &TfrmTolmarCharts::edtAbszisseTitleChange);
+    row->addLayout(titles, 1);
+
+    auto* width = new QGridLayout;
+    edtLineWidthSelected = new QLineEdit(pnlOptions);
+    edtLineWidthSelected->setObjectName(QStringLiteral("edtLineWidthSelected"));
+    edtLineWidthSelected->setReadOnly(true);
+    edtLineWidthSelected->setMaximumWidth(32);
+    updwnLineWidthSelected = new UpDownButtons(*edtLineWidthSelected, 1, 10, 2, pnlOptions);
+    updwnLineWidthSelected->setObjectName(QStringLiteral("updwnLineWidthSelected"));
+    connect(updwnLineWidthSelected, &UpDownButtons::positionChanged, this,
+            &TfrmTolmarCharts::updwnLineWidthSelectedClick);
+    auto* widthLabel = new QLabel(QStringLiteral("Line &Width Selected Series"), pnlOptions);
+    widthLabel->setBuddy(edtLineWidthSelected);
+    width->addWidget(widthLabel, 0, 0, 1, 2);
+    width->addWidget(edtLineWidthSelected, 1, 0);
+    width->addWidget(updwnLineWidthSelected, 1, 1, Qt::AlignLeft);
+    row->addLayout(width);
+}
+
+void TfrmTolmarCharts::buildChart() {
+    chrtTolmarResults = new TChart(this);
+    chrtTolmarResults->setObjectName(QStringLiteral("chrtTolmarResults"));
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(19);
+    titleFont.setBold(true);
+    chrtTolmarResults->setTitleFont(titleFont);
+    chrtTolmarResults->addTitleLine(chartTitle);
+    chrtTolmarResults->setBackWallColor(Qt::white);
+    chrtTolmarResults->setLegendVisible(true);
+    chrtTolmarResults->bottomAxis().setDateTime(true);
+    chrtTolmarResults->bottomAxis().setDateTimeFormat(QStringLiteral("dd.mm.yyyy hh:nn"));
+    TChartAxis& left = chrtTolmarResults->leftAxis();
+    left.setMinMax(-9999.0, -9999.0);
+    left.setValueFormat(QStringLiteral("#,##0.##########"));
+    chrtTolmarResults->setMaxPointsPerPage(365);
+    chrtTolmarResults->setGradientStartColor(Qt::white);
+    chrtTolmarResults->setGradientEndColor(QColor(0xFF, 0xFF, 0x80));
+    chrtTolmarResults->setGradientVisible(true);
+}
+
+QWidget* TfrmTolmarCharts::buildManagementPanel() {
+    auto* pnlManagementMain = new QSplitter(Qt::Vertical, this);
+    pnlManagementMain->setObjectName(QStringLiteral("pnlManagementMain"));
+
+    auto* pnlFileManagement = new QWidget(pnlManagementMain);
+    pnlFileManagement->setObjectName(QStringLiteral("pnlFileManagement"));
+    auto* fileLayout = new QVBoxLayout(pnlFileManagement);
+    fileLayout->setContentsMargins(4, 4, 4, 4);
+    ProgressBar1 = new QProgressBar(pnlFileManagement);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    chklstbxFiles = new QListWidget(pnlFileManagement);
+    chklstbxFiles->setObjectName(QStringLiteral("chklstbxFiles"));
+    auto* filesLabel =
+        new QLabel(QStringLiteral("&File List (uncheck for hide all graphs, DEL to delete)"),
+                   pnlFileManagement);
+    filesLabel->setBuddy(chklstbxFiles);
+    fileLayout->addWidget(ProgressBar1);
+    fileLayout->addWidget(filesLabel);
+    fileLayout->addWidget(chklstbxFiles, 1);
+    connect(chklstbxFiles, &QListWidget::itemClicked, this,
+            &TfrmTolmarCharts::chklstbxFilesClickCheck);
+    // Moving the selection with the keys counts as a click, as in a list box.
+    connect(chklstbxFiles, &QListWidget::currentRowChanged, this,
+            &TfrmTolmarCharts::chklstbxFilesClickCheck);
+    connect(chklstbxFiles, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        // A check-box click: the item becomes the selected one, as a click makes it.
+        chklstbxFiles->setCurrentItem(item);
+        chklstbxFilesClickCheck();
+    });
+    chklstbxFiles->installEventFilter(this);
+
+    auto* pnlSeriesManagement = new QWidget(pnlManagementMain);
+    pnlSeriesManagement->setObjectName(QStringLiteral("pnlSeriesManagement"));
+    auto* seriesLayout = new QVBoxLayout(pnlSeriesManagement);
+    seriesLayout->setContentsMargins(4, 4, 4, 4);
+    edtSeriesName = new QLineEdit(pnlSeriesManagement);
+    edtSeriesName->setObjectName(QStringLiteral("edtSeriesName"));
+    auto* nameLabel = new QLabel(QStringLiteral("Series &Name"), pnlSeriesManagement);
+    nameLabel->setBuddy(edtSeriesName);
+    chklstbxSeries = new QListWidget(pnlSeriesManagement);
+    chklstbxSeries->setObjectName(QStringLiteral("chklstbxSeries"));
+    chklstbxSeries->setUniformItemSizes(true);
+    chklstbxSeries->setItemDelegate(new SeriesListDelegate(
+        [this](QPainter& canvas, int row, const QRect& rect, bool selected) {
+            chklstbxSeriesDrawItem(canvas, row, rect, selected);
+        },
+        chklstbxSeries));
+    auto* seriesLabel = new QLabel(QStringLiteral("&Series List"), pnlSeriesManagement);
+    seriesLabel->setBuddy(chklstbxSeries);
+    seriesLayout->addWidget(nameLabel);
+    seriesLayout->addWidget(edtSeriesName);
+    seriesLayout->addWidget(seriesLabel);
+    seriesLayout->addWidget(chklstbxSeries, 1);
+    connect(edtSeriesName, &QLineEdit::editingFinished, this, &TfrmTolmarCharts::edtSeriesNameExit);
+    connect(chklstbxSeries, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { chklstbxSeriesClickCheck(chklstbxSeries->row(item)); });
+    connect(chklstbxSeries, &QListWidget::itemSelectionChanged, this,
+            &TfrmTolmarCharts::repaintSeriesList);
+
+    // Colours and patterns of a series come with the styling commands.
+    PopupMenu1 = new QMenu(chklstbxSeries);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Color1 = PopupMenu1->addAction(QStringLiteral("&Color..."));
+    Color1->setObjectName(QStringLiteral("Color1"));
+    Color1->setEnabled(false);
+    QMenu* patterns = PopupMenu1->addMenu(QStringLiteral("&Pattern"));
+    Style1 = patterns->menuAction();
+    Style1->setObjectName(QStringLiteral("Style1"));
+    const char* patternNames[5][2] = {{"N1solidline1", "&1 solid line"},
+                                      {"N2dashes1", "&2 dashes"},
+                                      {"N3dots1", "&3 dots"},
+                                      {"N4dashdots1", "&4 dash-dots"},
+                                      {"N5dashdotdot1", "&5 dash-dot-dot"}};
+    for (const auto& pattern : patternNames) {
+        QAction* item = patterns->addAction(QString::fromLatin1(pattern[1]));
+        item->setObjectName(QLatin1String(pattern[0]));
+        item->setEnabled(false);
+    }
+    Style1->setEnabled(false);
+    chklstbxSeries->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(chklstbxSeries, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        PopupMenu1->popup(chklstbxSeries->viewport()->mapToGlobal(at));
+    });
+
+    pnlManagementMain->addWidget(pnlFileManagement);
+    pnlManagementMain->addWidget(pnlSeriesManagement);
+    pnlManagementMain->setMinimumWidth(200);
+    return pnlManagementMain;
+}
+
+void TfrmTolmarCharts::FormShow(const QStringList& arguments) {
+    ProgressBar1->hide();
+    TChartAxis& bottom = chrtTolmarResults->bottomAxis();
+    bottom.setAutomatic(true);
+    bottom.setExactDateTime(true);
+    bottom.setDesiredIncrement(dateTimeStepDays(DateTimeStep::OneYear));
+    bottom.setDateTimeFormat(QStringLiteral("dd.mm.yyyy hh:nn"));
+    TChartAxis& left = chrtTolmarResults->leftAxis();
+    left.setAutomaticMinimum(false);
+    left.setAutomaticMaximum(false);
+    RangeFixed = false;
+
+    const double now = dayNumberFromDateTime(QDateTime::currentDateTime());
+    const double start = now - 1.0;
+    writeDateEdits(start, now);
+    bottom.setMinMax(start, now);
+    AllFilesStart = start;
+    AllFilesEnd = now;
+    SynchronizeDates = true;
+    chkbcSynchronizeDates->setChecked(true);
+    chrtTolmarResults->setMaxPointsPerPage(
+        static_cast<int>((bottom.maximum() - bottom.minimum()) / bottom.desiredIncrement()) + 1);
+
+    chrtTolmarResults->setBackColor(Qt::white);
+    GradientStartColor = chrtTolmarResults->gradientStartColor();
+    GradientEndColor = chrtTolmarResults->gradientEndColor();
+    styles = SeriesStyleTable();
+
+    openPaths(arguments);
+}
+
+void TfrmTolmarCharts::writeDateEdits(double start, double end) {
+    const QDate first = dateFromDayNumber(start);
+    const QDate last = dateFromDayNumber(end);
+    edtStartYear->setText(QString::number(first.year()));
+    edtStartMonth->setText(QString::number(first.month()));
+    edtStartDay->setText(QString::number(first.day()));
+    edtEndYear->setText(QString::number(last.year()));
+    edtEndMonth->setText(QString::number(last.month()));
+    edtEndDay->setText(QString::number(last.day()));
+}
+
+void TfrmTolmarCharts::readSettingsFile(const QString&) {}
+
+void TfrmTolmarCharts::edtChartTitleChange() {
+    chrtTolmarResults->clearTitle();
+    chrtTolmarResults->addTitleLine(edtChartTitle->text());
+}
+
+void TfrmTolmarCharts::edtOrdinateTitleChange() {
+    chrtTolmarResults->leftAxis().setTitle(edtOrdinateTitle->text());
+}
+
+void TfrmTolmarCharts::edtAbszisseTitleChange() {
+    chrtTolmarResults->bottomAxis().setTitle(edtAbszisseTitle->text());
+}
+
+void TfrmTolmarCharts::miCopytoClipboardClick() { chrtTolmarResults->copyToClipboardBitmap(); }
+
+void TfrmTolmarCharts::miPrintClick() { chrtTolmarResults->print(printer_); }
+
+void TfrmTolmarCharts::miOpenHelpClick() {
+    QString command =
+        RegistryValues::readMachineString(QStringLiteral("Linara"), QStringLiteral("HelpCommand"));
+    if (command.contains(QLatin1Char(' '))) command = QLatin1Char('"') + command + QLatin1Char('"');
+    commands_.run(command);
+}
+
+void TfrmTolmarCharts::About1Click() {
+    dialogs_.message(QStringLiteral("Linara Version 1.5.0.40"), QStringLiteral("About Linara"));
+}
+
+void TfrmTolmarCharts::miExitClick() { close(); }

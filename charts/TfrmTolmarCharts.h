@@ -1,0 +1,144 @@
+#pragma once
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "LoadedTable.h"
+#include "SeriesStyleTable.h"
+
+class CommandProcessor;
+class PrinterSetup;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+class TChart;
+class UpDownButtons;
+class UserDialogs;
+
+// The chart viewer's main window: the options panel on top, the chart in the middle, the
+// list of result tables and the series of the selected table on the right.
+class TfrmTolmarCharts : public QMainWindow {
+    Q_OBJECT
+public:
+    TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& commands, PrinterSetup& printer,
+                     QWidget* parent = nullptr);
+    ~TfrmTolmarCharts() override;
+
+    // Start-up once the window is shown: the view of the day before now, then each
+    // command-line argument in order (settings files and result tables).
+    void FormShow(const QStringList& arguments);
+
+    // Reads the result table at `path` and appends it to the lists, drawing its last column.
+    // A table that cannot be read is reported ("wrong file format") and changes nothing.
+    void addResultTable(const QString& path);
+    // Fills the series list with the series of the first table added from `path`.
+    void showSeriesOfFile(const QString& path);
+
+protected:
+    // Restores a chart from a settings file. Settings files are not read yet: the path is
+    // taken and nothing changes.
+    virtual void readSettingsFile(const QString& path);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void btnAddDataClick();
+    void btnDelDataClick();
+    void chklstbxFilesKeyUp(int key);
+    void chklstbxFilesClickCheck();
+    void chklstbxSeriesClickCheck(int row);
+    void edtSeriesNameExit();
+    void edtChartTitleChange();
+    void edtOrdinateTitleChange();
+    void edtAbszisseTitleChange();
+    void updwnLineWidthSelectedClick();
+    void miCopytoClipboardClick();
+    void miPrintClick();
+    void miOpenHelpClick();
+    void About1Click();
+    void miExitClick();
+
+private:
+    void buildMenus();
+    void buildOptionsPanel();
+    QWidget* buildManagementPanel();
+    void buildChart();
+
+    // Opens each path: one containing ".ini" as a settings file, any other as a table.
+    void openPaths(const QStringList& paths);
+    std::unique_ptr<FileContainer> readTableWithProgress(const QString& path);
+    // The first table added from `path`; null when there is none.
+    LoadedTable* tableOf(const QString& path) const;
+    // The table of the selected entry of the file list; null when none is selected.
+    LoadedTable* selectedTable() const;
+    // Widens the value axis to [minimum, maximum] of a new table with values.
+    void widenValueAxis(double minimum, double maximum);
+    // Sets the date axis to a new table's dates, or only widens the all-files range while the
+    // range is fixed.
+    void showDatesOf(const FileContainer& table);
+    void writeDateEdits(double start, double end);
+    // Draws the series of item `row` of the series list into `rect`.
+    void chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect, bool selected);
+    // The pen width the chart draws series `lines` with: wider by the selected-series width
+    // while it is selected in the series list.
+    int shownPenWidth(SeriesLines& lines, bool selected) const;
+    // Gives every listed series its shown pen width and repaints the series list.
+    void repaintSeriesList();
+
+    UserDialogs& dialogs_;
+    CommandProcessor& commands_;
+    PrinterSetup& printer_;
+
+    // The tables in the order added; the same order as the file list.
+    std::vector<std::unique_ptr<LoadedTable>> files;
+    SeriesStyleTable styles;
+    bool RangeFixed = false;
+    double AllFilesStart = -9999.0;
+    double AllFilesEnd = -9999.0;
+    bool SynchronizeDates = true;
+    QColor GradientStartColor;
+    QColor GradientEndColor;
+
+    // Options panel.
+    QWidget* pnlOptions = nullptr;
+    QPushButton *btnAddData = nullptr, *btnDelData = nullptr;
+    QPushButton *btnFirstPage = nullptr, *btnPreviousPage = nullptr, *btnNextPage = nullptr,
+                *btnLastPage = nullptr;
+    QGroupBox *grpbxStartDate = nullptr, *grpbxEndDate = nullptr;
+    QLineEdit *edtStartYear = nullptr, *edtStartMonth = nullptr, *edtStartDay = nullptr;
+    QLineEdit *edtEndYear = nullptr, *edtEndMonth = nullptr, *edtEndDay = nullptr;
+    QCheckBox *chkbxLogarithmic = nullptr, *chkbcSynchronizeDates = nullptr,
+              *chkbxHideLegend = nullptr;
+    QToolButton *spdbtnColorGradientSwitch = nullptr, *spdbtnGradientColors = nullptr,
+                *spdbtnFitData = nullptr, *spdbtnFitVertically = nullptr,
+                *spdbtnFitHorizontally = nullptr, *spdbtnFitDataHorizontallyAll = nullptr;
+    QLineEdit *edtChartTitle = nullptr, *edtOrdinateTitle = nullptr, *edtAbszisseTitle = nullptr;
+    QLineEdit* edtLineWidthSelected = nullptr;
+    UpDownButtons* updwnLineWidthSelected = nullptr;
+
+    TChart* chrtTolmarResults = nullptr;
+
+    // File and series management.
+    QProgressBar* ProgressBar1 = nullptr;
+    QListWidget* chklstbxFiles = nullptr;
+    QLineEdit* edtSeriesName = nullptr;
+    QListWidget* chklstbxSeries = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction *Color1 = nullptr, *Style1 = nullptr;
+
+    // Main menu.
+    QAction *miOpen = nullptr, *miClose = nullptr, *miPrint = nullptr, *miExit = nullptr;
+    QAction* miCopytoClipboard = nullptr;
+    QAction *miColorGradient = nullptr, *miSetStartColor = nullptr,
+            *SetGradientColorDefaultyellow = nullptr, *miFitChartToData = nullptr,
+            *miFitCharttoYValueDataLimits1 = nullptr, *miFitDatatoXValueDataLimits1 = nullptr,
+            *miFitDatatoallXValueDataLimits1 = nullptr, *miHideLegend = nullptr,
+            *miScaleYAxisLogarithmic = nullptr;
+    QAction *About1 = nullptr, *miOpenHelp = nullptr;
+};

@@ -1,0 +1,305 @@
+// Adding and removing result tables, the file and series lists, and renaming.
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "DateLabelRule.h"
+#include "TChart.h"
+#include "TableFormatError.h"
+#include "TfrmTolmarCharts.h"
+#include "UpDownButtons.h"
+#include "UserDialogs.h"
+
+namespace {
+
+// The whole steps in a view: rounding noise of the day numbers must not lose one, and a
+// quotient beyond the integers is held at their ends.
+int wholeSteps(double steps) {
+    const double whole = std::floor(steps + 1e-9);
+    if (!(whole > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    if (whole >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    return static_cast<int>(whole);
+}
+
+QString pathOf(const FileContainer& table) { return QString::fromStdString(table.fileName()); }
+
+// Disables the window while a table is read and enables it again however the reading ends.
+class DisabledWhileReading {
+public:
+    explicit DisabledWhileReading(QWidget& window) : window_(window) { window_.setEnabled(false); }
+    ~DisabledWhileReading() { window_.setEnabled(true); }
+    DisabledWhileReading(const DisabledWhileReading&) = delete;
+    DisabledWhileReading& operator=(const DisabledWhileReading&) = delete;
+
+private:
+    QWidget& window_;
+};
+
+}  // namespace
+
+void TfrmTolmarCharts::btnAddDataClick() {
+    const QStringList paths =
+        dialogs_.openFiles(QStringLiteral("Open"), QStringLiteral("All files (*)|*"));
+    openPaths(paths);
+}
+
+void TfrmTolmarCharts::openPaths(const QStringList& paths) {
+    for (const QString& path : paths) {
+        if (path.contains(QStringLiteral(".ini")))
+            readSettingsFile(path);
+        else
+            addResultTable(path);
+    }
+}
+
+std::unique_ptr<FileContainer> TfrmTolmarCharts::readTableWithProgress(const QString& path) {
+    // The bar moves and the window repaints once per whole percent of the file, not per row.
+    ProgressBar1->setValue(0);
+    ProgressBar1->show();
+    const TableProgress progress = [this](int percent) {
+        ProgressBar1->setValue(percent);
+        QCoreApplication::processEvents();
+    };
+    struct HideBar {
+        QProgressBar* bar;
+        ~HideBar() { bar->hide(); }
+    } hide{ProgressBar1};
+    return std::make_unique<FileContainer>(path.toStdString(), progress);
+}
+
+void TfrmTolmarCharts::addResultTable(const QString& path) {
+    QCoreApplication::processEvents();
+    const DisabledWhileReading disabled(*this);
+    std::unique_ptr<FileContainer> read;
+    try {
+        read = readTableWithProgress(path);
+    } catch (const TableReadError& error) {
+        dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("wrong file format"));
+        return;
+    } catch (const std::bad_alloc&) {
+        dialogs_.message(QStringLiteral("Not enough memory to read ") + path,
+                         QStringLiteral("wrong file format"));
+        return;
+    }
+    files.push_back(std::make_unique<LoadedTable>(std::move(read), this));
+    LoadedTable& added = *files.back();
+    const FileContainer& table = added.table();
+
+    if (!RangeFixed) widenValueAxis(table.valueMinimum(), table.valueMaximum());
+    {
+        const QSignalBlocker quiet(chklstbxFiles);
+        auto* item = new QListWidgetItem(path, chklstbxFiles);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+        chklstbxFiles->setCurrentItem(item);
+    }
+    showDatesOf(table);
+    showSeriesOfFile(path);
+    added.lines(added.seriesCount() - 1)->attach(*chrtTolmarResults, styles);
+    repaintSeriesList();
+}
+
+void TfrmTolmarCharts::widenValueAxis(double minimum, double maximum) {
+    if (minimum == SeriesData::unset) return;
+    TChartAxis& left = chrtTolmarResults->leftAxis();
+    if (left.minimum() > minimum || left.minimum() == SeriesData::unset) {
+        if (left.maximum() == SeriesData::unset) left.setMaximum(minimum);
+        left.setMinimum(minimum);
+    }
+    if (left.maximum() < maximum || left.maximum() == SeriesData::unset) left.setMaximum(maximum);
+}
+
+void TfrmTolmarCharts::showDatesOf(const FileContainer& table) {
+    TChartAxis& bottom = chrtTolmarResults->bottomAxis();
+    const double step = table.timeStep();
+    // Rows in falling date order have a negative step; it never becomes the label increment.
+    if (step > 0.0 && step < bottom.desiredIncrement()) bottom.setDesiredIncrement(step);
+    const double from = table.start() - step;
+    const double to = table.end() + step;
+    if (RangeFixed) {
+        AllFilesStart = std::min(AllFilesStart, std::min(from, to));
+        AllFilesEnd = std::max(AllFilesEnd, std::max(from, to));
+        return;
+    }
+    bottom.setMinMax(std::min(from, to), std::max(from, to));
+    const double pageDays = to > from ? to - from : 1.0;
+    chrtTolmarResults->setMaxPointsPerPage(wholeSteps(pageDays / step));
+    writeDateEdits(from, to);
+    AllFilesStart = from;
+    AllFilesEnd = to;
+    adaptDateLabels(bottom, to - from);
+}
+
+LoadedTable* TfrmTolmarCharts::tableOf(const QString& path) const {
+    for (const auto& file : files) {
+        if (pathOf(file->table()) == path) return file.get();
+    }
+    return nullptr;
+}
+
+LoadedTable* TfrmTolmarCharts::selectedTable() const {
+    const int row = chklstbxFiles->currentRow();
+    if (row < 0 || row >= chklstbxFiles->count()) return nullptr;
+    return tableOf(chklstbxFiles->item(row)->text());
+}
+
+void TfrmTolmarCharts::showSeriesOfFile(const QString& path) {
+    LoadedTable* file = tableOf(path);
+    if (!file) return;
+    edtSeriesName->setText(QString::fromStdString(file->table().EntityName));
+    const QSignalBlocker quiet(chklstbxSeries);
+    chklstbxSeries->clear();
+    for (int i = 0; i < file->seriesCount(); ++i) {
+        const SeriesData& series = file->lines(i)->data();
+        auto* item =
+            new QListWidgetItem(QString::fromStdString(series.displayName), chklstbxSeries);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(series.visible ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void TfrmTolmarCharts::btnDelDataClick() {
+    const int index = chklstbxFiles->currentRow();
+    if (index < 0 || index >= chklstbxFiles->count()) return;
+    const QString path = chklstbxFiles->item(index)->text();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (pathOf(files[i]->table()) != path) continue;
+        if (i + 1 < files.size()) {
+            dialogs_.message(QStringLiteral("Only the last Series of the list may be deleted"),
+                             QStringLiteral("Information"));
+            continue;
+        }
+        files[i]->detachAll(styles);
+        files.pop_back();
+        {
+            const QSignalBlocker quiet(chklstbxFiles);
+            delete chklstbxFiles->takeItem(index);
+        }
+        chklstbxSeries->clear();
+        if (chklstbxFiles->count() > 0) {
+            const int shown = std::min(index, chklstbxFiles->count() - 1);
+            showSeriesOfFile(chklstbxFiles->item(shown)->text());
+            repaintSeriesList();
+        }
+        break;
+    }
+}
+
+bool TfrmTolmarCharts::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == chklstbxFiles && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat()) chklstbxFilesKeyUp(key->key());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmTolmarCharts::chklstbxFilesKeyUp(int key) {
+    if (key == Qt::Key_Insert)
+        btnAddDataClick();
+    else if (key == Qt::Key_Delete)
+        btnDelDataClick();
+}
+
+void TfrmTolmarCharts::chklstbxFilesClickCheck() {
+    const int index = chklstbxFiles->currentRow();
+    if (index < 0 || index >= chklstbxFiles->count()) return;
+    const QListWidgetItem* item = chklstbxFiles->item(index);
+    showSeriesOfFile(item->text());
+    const bool checked = item->checkState() == Qt::Checked;
+    chklstbxSeries->setEnabled(checked);
+    if (LoadedTable* file = tableOf(item->text())) {
+        // Unchecking a file hides its lines; the series keep their own visible flags.
+        for (int i = 0; i < file->seriesCount(); ++i) {
+            SeriesLines& series = *file->lines(i);
+            if (checked && series.data().visible)
+                series.attach(*chrtTolmarResults, styles);
+            else
+                series.detach(styles);
+        }
+    }
+    repaintSeriesList();
+}
+
+void TfrmTolmarCharts::chklstbxSeriesClickCheck(int row) {
+    LoadedTable* file = selectedTable();
+    if (!file || !file->lines(row)) return;
+    SeriesLines& series = *file->lines(row);
+    if (chklstbxSeries->item(row)->checkState() == Qt::Checked) {
+        series.attach(*chrtTolmarResults, styles);
+        series.data().visible = true;
+    } else {
+        series.detach(styles);
+        series.data().visible = false;
+    }
+    repaintSeriesList();
+}
+
+int TfrmTolmarCharts::shownPenWidth(SeriesLines& lines, bool selected) const {
+    const int width = lines.data().lineWidth;
+    return selected ? width + updwnLineWidthSelected->position() - 1 : width;
+}
+
+void TfrmTolmarCharts::chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect,
+                                              bool selected) {
+    if (chklstbxFiles->currentRow() < 0 && chklstbxFiles->count() > 0) {
+        const QSignalBlocker quiet(chklstbxFiles);
+        chklstbxFiles->setCurrentRow(chklstbxFiles->count() - 1);
+    }
+    LoadedTable* file = selectedTable();
+    SeriesLines* lines = file ? file->lines(row) : nullptr;
+    const QListWidgetItem* item = chklstbxSeries->item(row);
+    if (!lines || !item) return;
+    const SeriesData& series = lines->data();
+    lines->line().setPenWidth(shownPenWidth(*lines, selected));
+    QColor text = QColor(0xC0, 0xC0, 0xC0);
+    if (selected)
+        text = Qt::white;
+    else if (item->checkState() == Qt::Checked)
+        text = lines->line().seriesColor();
+    QFont font = canvas.font();
+    font.setPointSize(10);
+    font.setBold(series.lineWidth > 1);
+    canvas.setFont(font);
+    canvas.setPen(text);
+    canvas.setClipRect(rect);
+    canvas.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                    QString::fromStdString(series.displayName));
+}
+
+void TfrmTolmarCharts::repaintSeriesList() {
+    // The series selected in the list stands out in the chart by a wider line.
+    if (LoadedTable* file = selectedTable()) {
+        for (int row = 0; row < chklstbxSeries->count(); ++row) {
+            if (SeriesLines* lines = file->lines(row))
+                lines->line().setPenWidth(
+                    shownPenWidth(*lines, chklstbxSeries->item(row)->isSelected()));
+        }
+    }
+    chklstbxSeries->viewport()->update();
+}
+
+void TfrmTolmarCharts::updwnLineWidthSelectedClick() { repaintSeriesList(); }
+
+void TfrmTolmarCharts::edtSeriesNameExit() {
+    LoadedTable* file = selectedTable();
+    if (!file) return;
+    const QString name = edtSeriesName->text();
+    file->table().EntityName = name.toStdString();
+    for (int i = 0; i < file->seriesCount(); ++i) {
+        SeriesLines& lines = *file->lines(i);
+        SeriesData& series = lines.data();
+        // A rename keeps the column part of the first title: from its first ":" on.
+        const std::size_t colon = series.baseTitle.find(':');
+        const std::string column =
+            colon == std::string::npos ? std::string() : series.baseTitle.substr(colon);
+        series.displayName = name.toStdString() + column;
+        lines.setTitle(QString::fromStdString(series.displayName));
+    }
+    chklstbxFilesClickCheck();
+}
