@@ -9,7 +9,12 @@
 
 namespace {
 
-constexpr std::string_view Blanks = " \t";
+// Blanks around names and values; carriage returns and other control blanks count too.
+constexpr std::string_view Blanks = " \t\r\n\v\f";
+
+bool isBlank(QChar c) {
+    return c.unicode() < 0x80 && Blanks.find(static_cast<char>(c.unicode())) != Blanks.npos;
+}
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trimmed(std::string_view text) {
@@ -29,7 +34,15 @@ QString decoded(const std::string& bytes) {
     return text;
 }
 
-QString folded(const QString& name) { return name.trimmed().toCaseFolded(); }
+// Names as they are compared: without surrounding blanks (the same blanks as in the file)
+// and case-folded.
+QString folded(const QString& name) {
+    qsizetype first = 0;
+    qsizetype last = name.size();
+    while (first < last && isBlank(name[first])) ++first;
+    while (last > first && isBlank(name[last - 1])) --last;
+    return name.mid(first, last - first).toCaseFolded();
+}
 
 std::string encoded(const QString& text) { return text.toUtf8().toStdString(); }
 
@@ -62,9 +75,11 @@ IniFile::IniFile(std::string_view text) {
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-            if (first) crlf_ = true;
+        // Carriage returns at the end belong to the line end (also doubled ones, and one
+        // before the end of the text).
+        if (line.ends_with('\r')) {
+            if (first && end != std::string_view::npos) crlf_ = true;
+            while (line.ends_with('\r')) line.remove_suffix(1);
         }
         lines_.push_back(parseLine(line, first));
         first = false;

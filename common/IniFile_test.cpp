@@ -84,6 +84,13 @@ TEST(IniFile, KeepsLfLineEndsAndReadsALastLineWithoutLineEnd) {
     ini.WriteInteger("A", "x", 3);
     EXPECT_EQ(ini.text(), "[A]\nx=3\ny=2\n");
     EXPECT_EQ(IniFile().text(), "");
+    // Stray carriage returns at line ends are line ends, not part of the value.
+    const IniFile stray("[A]\nx=1\r\r\ny=2\r");
+    EXPECT_EQ(stray.ReadString("A", "x", ""), "1");
+    EXPECT_EQ(stray.ReadString("A", "y", ""), "2");
+    EXPECT_EQ(stray.text(), "[A]\nx=1\ny=2\n");
+    const IniFile inside("[A]\nNumFiles\r\v=\f4\n");
+    EXPECT_EQ(inside.ReadInteger("a", "numfiles", 0), 4);
 }
 
 TEST(IniFile, FirstSectionAndFirstKeyOfANameCount) {
