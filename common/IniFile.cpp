@@ -232,6 +232,12 @@ double IniFile::ReadFloat(const QString& section, const QString& key, double def
     return tryParseDouble(number, result) ? result : defaultValue;
 }
 
+std::optional<int> IniFile::integerValue(const QString& text) {
+    int result = 0;
+    if (!parseInteger(encoded(text), result)) return std::nullopt;
+    return result;
+}
+
 bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }

@@ -13,6 +13,7 @@
 // machines; when read, a comma is taken as well.
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -61,6 +62,9 @@ public:
     void WriteFloat(const QString& section, const QString& key, double value);
     // "1" or "0".
     void WriteBool(const QString& section, const QString& key, bool value);
+
+    // The integer that ReadInteger reads from a value text; nullopt for unreadable text.
+    static std::optional<int> integerValue(const QString& text);
 
     bool SectionExists(const QString& section) const;
     bool ValueExists(const QString& section, const QString& key) const;
