@@ -56,6 +56,8 @@ public:
     bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
 
     // Line breaks in a value would start new lines of the file; they are written as blanks.
+    // Names are written as given: a key holding "=" or starting with ";" or "[" does not
+    // read back.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int value);
     // Up to 15 significant digits, always with a dot.
