@@ -88,6 +88,12 @@ void writeChartSettings(IniFile& ini, const ChartSettings& settings,
 
 void saveChartSettings(const QString& path, const ChartSettings& settings,
                        const SettingsProgress& progress) {
+    // A date edit that is no integer keeps the window open, so it is found before the file
+    // is touched, even when the file could not be written either.
+    const DateEdits& dates = settings.dates;
+    for (const QString* edit : {&dates.startYear, &dates.startMonth, &dates.startDay,
+                                &dates.endYear, &dates.endMonth, &dates.endDay})
+        parseInt(*edit);
     IniFile ini = IniFile::load(path);
     writeChartSettings(ini, settings, progress);
     ini.save(path);

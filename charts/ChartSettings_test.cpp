@@ -219,6 +219,10 @@ TEST(ChartSettingsFile, AFileThatCannotBeWrittenIsReported) {
     EXPECT_THROW(saveChartSettings(folder, someSettings()), IniFileError);
     EXPECT_THROW(saveChartSettings(dir.filePath("missing/linara.ini"), someSettings()),
                  IniFileError);
+    // A bad date edit is found first: it keeps the window open.
+    ChartSettings badDate = someSettings();
+    badDate.dates.startDay = "1.5";
+    EXPECT_THROW(saveChartSettings(folder, badDate), ConversionError);
 }
 
 TEST(SettingsLocation, WrittenInTheWorkingDirectoryUnderTheProgramName) {

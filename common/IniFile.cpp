@@ -11,11 +11,11 @@ namespace {
 
 // Blanks around names and values; carriage returns and other control blanks count too.
 constexpr std::string_view Blanks = " \t\r\n\v\f";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(QChar c) {
     return c.unicode() < 0x80 && Blanks.find(static_cast<char>(c.unicode())) != Blanks.npos;
 }
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(Blanks);
