@@ -50,7 +50,7 @@ void SeriesLines::attach(TChart& chart, SeriesStyleTable& styles) {
     const SeriesStyle& style = styles.entry(data_.styleSlot);
     setPenStyle(style.penStyle);
     setWidth(style.width);
-    setColour(style.colour);
+    setColour(style.colour.value);
     line_->setParentChart(&chart);
     legend_->setParentChart(&chart);
 }

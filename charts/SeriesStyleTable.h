@@ -1,31 +1,37 @@
 #pragma once
-// The 32 looks that drawn series take in turn: 16 colours at width 1, then the same colours at
-// width 2. A series holds one entry while it is drawn; the least used entry is handed out
-// next, the earliest among equally used ones.
-#include <vector>
+// The 32 default looks of chart lines, shared by every series of the program. Entries 0 to 15
+// are solid lines of width 1 in sixteen colours, entries 16 to 31 the same colours at width 2.
+// An attached series holds one entry; the table hands out the least used entry first, the
+// earliest among equally used ones, so the first 32 series get 32 different looks and a
+// freed entry is reused before any other.
+#include <array>
+
+#include "Colour.h"
 
 struct SeriesStyle {
-    unsigned colour = 0;  // 0x00BBGGRR
-    int penStyle = 0;     // 0 = solid
+    Colour colour;
+    int penStyle = 0;  // 0 solid, 1 dashes, 2 dots, 3 dash-dots, 4 dash-dot-dots
     int width = 1;
     int useCount = 0;
 };
 
 class SeriesStyleTable {
 public:
+    static constexpr int EntryCount = 32;
+
     SeriesStyleTable();
 
-    int size() const { return static_cast<int>(entries_.size()); }
-    const SeriesStyle& entry(int index) const {
-        return entries_.at(static_cast<std::size_t>(index));
-    }
-
-    // Takes the least used entry (the earliest of equals) and counts its use; returns its index.
+    // The entry that take() would hand out.
+    int leastUsed() const;
+    // Hands out the least used entry: its use count grows by one. Returns its index.
     int take();
-    // Gives back a use of entry `index`; an index outside the table or an unused entry is
-    // left alone.
+    // Gives an entry back: its use count drops by one when above 0. An index outside the
+    // table (a series that never held one) does nothing.
     void release(int index);
 
+    // The entry at index (0..31); entry 0 for an index outside the table.
+    const SeriesStyle& entry(int index) const;
+
 private:
-    std::vector<SeriesStyle> entries_;
+    std::array<SeriesStyle, EntryCount> entries_;
 };

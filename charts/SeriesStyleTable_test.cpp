@@ -4,11 +4,11 @@
 
 TEST(SeriesStyleTable, FirstLooksAreRedBlueGreenAndTheSecondHalfIsWider) {
     SeriesStyleTable styles;
-    ASSERT_EQ(styles.size(), 32);
-    EXPECT_EQ(styles.entry(styles.take()).colour, 0x0000FFu);
-    EXPECT_EQ(styles.entry(styles.take()).colour, 0xFF0000u);
-    EXPECT_EQ(styles.entry(styles.take()).colour, 0x008000u);
-    EXPECT_EQ(styles.entry(16).colour, 0x0000FFu);
+    ASSERT_EQ(SeriesStyleTable::EntryCount, 32);
+    EXPECT_EQ(styles.entry(styles.take()).colour.value, 0x0000FFu);
+    EXPECT_EQ(styles.entry(styles.take()).colour.value, 0xFF0000u);
+    EXPECT_EQ(styles.entry(styles.take()).colour.value, 0x008000u);
+    EXPECT_EQ(styles.entry(16).colour.value, 0x0000FFu);
     EXPECT_EQ(styles.entry(16).width, 2);
     EXPECT_EQ(styles.entry(15).width, 1);
     for (int i = 0; i < 32; ++i) EXPECT_EQ(styles.entry(i).penStyle, 0);

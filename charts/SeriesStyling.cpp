@@ -1,0 +1,43 @@
+#include "SeriesStyling.h"
+
+void takeStyle(SeriesData& series, SeriesStyleTable& styles) {
+    const int slot = styles.take();
+    const SeriesStyle& style = styles.entry(slot);
+    series.styleSlot = slot;
+    series.penStyle = style.penStyle;
+    series.lineWidth = style.width;
+    series.colour = style.colour.value;
+}
+
+void releaseStyle(const SeriesData& series, SeriesStyleTable& styles) {
+    styles.release(series.styleSlot);
+}
+
+void choosePattern(SeriesData& series, int penStyle) {
+    series.penStyle = penStyle;
+    series.colour = DefaultColourMarker;
+}
+
+Colour drawnColour(const SeriesData& series, const SeriesStyleTable& styles) {
+    if (series.colour == DefaultColourMarker) return styles.entry(series.styleSlot).colour;
+    return Colour(series.colour);
+}
+
+bool patternMenuEnabled(const QString& selectionWidthText) {
+    return selectionWidthText == QLatin1String("1");
+}
+
+Qt::PenStyle qtPenStyle(int penStyle) {
+    switch (penStyle) {
+        case 1:
+            return Qt::DashLine;
+        case 2:
+            return Qt::DotLine;
+        case 3:
+            return Qt::DashDotLine;
+        case 4:
+            return Qt::DashDotDotLine;
+        default:
+            return Qt::SolidLine;
+    }
+}
