@@ -215,6 +215,7 @@ private:
     // The transect profile that the selection feeds, and its window.
     ProfileSeries profile;
     TfrmVLProfile* frmVLProfile = nullptr;
+    std::uint64_t shownProfileRevision = 0;
 
     // Palettes, class bounds and the legend; the colour of class k is the colour of legend box k.
     PaletteSet palettes;

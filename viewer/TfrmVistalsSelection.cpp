@@ -21,7 +21,11 @@ void TfrmVistals::PaintAllSelected() { selectionMarks().PaintAllSelected(documen
 
 void TfrmVistals::showSelectionChanges() {
     PaintBox1->update();
-    if (frmVLProfile) frmVLProfile->showPoints(profile);
+    // The chart takes the points anew only when they changed.
+    if (frmVLProfile && profile.revision() != shownProfileRevision) {
+        frmVLProfile->showPoints(profile);
+        shownProfileRevision = profile.revision();
+    }
 }
 
 void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
