@@ -43,9 +43,10 @@ void SelectionMarks::fill(Box box, QRgb pixel) {
     const int top = std::max(box.top, 0);
     const int right = std::min(box.right, picture_.width());
     const int bottom = std::min(box.bottom, picture_.height());
+    if (left >= right || top >= bottom) return;
     for (int y = top; y < bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
-        std::fill(line + left, line + std::max(left, right), pixel);
+        std::fill(line + left, line + right, pixel);
     }
 }
 
