@@ -27,6 +27,7 @@
 #include "PaletteComboBox.h"
 #include "Palettes.h"
 #include "RegistryValues.h"
+#include "TfrmVLProfile.h"
 #include "ToolBarIcons.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
@@ -108,6 +109,7 @@ TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands,
     fitFirstSizeToScreen();
     buildMenus();
     buildLayout();
+    frmVLProfile = new TfrmVLProfile(this);
     // The resizes of the file list panel and the legend place their controls.
     pnlGridNames->installEventFilter(this);
     PaintBoxLegend->installEventFilter(this);
@@ -196,6 +198,7 @@ void TfrmVistals::buildLayout() {
     connect(PaintBoxLegend, &PaintBox::paintRequested, this, &TfrmVistals::PaintBoxLegendPaint);
     connect(PaintBox1, &PaintBox::mouseMoved, this, &TfrmVistals::PaintBox1MouseMove);
     connect(PaintBox1, &PaintBox::mousePressed, this, &TfrmVistals::PaintBox1MouseDown);
+    connect(PaintBox1, &PaintBox::mouseReleased, this, &TfrmVistals::PaintBox1MouseUp);
     connect(PaintBox1, &PaintBox::wheelTurned, this, &TfrmVistals::PaintBox1Wheel);
     connect(PaintBox1, &PaintBox::mouseLeft, this, &TfrmVistals::PaintBox1Leave);
 }
@@ -322,11 +325,13 @@ void TfrmVistals::buildMenus() {
     add(edit, miCopyLegend, "miCopyLegend", "Copy &Legend to Clipboarad", ctrlShift(Qt::Key_C),
         &TfrmVistals::miCopyLegendClick);
     add(edit, miCopyProfileToClipboard, "miCopyProfileToClipboard", "Copy Profile &To Clipboard",
-        ctrl(Qt::Key_T), nullptr);
+        ctrl(Qt::Key_T), &TfrmVistals::miCopyProfileToClipboardClick);
     add(edit, miCopyRectangleToClipboard, "miCopyRectangleToClipboard",
-        "Copy selected &Region To Clipboard", ctrlShift(Qt::Key_R), nullptr);
+        "Copy selected &Region To Clipboard", ctrlShift(Qt::Key_R),
+        &TfrmVistals::miCopyRectangleToClipboardClick);
     add(edit, miPasteRectangleFromClipBoardHere, "miPasteRectangleFromClipBoardHere",
-        "&Paste region here", ctrlShift(Qt::Key_V), nullptr);
+        "&Paste region here", ctrlShift(Qt::Key_V),
+        &TfrmVistals::miPasteRectangleFromClipBoardHereClick);
     add(edit, miPastemode1, "miPastemode1", "  &1 Paste mode: Replace", {},
         &TfrmVistals::miPastemode1Click);
     add(edit, miPastemode2, "miPastemode2", "  &2 Paste mode: Add", {},
@@ -348,10 +353,12 @@ void TfrmVistals::buildMenus() {
     miPastemode1->setChecked(true);
     edit->addSeparator();
     add(edit, miUnselectAllCellsNotInRange, "miUnselectAllCellsNotInRange",
-        "U&nselect All Cells not in Range...", ctrlShift(Qt::Key_U), nullptr);
-    add(edit, miUnselectAll, "miUnselectAll", "&Unselect All Cells", ctrl(Qt::Key_U), nullptr);
+        "U&nselect All Cells not in Range...", ctrlShift(Qt::Key_U),
+        &TfrmVistals::miUnselectAllCellsNotInRangeClick);
+    add(edit, miUnselectAll, "miUnselectAll", "&Unselect All Cells", ctrl(Qt::Key_U),
+        &TfrmVistals::miUnselectAllClick);
     add(edit, miChangeValue, "miChangeValue", "Change &Value...", QKeySequence(Qt::Key_F5),
-        nullptr);
+        &TfrmVistals::miChangeValueClick);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     add(view, miZoomIn, "miZoomIn", "Zoom &In", ctrl(Qt::Key_I), &TfrmVistals::miZoomInClick);
@@ -387,10 +394,11 @@ void TfrmVistals::buildMenus() {
         ctrl(Qt::Key_E), &TfrmVistals::miEraseGridClick);
     miEraseGrid->setCheckable(true);
     miEraseGrid->setChecked(true);
-    add(options, miSetRange, "miSetRange", "Set &Range...", ctrl(Qt::Key_R), nullptr);
+    add(options, miSetRange, "miSetRange", "Set &Range...", ctrl(Qt::Key_R),
+        &TfrmVistals::miSetRangeClick);
     options->addSeparator();
     add(options, miShowProfile, "miShowProfile", "Show Transection Pro&file", ctrl(Qt::Key_F),
-        nullptr);
+        &TfrmVistals::miShowProfileClick);
     miShowProfile->setCheckable(true);
     options->addSeparator();
     add(options, miShowGradients, "miShowGradients", "Show Gr&adients", QKeySequence(Qt::Key_F2),

@@ -7,12 +7,15 @@
 #include "GridSwitch.h"
 #include "LoadGrid.h"
 #include "PaletteSet.h"
+#include "ProfileSeries.h"
 #include "ViewWindow.h"
 
 class CommandProcessor;
 class LegendLabel;
 class PaintBox;
 class PaletteComboBox;
+class SelectionMarks;
+class TfrmVLProfile;
 class QAction;
 class QKeyEvent;
 class QMouseEvent;
@@ -60,6 +63,14 @@ private slots:
     void miPastemode4Click();
     void miPastemode5Click();
     void miPastemode6Click();
+    void miCopyRectangleToClipboardClick();
+    void miPasteRectangleFromClipBoardHereClick();
+    void miUnselectAllCellsNotInRangeClick();
+    void miUnselectAllClick();
+    void miChangeValueClick();
+    void miSetRangeClick();
+    void miShowProfileClick();
+    void miCopyProfileToClipboardClick();
     void miZoomInClick();
     void miZoomOutClick();
     void miFitPageClick();
@@ -92,6 +103,7 @@ private slots:
     void PaintBoxLegendPaint();
     void PaintBox1MouseMove(QMouseEvent* event);
     void PaintBox1MouseDown(QMouseEvent* event);
+    void PaintBox1MouseUp();
     void PaintBox1Wheel(QWheelEvent* event);
     void PaintBox1Leave();
     void PanelClick();
@@ -148,6 +160,15 @@ private:
     void PaintBoxZoomIn(int x, int y);
     void PaintBoxZoomOut(int x, int y);
     void shiftView(ShiftDirection direction);
+    // The marks of selected cells, drawn into the picture the painting keeps.
+    SelectionMarks selectionMarks();
+    void PaintAllSelected();
+    // The selection grows while the left button is held over a cell not selected yet.
+    void dragSelect(QMouseEvent* event);
+    // Shows what the selection commands changed: the marks at once, the profile chart.
+    void showSelectionChanges();
+    // The statistics after an edit, in the 15-digit form.
+    void fillEditedStatistics();
     // The readout fields for the cell under the paint box's pixel `at`; cleared when nothing
     // is shown, and "-" / "outside" beyond the picture.
     void showReadout(QPoint at);
@@ -195,6 +216,10 @@ private:
     bool RangeSet = false;
     double RangeMin = 0;
     double RangeMax = 0;
+    // The transect profile that the selection feeds, and its window.
+    ProfileSeries profile;
+    TfrmVLProfile* frmVLProfile = nullptr;
+    std::uint64_t shownProfileRevision = 0;
 
     // Palettes, class bounds and the legend; the colour of class k is the colour of legend box k.
     PaletteSet palettes;

@@ -160,6 +160,7 @@ void TfrmVistals::paintGrid(bool show) {
     settings.ButtonFace = Colour::fromQColor(buttonFace(this));
     ::GridPaint(PaintBox1->canvas(), *document.Values, document.header.nodata_value, View, classes,
                 settings);
+    PaintAllSelected();
     DrawLegend();
     if (show) PaintBox1->update();
     Painting = false;
@@ -330,21 +331,10 @@ void TfrmVistals::refreshReadout() {
 
 void TfrmVistals::PaintBox1MouseMove(QMouseEvent* event) {
     showReadout(event->position().toPoint());
+    dragSelect(event);
 }
 
 void TfrmVistals::PaintBox1Leave() { clearReadout(); }
-
-void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
-    const auto modifiers = event->modifiers();
-    const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && (modifiers & Qt::AltModifier) &&
-        !(modifiers & Qt::ControlModifier)) {
-        if (modifiers & Qt::ShiftModifier)
-            PaintBoxZoomOut(at.x(), at.y());
-        else
-            PaintBoxZoomIn(at.x(), at.y());
-    }
-}
 
 void TfrmVistals::PaintBox1Wheel(QWheelEvent* event) {
     // The wheel, with or without Ctrl, zooms around the pointer as the Alt-clicks do, for

@@ -1,7 +1,11 @@
-// The paste modes of the main window.
+// Value editing, the value range and the paste modes of the main window.
 #include <QAction>
+#include <QLineEdit>
 
+#include "LevelStatistics.h"
+#include "NumberText.h"
 #include "TfrmVistals.h"
+#include "ValueEditing.h"
 
 void TfrmVistals::miPastemode1Click() {
     PasteMode = 1;
@@ -26,4 +30,38 @@ void TfrmVistals::miPastemode5Click() {
 void TfrmVistals::miPastemode6Click() {
     PasteMode = 6;
     miPastemode6->setChecked(true);
+}
+
+void TfrmVistals::fillEditedStatistics() {
+    const GridStatistics& statistics = document.statistics;
+    edtCellCount->setText(QString::number(static_cast<long long>(statistics.CellCount)));
+    edtMin->setText(formatGeneral15(statistics.Minimum));
+    edtMax->setText(formatGeneral15(statistics.Maximum));
+    edtSum->setText(formatGeneral15(statistics.Sum));
+    edtAverage->setText(formatGeneral15(statistics.Average));
+    edtStdDev->setText(formatGeneral15(statistics.StdDeviation));
+}
+
+void TfrmVistals::miChangeValueClick() {
+    if (!document.hasValues()) return;
+    const std::optional<double> value = AskNewCellValue(dialogs_);
+    if (!value) return;
+    SetSelectedCells(*document.Values, document.selection, *value);
+    document.statistics = levelStatistics(*document.Values, document.header.nodata_value);
+    fillEditedStatistics();
+    // The class bounds stay until another grid or level is shown or a range is set.
+    document.selection.clear();
+    document.Modified = true;
+    GridPaint();
+}
+
+void TfrmVistals::miSetRangeClick() {
+    ValueRange range{RangeSet, RangeMin, RangeMax};
+    const bool accepted = AskValueRange(dialogs_, range, document.statistics);
+    RangeSet = range.RangeSet;
+    RangeMin = range.RangeMin;
+    RangeMax = range.RangeMax;
+    if (!accepted) return;
+    UpdateLegendValues();
+    repaintAfterColourChange();
 }

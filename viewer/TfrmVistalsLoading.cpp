@@ -161,7 +161,10 @@ void TfrmVistals::lstbxGridNamesClick() {
     resetViewUnlessKept();
     UpdateLegendValues();
     fillStatisticsPanel();
+    // The loader emptied the selection; the profile starts afresh with the new grid.
+    profile.clear();
     GridPaint();
+    showSelectionChanges();
     refreshReadout();
     endSwitch();
 }

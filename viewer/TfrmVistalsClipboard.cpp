@@ -1,0 +1,40 @@
+// Copy and paste of selected cells through the clipboard as text.
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+#include "CellClipboardText.h"
+#include "TfrmVistals.h"
+#include "UserDialogs.h"
+
+void TfrmVistals::miCopyRectangleToClipboardClick() {
+    if (!document.hasValues()) return;
+    try {
+        const std::string text = CopyCellsText(document.selection, *document.Values);
+        QApplication::clipboard()->setText(
+            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    } catch (const std::exception&) {
+        dialogs_.message(
+            QStringLiteral("something went wrong when copying cell values to clib board!"),
+            QStringLiteral("Error"));
+        return;
+    }
+    GridPaint();
+}
+
+void TfrmVistals::miPasteRectangleFromClipBoardHereClick() {
+    if (!document.hasValues()) return;
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    if (!clipboard || !clipboard->hasText()) return;
+    const QByteArray text = clipboard->text().toLatin1();
+    const PasteOutcome outcome = PasteCellsText(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *document.Values,
+        document.header.nodata_value, static_cast<::PasteMode>(PasteMode), document.selection);
+    // Cells changed before a failure stay changed, and count as a change to save.
+    if (!outcome.failed || outcome.changedCells) document.Modified = true;
+    if (outcome.failed)
+        dialogs_.message(
+            QStringLiteral("something went wrong when pasting cell values to clib board!"),
+            QStringLiteral("Error"));
+    if (!outcome.failed || outcome.changedCells) GridPaint();
+}

@@ -1,0 +1,98 @@
+// Cell selection with the mouse, the selection marks and the unselect commands.
+#include <QAction>
+#include <QMouseEvent>
+
+#include "CellSelector.h"
+#include "PaintBox.h"
+#include "SelectionMarks.h"
+#include "TfrmVLProfile.h"
+#include "TfrmVistals.h"
+
+SelectionMarks TfrmVistals::selectionMarks() {
+    const ColourClasses classes{ClassBounds, LegendColours, miDiscontinuousColors->isChecked()};
+    MarkSettings settings;
+    settings.ButtonFace = Colour::fromQColor(palette().color(QPalette::Button));
+    settings.DrawGridLines = miDrawGridLines->isChecked();
+    return SelectionMarks(PaintBox1->canvas(), View, *document.Values, document.header.nodata_value,
+                          classes, settings);
+}
+
+void TfrmVistals::PaintAllSelected() { selectionMarks().PaintAllSelected(document.selection); }
+
+void TfrmVistals::showSelectionChanges() {
+    PaintBox1->update();
+    // The chart takes the points anew only when they changed.
+    if (frmVLProfile && profile.revision() != shownProfileRevision) {
+        frmVLProfile->showPoints(profile);
+        shownProfileRevision = profile.revision();
+    }
+}
+
+void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
+    if (!document.hasValues() || switchSteps_.busy()) return;
+    MouseReleased = false;
+    const auto modifiers = event->modifiers();
+    const QPoint at = event->position().toPoint();
+    const MouseDownCommand command =
+        mouseDownCommand(event->button() == Qt::LeftButton, modifiers & Qt::ShiftModifier,
+                         modifiers & Qt::ControlModifier, modifiers & Qt::AltModifier);
+    if (command == MouseDownCommand::ZoomOut) return PaintBoxZoomOut(at.x(), at.y());
+    if (command == MouseDownCommand::ZoomIn) return PaintBoxZoomIn(at.x(), at.y());
+    if (command == MouseDownCommand::Ignore || !View.hasPicture()) return;
+
+    const int col = View.columnAt(at.x()) + 1;
+    const int row = View.rowAt(at.y()) + 1;
+    if (row < 1 || row > document.header.rowCount() || col < 1 ||
+        col > document.header.columnCount())
+        return;
+    SelectionMarks marks = selectionMarks();
+    CellSelector selector(document.selection, profile, *document.Values,
+                          document.header.nodata_value, marks);
+    switch (command) {
+        case MouseDownCommand::Toggle:
+            selector.Toggle(col, row);
+            break;
+        case MouseDownCommand::Rectangle:
+            selector.Rectangle(col, row);
+            break;
+        case MouseDownCommand::Single:
+            selector.Single(col, row);
+            break;
+        case MouseDownCommand::Line:
+            selector.Line(col, row);
+            break;
+        default:
+            break;
+    }
+    showSelectionChanges();
+}
+
+void TfrmVistals::PaintBox1MouseUp() { MouseReleased = true; }
+
+void TfrmVistals::dragSelect(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton) || MouseReleased || document.selection.empty() ||
+        !document.hasValues() || switchSteps_.busy() || !View.hasPicture())
+        return;
+    const QPoint at = event->position().toPoint();
+    const int col = View.columnAt(at.x()) + 1;
+    const int row = View.rowAt(at.y()) + 1;
+    if (row < 1 || row > document.header.rowCount() || col < 1 ||
+        col > document.header.columnCount())
+        return;
+    SelectionMarks marks = selectionMarks();
+    const std::size_t before = document.selection.points.size();
+    CellSelector(document.selection, profile, *document.Values, document.header.nodata_value, marks)
+        .Drag(col, row);
+    if (document.selection.points.size() != before) showSelectionChanges();
+}
+
+void TfrmVistals::miUnselectAllClick() {
+    document.selection.clear();
+    GridPaint();
+}
+
+void TfrmVistals::miUnselectAllCellsNotInRangeClick() {
+    if (document.hasValues())
+        UnselectCellsNotInRange(document.selection, *document.Values, RangeMin, RangeMax);
+    GridPaint();
+}
