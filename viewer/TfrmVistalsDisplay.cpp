@@ -150,6 +150,7 @@ void TfrmVistals::paintGrid(bool show) {
     settings.ButtonFace = Colour::fromQColor(buttonFace(this));
     ::GridPaint(PaintBox1->canvas(), *document.Values, document.header.nodata_value, View, classes,
                 settings);
+    drawArrowOverlay();
     DrawLegend();
     if (show) PaintBox1->update();
     Painting = false;

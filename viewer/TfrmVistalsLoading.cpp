@@ -134,6 +134,7 @@ void TfrmVistals::lstbxGridNamesClick() {
     const int index = lstbxGridNames->currentRow();
     const QString entry = lstbxGridNames->item(index)->text();
     document.LoadedIndex = index;
+    releaseArrowGrids();
     LoadResult loaded;
     switchSteps_.beginLoad();
     try {
@@ -161,6 +162,7 @@ void TfrmVistals::lstbxGridNamesClick() {
     resetViewUnlessKept();
     UpdateLegendValues();
     fillStatisticsPanel();
+    recomputeGradientsIfShown();
     GridPaint();
     refreshReadout();
     endSwitch();
@@ -211,6 +213,7 @@ void TfrmVistals::updnStacklevelClick() {
     fillStatisticsPanel();
     resetViewUnlessKept();
     if (!RangeSet) UpdateLegendValues();
+    recomputeGradientsIfShown();
     GridPaint();
     refreshReadout();
     endSwitch();

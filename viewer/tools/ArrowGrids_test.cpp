@@ -34,7 +34,9 @@ TEST(GradientGrids, FlatGridHasNoSlopeAndNoArrowsOnItsBorder) {
         for (int j = 0; j < 5; ++j) {
             const double expected = isBorder(flat, i, j) ? Nodata : 0.0;
             EXPECT_EQ(arrows.ArrowMagnitude->at(i, j), expected) << i << "," << j;
-            if (isBorder(flat, i, j)) EXPECT_EQ(arrows.ArrowDirection->at(i, j), Nodata);
+            if (isBorder(flat, i, j)) {
+                EXPECT_EQ(arrows.ArrowDirection->at(i, j), Nodata);
+            }
         }
     }
 }
