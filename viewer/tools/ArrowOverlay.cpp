@@ -17,32 +17,26 @@ bool coversWindow(const ArrowGrids& arrows, const ViewWindow& view) {
            view.LastCol <= arrows.ArrowMagnitude->columnCount();
 }
 
-// Writes runs of pixels into an RGB32 picture, clipped to it.
+// Writes runs of pixels into an RGB32 picture.
 class RunWriter {
 public:
-    explicit RunWriter(QImage& picture)
-        : bits_(picture.bits()),
-          stride_(picture.bytesPerLine()),
-          width_(picture.width()),
-          height_(picture.height()) {}
+    explicit RunWriter(QImage& picture) : bits_(picture.bits()), stride_(picture.bytesPerLine()) {}
 
-    void write(QPoint start, std::span<const ArrowSpan> spans, std::uint32_t pixel) const {
+    // Runs that lie inside the picture.
+    void writeInside(QPoint start, std::span<const ArrowSpan> spans, std::uint32_t pixel) const {
+        std::uint32_t* origin =
+            reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(start.y()) * stride_) +
+            start.x();
+        const std::ptrdiff_t words = stride_ / std::ptrdiff_t(sizeof(std::uint32_t));
         for (const ArrowSpan& span : spans) {
-            const int y = start.y() + span.dy;
-            if (y < 0 || y >= height_) continue;
-            const int left = std::max(start.x() + span.left, 0);
-            const int right = std::min(start.x() + span.right, width_);
-            if (left >= right) continue;
-            auto* line = reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_);
-            std::fill(line + left, line + right, pixel);
+            std::uint32_t* run = origin + span.dy * words + span.left;
+            for (int k = span.right - span.left; k > 0; --k) *run++ = pixel;
         }
     }
 
 private:
     uchar* bits_;
     qsizetype stride_;
-    int width_;
-    int height_;
 };
 
 }  // namespace
@@ -89,7 +83,7 @@ void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataVa
             const QPoint from(columnEnds[static_cast<std::size_t>(j - view.FirstCol)], y);
             const QRect reach = ArrowReach(shape, thickness).translated(from);
             if (inside.contains(reach)) {
-                writer.write(from, stamps.spansOf(shape, thickness), pixel);
+                writer.writeInside(from, stamps.spansOf(shape, thickness), pixel);
             } else if (inside.intersects(reach)) {
                 if (!painter || pixel != penPixel) {
                     if (!painter) painter.emplace(&picture);

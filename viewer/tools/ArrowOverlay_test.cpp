@@ -114,6 +114,29 @@ TEST(ArrowShape, DirectionsOnScreenAndTruncatedTips) {
     EXPECT_EQ(left.head2, QPoint(-55, -2));
 }
 
+// The heads of the overlay's arrows come from the cosine and sine of the shaft; they are the
+// same as those computed from the head angles directly, for every angle and peak length.
+TEST(ArrowShape, HeadsEqualThoseOfTheDirectFormula) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> compass(0, 360);
+    int checked = 0;
+    for (int peak : {1, 2, 5, 7, 10, 33, 99}) {
+        ArrowOptions options;
+        options.ArrowPeakLength = peak;
+        std::vector<double> directions;
+        for (int k = 0; k <= 3600; ++k) directions.push_back(k * 0.1);  // many on the axes
+        for (int k = 0; k < 20000; ++k) directions.push_back(compass(random));
+        for (double direction : directions) {
+            const double angle = ScreenAngleOf(direction);
+            const ArrowShape shape = ArrowShapeFor(angle, 1, 1, options);
+            const ArrowShape direct = ArrowShapeWithTip(shape.tip, angle, peak);
+            ASSERT_EQ(shape, direct) << direction << " with peak " << peak;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 150000);
+}
+
 TEST(ArrowShape, NoLargestMagnitudeMeansNoShaftAndNoHead) {
     const ArrowShape none = ArrowShapeFor(1.0, 0.0, 0.0, ArrowOptions{});
     EXPECT_EQ(none.tip, QPoint(0, 0));

@@ -11,6 +11,35 @@ int headOffset(double component, int peakLength) {
     return static_cast<int>(std::floor(component * peakLength + 0.4999));
 }
 
+// headOffset of a cosine or sine found through the angle-addition identity, which is off from
+// the directly computed one by a few units in the last place. Where that could change the
+// floor, `exact` computes it directly.
+template <class Exact>
+int headOffset(double approximate, int peakLength, Exact exact) {
+    const double offset = approximate * peakLength + 0.4999;
+    const double whole = std::floor(offset);
+    if (offset - whole < 1e-9 || whole + 1 - offset < 1e-9) return headOffset(exact(), peakLength);
+    return static_cast<int>(whole);
+}
+
+// The head strokes of an arrow at `angle` whose cosine and sine are known.
+void addHead(ArrowShape& shape, double angle, double cosine, double sine, int peakLength) {
+    static const double cosHead = std::cos(HeadAngle);
+    static const double sinHead = std::sin(HeadAngle);
+    const double left = angle + HeadAngle;
+    const double right = angle - HeadAngle;
+    const int leftX = headOffset(cosine * cosHead - sine * sinHead, peakLength,
+                                 [left] { return std::cos(left); });
+    const int leftY = headOffset(sine * cosHead + cosine * sinHead, peakLength,
+                                 [left] { return std::sin(left); });
+    const int rightX = headOffset(cosine * cosHead + sine * sinHead, peakLength,
+                                  [right] { return std::cos(right); });
+    const int rightY = headOffset(sine * cosHead - cosine * sinHead, peakLength,
+                                  [right] { return std::sin(right); });
+    shape.head1 = shape.tip - QPoint(leftX, leftY);
+    shape.head2 = shape.tip - QPoint(rightX, rightY);
+}
+
 }  // namespace
 
 ArrowShape ArrowShapeWithTip(QPoint tip, double angle, int peakLength) {
@@ -29,14 +58,17 @@ ArrowShape ArrowShapeWithTip(QPoint tip, double angle, int peakLength) {
 
 ArrowShape ArrowShapeFor(double angle, double magnitude, double maxMagnitude,
                          const ArrowOptions& options) {
-    QPoint tip(0, 0);
-    if (maxMagnitude != 0) {
-        const double length =
-            magnitude / maxMagnitude * options.ArrowMaxLength + options.ArrowMinLength;
-        tip = QPoint(static_cast<int>(std::trunc(std::cos(angle) * length)),
-                     static_cast<int>(std::trunc(std::sin(angle) * length)));
-    }
-    return ArrowShapeWithTip(tip, angle, options.ArrowPeakLength);
+    ArrowShape shape;
+    if (maxMagnitude == 0) return shape;
+    const double length =
+        magnitude / maxMagnitude * options.ArrowMaxLength + options.ArrowMinLength;
+    const double cosine = std::cos(angle);
+    const double sine = std::sin(angle);
+    shape.tip = QPoint(static_cast<int>(std::trunc(cosine * length)),
+                       static_cast<int>(std::trunc(sine * length)));
+    shape.hasHead = shape.tip != QPoint(0, 0);
+    if (shape.hasHead) addHead(shape, angle, cosine, sine, options.ArrowPeakLength);
+    return shape;
 }
 
 Colour ArrowColourFor(double magnitude, double maxMagnitude) {

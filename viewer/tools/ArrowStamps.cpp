@@ -53,25 +53,43 @@ ArrowStamps::~ArrowStamps() {
     if (painter_) painter_->end();
 }
 
+ArrowStamps::Slot& ArrowStamps::slotOf(std::uint64_t key) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t index = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+    while (slots_[index].key != 0 && slots_[index].key != key) index = (index + 1) & mask;
+    return slots_[index];
+}
+
+void ArrowStamps::grow() {
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    for (const Slot& slot : old)
+        if (slot.key != 0) slotOf(slot.key) = slot;
+}
+
 std::span<const ArrowSpan> ArrowStamps::spansOf(const ArrowShape& shape, int thickness) {
     if (thickness != thickness_) {
         thickness_ = thickness;
-        index_.clear();
+        std::fill(slots_.begin(), slots_.end(), Slot{});
+        shapeCount_ = 0;
         spans_.clear();
         if (painter_) painter_->setPen(ArrowPen(Colour(0xFFFFFF), thickness_));
     }
     if (!shape.hasHead) return {};
     const std::uint64_t key = keyOf(shape);
-    auto found = index_.find(key);
-    if (found == index_.end()) {
+    Slot* slot = &slotOf(key);
+    if (slot->key == 0) {
         const auto first = static_cast<std::uint32_t>(spans_.size());
         drawShape(shape);
-        found = index_
-                    .emplace(key, std::make_pair(first,
-                                                 static_cast<std::uint32_t>(spans_.size()) - first))
-                    .first;
+        const auto count = static_cast<std::uint32_t>(spans_.size()) - first;
+        if (2 * (shapeCount_ + 1) > slots_.size()) {
+            grow();
+            slot = &slotOf(key);
+        }
+        *slot = Slot{key, first, count};
+        ++shapeCount_;
     }
-    return {spans_.data() + found->second.first, found->second.second};
+    return {spans_.data() + slot->first, slot->count};
 }
 
 void ArrowStamps::drawShape(const ArrowShape& shape) {

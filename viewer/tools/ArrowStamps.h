@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "ArrowShape.h"
@@ -45,15 +44,25 @@ public:
     std::span<const ArrowSpan> spansOf(const ArrowShape& shape, int thickness);
 
     // Number of shapes drawn so far for the current pen width.
-    std::size_t shapeCount() const { return index_.size(); }
+    std::size_t shapeCount() const { return shapeCount_; }
 
 private:
+    // A shape's runs: `count` runs from `first` in spans_. Key 0 marks a free slot (an arrow
+    // without length has no runs and is never kept).
+    struct Slot {
+        std::uint64_t key = 0;
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+    };
+    Slot& slotOf(std::uint64_t key);
+    void grow();
     void drawShape(const ArrowShape& shape);
 
     int thickness_ = -1;
     QImage scratch_;
     std::unique_ptr<QPainter> painter_;
-    // Each shape's runs: offset and count in spans_.
-    std::unordered_map<std::uint64_t, std::pair<std::uint32_t, std::uint32_t>> index_;
+    // Open addressing over a power-of-two table, at most half full.
+    std::vector<Slot> slots_ = std::vector<Slot>(1024);
+    std::size_t shapeCount_ = 0;
     std::vector<ArrowSpan> spans_;
 };
