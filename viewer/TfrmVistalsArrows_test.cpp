@@ -103,6 +103,21 @@ TEST_F(WindowArrows, MenuItemsWithTheirShortcutsAndOneRadioGroup) {
     EXPECT_FALSE(flow()->isChecked());
     gradients()->trigger();
     EXPECT_FALSE(gradients()->isChecked());
+
+    // The keys reach the items from the window.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_TRUE(gradients()->isChecked());
+    EXPECT_GT(redPixels(), 0);
+    dialogs.openAnswers.push_back({component});
+    dialogs.openAnswers.push_back({component});
+    QTest::keyClick(&window, Qt::Key_F3);
+    EXPECT_TRUE(flow()->isChecked());
+    EXPECT_FALSE(gradients()->isChecked());
+    QTest::keyClick(&window, Qt::Key_F3);
+    EXPECT_FALSE(flow()->isChecked());
+    EXPECT_EQ(redPixels(), 0);
 }
 
 TEST_F(WindowArrows, GradientsOfAPlaneRisingRightPointLeftFromTheCellCentres) {

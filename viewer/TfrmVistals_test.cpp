@@ -228,10 +228,7 @@ TEST_F(VistalsWindow, ItemsWithoutTheirCommandsAreDisabled) {
                                         "miChangeValue",
                                         "miSaveActualPalette",
                                         "miSetRange",
-                                        "miShowProfile",
-                                        "miShowGradients",
-                                        "miShowFlowVelocitiesFromXYFields",
-                                        "miGradientOptions"};
+                                        "miShowProfile"};
     for (QAction* item : window.findChildren<QAction*>()) {
         const QString name = item->objectName();
         if (!name.startsWith("mi") && !name.startsWith("tlb")) continue;

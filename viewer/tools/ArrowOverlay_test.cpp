@@ -141,6 +141,9 @@ TEST(ArrowShape, NoLargestMagnitudeMeansNoShaftAndNoHead) {
     const ArrowShape none = ArrowShapeFor(1.0, 0.0, 0.0, ArrowOptions{});
     EXPECT_EQ(none.tip, QPoint(0, 0));
     EXPECT_FALSE(none.hasHead);
+    // Slopes and directions of a grid without cell size are no numbers: no arrow either.
+    EXPECT_FALSE(ArrowShapeFor(std::nan(""), 1.0, 1.0, ArrowOptions{}).hasHead);
+    EXPECT_FALSE(ArrowShapeFor(1.0, std::nan(""), 1.0, ArrowOptions{}).hasHead);
 }
 
 TEST(ArrowShape, SixColourClassesByRelativeMagnitude) {

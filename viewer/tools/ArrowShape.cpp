@@ -64,6 +64,8 @@ ArrowShape ArrowShapeFor(double angle, double magnitude, double maxMagnitude,
         magnitude / maxMagnitude * options.ArrowMaxLength + options.ArrowMinLength;
     const double cosine = std::cos(angle);
     const double sine = std::sin(angle);
+    // A grid without cell size gives slopes and directions that are no numbers: no arrow.
+    if (!std::isfinite(cosine * length) || !std::isfinite(sine * length)) return shape;
     shape.tip = QPoint(static_cast<int>(std::trunc(cosine * length)),
                        static_cast<int>(std::trunc(sine * length)));
     shape.hasHead = shape.tip != QPoint(0, 0);
