@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr std::size_t MaxShapes = 1 << 18;
+
 // A shape as one number: the tip (16 bits each) and the head ends relative to the tip (8 bits
 // each; head strokes are at most 99 pixels long).
 std::uint64_t keyOf(const ArrowShape& shape) {
@@ -68,7 +70,9 @@ void ArrowStamps::grow() {
 }
 
 std::span<const ArrowSpan> ArrowStamps::spansOf(const ArrowShape& shape, int thickness) {
-    if (thickness != thickness_) {
+    // A new pen width, or more shapes than a view of long arrows in every direction has: start
+    // afresh, so that the table does not grow without end over many grids and options.
+    if (thickness != thickness_ || shapeCount_ >= MaxShapes) {
         thickness_ = thickness;
         std::fill(slots_.begin(), slots_.end(), Slot{});
         shapeCount_ = 0;
