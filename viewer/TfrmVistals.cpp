@@ -110,6 +110,7 @@ TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands,
     buildMenus();
     buildLayout();
     frmVLProfile = new TfrmVLProfile(this);
+    buildArrowTools();
     // The resizes of the file list panel and the legend place their controls.
     pnlGridNames->installEventFilter(this);
     PaintBoxLegend->installEventFilter(this);
@@ -402,13 +403,14 @@ void TfrmVistals::buildMenus() {
     miShowProfile->setCheckable(true);
     options->addSeparator();
     add(options, miShowGradients, "miShowGradients", "Show Gr&adients", QKeySequence(Qt::Key_F2),
-        nullptr);
+        &TfrmVistals::miShowGradientsClick);
     add(options, miShowFlowVelocitiesFromXYFields, "miShowFlowVelocitiesFromXYFields",
-        "Show Flow &Velocities From X-Y-Fields...", QKeySequence(Qt::Key_F3), nullptr);
+        "Show Flow &Velocities From X-Y-Fields...", QKeySequence(Qt::Key_F3),
+        &TfrmVistals::miShowFlowVelocitiesFromXYFieldsClick);
     miShowGradients->setCheckable(true);
     miShowFlowVelocitiesFromXYFields->setCheckable(true);
     add(options, miGradientOptions, "miGradientOptions", "Arrow &Options", QKeySequence(Qt::Key_F4),
-        nullptr);
+        &TfrmVistals::miGradientOptionsClick);
     options->addSeparator();
     add(options, miKeepClipping, "miKeepClipping", "&Keep Clipping", ctrl(Qt::Key_K),
         &TfrmVistals::miKeepClippingClick);

@@ -2,6 +2,9 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "ArrowGrids.h"
+#include "ArrowOptions.h"
+#include "ArrowStamps.h"
 #include "Colour.h"
 #include "GridDocument.h"
 #include "GridSwitch.h"
@@ -20,6 +23,7 @@ class QAction;
 class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
+class TfrmGradientOptions;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -89,6 +93,9 @@ private slots:
     void miKeepClippingClick();
     void tlbtnKeepClippingClick();
     void miNodataTransparentClick();
+    void miShowGradientsClick();
+    void miShowFlowVelocitiesFromXYFieldsClick();
+    void miGradientOptionsClick();
     void miAboutClick();
     void miHelpClick();
 
@@ -198,6 +205,16 @@ private:
     // The new state of a toggle whose menu item and tool button mirror each other.
     bool toggledState(QAction* menuItem, QAction* button);
 
+    // Gradient and flow arrows (TfrmVistalsArrows.cpp).
+    void buildArrowTools();
+    // Before another grid is loaded: the arrow grids and component grids go.
+    void releaseArrowGrids();
+    void recomputeGradientsIfShown();
+    // The overlay over the picture, after the cells and the selection marks.
+    void drawArrowOverlay();
+    // A flow component grid of the shown grid's geometry; null after telling the user why not.
+    std::unique_ptr<GridRows> readFlowComponent(const QString& fileName);
+
     UserDialogs& dialogs_;
     CommandProcessor& commands_;
     std::unique_ptr<GridDocument> ownDocument_;
@@ -220,6 +237,16 @@ private:
     ProfileSeries profile;
     TfrmVLProfile* frmVLProfile = nullptr;
     std::uint64_t shownProfileRevision = 0;
+
+    // The arrows of the gradient and flow tools, their options and their drawn shapes.
+    ArrowGrids arrows;
+    ArrowOptions arrowOptions;
+    ArrowStamps arrowStamps;
+    std::unique_ptr<GridRows> FlowXComponent;
+    std::unique_ptr<GridRows> FlowYComponent;
+    QString FlowXFileName;
+    QString FlowYFileName;
+    TfrmGradientOptions* frmGradientOptions = nullptr;
 
     // Palettes, class bounds and the legend; the colour of class k is the colour of legend box k.
     PaletteSet palettes;

@@ -161,6 +161,7 @@ void TfrmVistals::paintGrid(bool show) {
     ::GridPaint(PaintBox1->canvas(), *document.Values, document.header.nodata_value, View, classes,
                 settings);
     PaintAllSelected();
+    drawArrowOverlay();
     DrawLegend();
     if (show) PaintBox1->update();
     Painting = false;

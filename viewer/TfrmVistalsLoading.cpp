@@ -134,6 +134,7 @@ void TfrmVistals::lstbxGridNamesClick() {
     const int index = lstbxGridNames->currentRow();
     const QString entry = lstbxGridNames->item(index)->text();
     document.LoadedIndex = index;
+    releaseArrowGrids();
     LoadResult loaded;
     switchSteps_.beginLoad();
     try {
@@ -163,6 +164,7 @@ void TfrmVistals::lstbxGridNamesClick() {
     fillStatisticsPanel();
     // The loader emptied the selection; the profile starts afresh with the new grid.
     profile.clear();
+    recomputeGradientsIfShown();
     GridPaint();
     showSelectionChanges();
     refreshReadout();
@@ -214,6 +216,7 @@ void TfrmVistals::updnStacklevelClick() {
     fillStatisticsPanel();
     resetViewUnlessKept();
     if (!RangeSet) UpdateLegendValues();
+    recomputeGradientsIfShown();
     GridPaint();
     refreshReadout();
     endSwitch();

@@ -18,6 +18,7 @@ const char* const usage =
     "       vistal --info FILE [--level N] [--values]\n"
     "       vistal --convert IN OUT [--to ascii|single|double] [--level N] [--nodata V]\n"
     "       vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]\n"
+    "                       [--gradients | --flow XGRID YGRID]\n"
     "\n"
     "Without a job option the window opens with the GRID files in its list and\n"
     "shows the first; --screenshot writes a picture of that window and exits.\n";

@@ -3,10 +3,12 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 #include "ClassBounds.h"
 #include "ColourMapping.h"
 #include "CommandArguments.h"
+#include "FlowComponents.h"
 #include "GammaSetting.h"
 #include "GridPaint.h"
 #include "PalettePath.h"
@@ -18,7 +20,8 @@
 namespace {
 
 const char* const renderUsage =
-    "usage: vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]\n";
+    "usage: vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]\n"
+    "                       [--gradients | --flow XGRID YGRID]\n";
 
 // The gamma edit's first position.
 constexpr int StartGammaPosition = 50;
@@ -35,10 +38,34 @@ QSize parseSize(const QString& text) {
     return size;
 }
 
+// Takes "--flow XGRID YGRID" out of the arguments: the two component grids' files.
+std::optional<std::pair<QString, QString>> takeFlowOption(QStringList& args) {
+    const qsizetype at = args.indexOf(QStringLiteral("--flow"));
+    if (at < 0) return std::nullopt;
+    if (at + 2 >= args.size() || args[at + 1].startsWith(QStringLiteral("--")) ||
+        args[at + 2].startsWith(QStringLiteral("--")))
+        throw CommandLineError(QStringLiteral("--flow needs two grid files, XGRID and YGRID"));
+    std::pair<QString, QString> files{args[at + 1], args[at + 2]};
+    args.remove(at, 3);
+    if (args.contains(QStringLiteral("--flow")))
+        throw CommandLineError(QStringLiteral("--flow may be given once"));
+    return files;
+}
+
+// A flow component grid of the shown grid's geometry.
+std::unique_ptr<GridRows> loadFlowComponent(const GridDocument& shown, const QString& file,
+                                            QTextStream& err) {
+    GridDocument component;
+    loadForCommand(component, file, std::nullopt, err);
+    if (const auto mismatch = FlowGeometryMismatch(shown.header, component.header, file))
+        throw CommandLineError(*mismatch);
+    return TakeShownValues(component);
+}
+
 }  // namespace
 
 QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
-                         const LegendStyle& style) {
+                         const LegendStyle& style, const RenderArrows* arrows) {
     PaletteSet palettes;
     palettes.BuildPalettes(GammaOfPosition(StartGammaPosition));
     for (FoundPalette& found : ReadPaletteFolder(ColorStepCount + 1))
@@ -58,6 +85,11 @@ QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
         settings.ButtonFace = Colour::fromQColor(style.face);
         const ColourClasses classes{values.ClassBounds, legend.colours, false};
         GridPaint(picture, *doc.Values, doc.header.nodata_value, view, classes, settings);
+        if (arrows) {
+            ArrowStamps stamps;
+            DrawArrowOverlay(picture, arrows->grids, doc.header.nodata_value, view, arrows->start,
+                             ArrowOptions{}, stamps);
+        }
     }
     const QImage legendPicture = LegendPicture(RenderLegendHeight, legend, style);
 
@@ -73,9 +105,15 @@ QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
 
 int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     return runCommandJob(err, renderUsage, [&] {
+        QStringList rest = args;
+        const auto flowFiles = takeFlowOption(rest);
         const CommandArguments arguments = parseCommandArguments(
-            args, QStringLiteral("--render"),
-            {QStringLiteral("--size"), QStringLiteral("--palette"), QStringLiteral("--level")}, {});
+            rest, QStringLiteral("--render"),
+            {QStringLiteral("--size"), QStringLiteral("--palette"), QStringLiteral("--level")},
+            {QStringLiteral("--gradients")});
+        const bool gradients = arguments.has(QStringLiteral("--gradients"));
+        if (gradients && flowFiles)
+            throw CommandLineError(QStringLiteral("--gradients and --flow exclude each other"));
         if (arguments.files.size() != 2) throw CommandLineError(QString::fromLatin1(renderUsage));
         const QSize size = parseSize(
             arguments.value(QStringLiteral("--size")).value_or(QStringLiteral("800x600")));
@@ -93,9 +131,22 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         if (level && !doc.IsStack)
             throw CommandLineError(QStringLiteral("level %1 does not exist").arg(*level));
 
+        ArrowGrids grids;
+        std::optional<RenderArrows> arrows;
+        if (gradients && doc.hasValues()) {
+            ComputeGradientGrids(grids, *doc.Values, doc.header.cellsize, doc.header.nodata_value);
+            arrows.emplace(RenderArrows{grids, ArrowStart::CellCentre});
+        } else if (flowFiles) {
+            const auto x = loadFlowComponent(doc, flowFiles->first, err);
+            const auto y = loadFlowComponent(doc, flowFiles->second, err);
+            ComputeFlowGrids(grids, *x, *y, doc.header.nodata_value);
+            arrows.emplace(RenderArrows{grids, ArrowStart::LowerRightCorner});
+        }
+
         const QImage result =
             RenderGridPicture(doc, palette - 1, size,
-                              LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font()));
+                              LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font()),
+                              arrows ? &*arrows : nullptr);
         if (!result.save(arguments.files[1], "PNG"))
             throw std::runtime_error(("could not write " + arguments.files[1]).toStdString());
         out << arguments.files[1] << "\n";

@@ -4,12 +4,16 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "ArrowGrids.h"
+#include "ArrowOverlay.h"
 #include "GridDocument.h"
 #include "LegendPainter.h"
 
-// vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]: paints
-// FILE as the window paints it, the picture (default 800 × 600 pixels) with the
-// legend beside it, and writes both as one PNG. Needs a QGuiApplication.
+// vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]
+//                 [--gradients | --flow XGRID YGRID]: paints FILE as the window paints it,
+// the picture (default 800 × 600 pixels) with the legend beside it, and writes both as one
+// PNG; with the gradient arrows or the flow arrows of the two component grids over it, drawn
+// with the arrow options' start values. Needs a QGuiApplication.
 int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The legend's height in the rendered picture: the height the window's legend has at the
@@ -21,6 +25,11 @@ inline constexpr int RenderLegendHeight = 667;
 // folder) chosen: the whole grid fitted into `size` pixels, erased
 // first, nodata cells transparent, no grid lines, the class bounds from the statistics; the
 // legend (RenderLegendHeight high) right of it. Where the picture is taller than the legend,
-// the rest below the legend is `style.face`. All sizes are logical pixels.
+// the rest below the legend is `style.face`. All sizes are logical pixels. With `arrows`, the
+// arrow overlay over the picture, from the start the arrows' kind gives.
+struct RenderArrows {
+    const ArrowGrids& grids;
+    ArrowStart start;
+};
 QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
-                         const LegendStyle& style);
+                         const LegendStyle& style, const RenderArrows* arrows = nullptr);

@@ -149,3 +149,82 @@ TEST(RenderCommand, NumbersThePaletteFilesOfTheRememberedFolderAfterTheBuiltInOn
     EXPECT_TRUE(found);
     EXPECT_EQ(render({"--render", sample, target, "--palette", "7"}).code, 1);
 }
+
+namespace {
+
+// An ASCII grid of 6 x 6 cells, the value of cell (i, j) being a * j + b * i + c.
+QString writeGrid(const QTemporaryDir& dir, const char* name, double a, double b, double c,
+                  const char* xll = "0") {
+    QByteArray text = QByteArray("ncols 6\nnrows 6\nxllcorner ") + xll +
+                      "\nyllcorner 0\ncellsize 1\nnodata_value -9999\n";
+    for (int i = 0; i < 6; ++i) {
+        for (int j = 0; j < 6; ++j) text += QByteArray::number(a * j + b * i + c) + " ";
+        text += "\n";
+    }
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return file.fileName();
+}
+
+// Pixels of the picture (left of the legend) in the steepest arrows' red.
+int redPixels(const QString& png, int pictureWidth) {
+    const QImage image(png);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < pictureWidth; ++x) count += (image.pixel(x, y) & 0xFFFFFF) == 0xFF0F0Fu;
+    return count;
+}
+
+// The pixel (x, y) or one of the pixels above and below it is red.
+bool redNear(const QImage& image, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+        if ((image.pixel(x, y + dy) & 0xFFFFFF) == 0xFF0F0Fu) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(RenderArrowsCommand, GradientsAndFlowArrowsOverThePicture) {
+    QTemporaryDir dir;
+    const QString plane = writeGrid(dir, "plane.asc", 2, 0, 0);
+    const QString target = dir.filePath("out.png");
+    ASSERT_EQ(render({"--render", plane, target, "--size", "300x300"}).code, 0);
+    EXPECT_EQ(redPixels(target, 300), 0);
+    JobRun run = render({"--render", plane, target, "--size", "300x300", "--gradients"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const int gradientPixels = redPixels(target, 300);
+    EXPECT_GT(gradientPixels, 0);
+    // A picture of 299 x 299 pixels, cells of 49.8: the arrow of cell (2, 1) points left from
+    // its centre (75, 125), 60 pixels; the border cells have none.
+    const QImage gradientPicture(target);
+    EXPECT_TRUE(redNear(gradientPicture, 20, 125));
+    EXPECT_FALSE(redNear(gradientPicture, 10, 125));
+    EXPECT_FALSE(redNear(gradientPicture, 125, 100));
+    EXPECT_FALSE(redNear(gradientPicture, 270, 275));
+
+    const QString x = writeGrid(dir, "x.asc", 0, 0, 1);
+    const QString y = writeGrid(dir, "y.asc", 0, 0, 0);
+    run = render({"--render", plane, target, "--size", "300x300", "--flow", x, y});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QImage flowPicture(target);
+    // From the lower right corner of cell (0, 0), (49, 49), to the right; border cells too.
+    EXPECT_TRUE(redNear(flowPicture, 80, 49));
+    EXPECT_TRUE(redNear(flowPicture, 80, 298));
+    EXPECT_FALSE(redNear(flowPicture, 30, 49));
+}
+
+TEST(RenderArrowsCommand, RefusesComponentsOfAnotherGeometryAndBadFlowOptions) {
+    QTemporaryDir dir;
+    const QString plane = writeGrid(dir, "plane.asc", 2, 0, 0);
+    const QString shifted = writeGrid(dir, "shifted.asc", 0, 0, 1, "0.5");
+    const QString target = dir.filePath("out.png");
+    JobRun run = render({"--render", plane, target, "--flow", plane, shifted});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains("does not match")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(render({"--render", plane, target, "--flow", plane}).code, 1);
+    EXPECT_EQ(render({"--render", plane, target, "--flow", plane, "--gradients"}).code, 1);
+    EXPECT_EQ(render({"--render", plane, target, "--gradients", "--flow", plane, plane}).code, 1);
+    EXPECT_FALSE(QFile::exists(target));
+}

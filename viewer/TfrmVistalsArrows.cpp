@@ -1,0 +1,119 @@
+// Gradient and flow-velocity arrows over the picture, and their options dialog.
+#include <QAction>
+#include <QActionGroup>
+
+#include "ArrowOverlay.h"
+#include "FlowComponents.h"
+#include "GridNetcdfReader.h"
+#include "LoadGrid.h"
+#include "NumberText.h"
+#include "PaintBox.h"
+#include "TfrmGradientOptions.h"
+#include "TfrmVistals.h"
+#include "UserDialogs.h"
+
+void TfrmVistals::buildArrowTools() {
+    frmGradientOptions = new TfrmGradientOptions(dialogs_, this);
+    // Checking one of the two "Show" items unchecks the other; either may be unchecked.
+    auto* arrowItems = new QActionGroup(this);
+    arrowItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    arrowItems->addAction(miShowGradients);
+    arrowItems->addAction(miShowFlowVelocitiesFromXYFields);
+}
+
+void TfrmVistals::releaseArrowGrids() {
+    arrows.release();
+    FreeGridRows(FlowXComponent);
+    FreeGridRows(FlowYComponent);
+}
+
+void TfrmVistals::recomputeGradientsIfShown() {
+    if (!miShowGradients->isChecked() || !document.hasValues()) return;
+    ComputeGradientGrids(arrows, *document.Values, document.header.cellsize,
+                         document.header.nodata_value);
+}
+
+void TfrmVistals::drawArrowOverlay() {
+    const bool gradients = miShowGradients->isChecked();
+    const bool flow = miShowFlowVelocitiesFromXYFields->isChecked();
+    if (!gradients && !flow) return;
+    DrawArrowOverlay(PaintBox1->canvas(), arrows, document.header.nodata_value, View,
+                     flow ? ArrowStart::LowerRightCorner : ArrowStart::CellCentre, arrowOptions,
+                     arrowStamps);
+}
+
+void TfrmVistals::miShowGradientsClick() {
+    // The menu item has toggled itself (and unchecked the flow item when it became checked).
+    if (miShowGradients->isChecked()) {
+        FreeGridRows(FlowXComponent);
+        FreeGridRows(FlowYComponent);
+        recomputeGradientsIfShown();
+    }
+    GridPaint();
+}
+
+std::unique_ptr<GridRows> TfrmVistals::readFlowComponent(const QString& fileName) {
+    // The component is read into a document of its own: the shown grid, its format, level
+    // controls, statistics and "Save Grid" stay as they are.
+    GridDocument component;
+    LoadCallbacks callbacks;
+    callbacks.askYesNo = [this](const QString& text, const QString& caption) {
+        return dialogs_.question(text, caption, UserDialogs::Buttons::YesNo) ==
+               UserDialogs::Answer::Yes;
+    };
+    try {
+        LoadGrid(component, fileName, *reader, callbacks);
+    } catch (const GridFormatError& error) {
+        if (error.kind() != GridFormatError::Kind::BadFileType)
+            dialogs_.message(error.text(), error.caption());
+        return nullptr;
+    } catch (const std::exception& error) {
+        dialogs_.message(QString::fromLocal8Bit(error.what()), QStringLiteral("file error"));
+        return nullptr;
+    }
+    if (const auto mismatch = FlowGeometryMismatch(document.header, component.header, fileName)) {
+        dialogs_.message(*mismatch, FlowGeometryCaption);
+        return nullptr;
+    }
+    return TakeShownValues(component);
+}
+
+void TfrmVistals::miShowFlowVelocitiesFromXYFieldsClick() {
+    // The menu item has toggled itself.
+    if (!miShowFlowVelocitiesFromXYFields->isChecked()) {
+        releaseArrowGrids();
+        GridPaint();
+        return;
+    }
+    const auto stop = [this] {
+        FreeGridRows(FlowXComponent);
+        FreeGridRows(FlowYComponent);
+        miShowFlowVelocitiesFromXYFields->setChecked(false);
+    };
+    const QStringList xChosen = dialogs_.openFiles(FlowXComponentTitle, QStringLiteral("*.*"));
+    if (xChosen.isEmpty()) return stop();
+    FlowXFileName = xChosen.first();
+    const QStringList yChosen = dialogs_.openFiles(FlowYComponentTitle, QStringLiteral("*.*"));
+    if (yChosen.isEmpty()) return stop();
+    FlowYFileName = yChosen.first();
+
+    FlowXComponent = readFlowComponent(FlowXFileName);
+    if (!FlowXComponent) return stop();
+    FlowYComponent = readFlowComponent(FlowYFileName);
+    if (!FlowYComponent) return stop();
+    ComputeFlowGrids(arrows, *FlowXComponent, *FlowYComponent, document.header.nodata_value);
+    GridPaint();
+}
+
+void TfrmVistals::miGradientOptionsClick() {
+    frmGradientOptions->setOptions(arrowOptions);
+    frmGradientOptions->exec();
+    if (frmGradientOptions->Tag == 1) {
+        try {
+            arrowOptions = frmGradientOptions->options();
+        } catch (const ConversionError& error) {
+            dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
+        }
+    }
+    GridPaint();
+}

@@ -1,0 +1,302 @@
+#include "ArrowOverlay.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <cmath>
+#include <random>
+
+#include "ArrowShape.h"
+
+namespace {
+
+constexpr double Nodata = -9999;
+constexpr QRgb White = 0xFFFFFFFF;
+const QRgb Red = Colour::fromRgb(255, 15, 15).argb();
+
+QImage whitePicture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(White);
+    return image;
+}
+
+ViewWindow windowOf(int firstRow, int lastRow, int firstCol, int lastCol, int width, int height) {
+    ViewWindow view;
+    view.FirstRow = firstRow;
+    view.LastRow = lastRow;
+    view.FirstCol = firstCol;
+    view.LastCol = lastCol;
+    view.DrawWidth = width;
+    view.DrawHeight = height;
+    return view;
+}
+
+ArrowGrids gridsOf(int rows, int columns, double direction, double magnitude, double max) {
+    ArrowGrids arrows;
+    arrows.prepare(rows, columns);
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < columns; ++j) {
+            arrows.ArrowDirection->at(i, j) = direction;
+            arrows.ArrowMagnitude->at(i, j) = magnitude;
+        }
+    arrows.ArrowMaxMagnitude = max;
+    return arrows;
+}
+
+// The overlay as the painter draws it: one arrow after the other in cell order, each with its
+// own pen, through the painter's own line drawing.
+QImage paintedOverlay(QImage picture, const ArrowGrids& arrows, const ViewWindow& view,
+                      ArrowStart start, const ArrowOptions& options) {
+    QPainter painter(&picture);
+    const int cols = view.LastCol - view.FirstCol;
+    const int rows = view.LastRow - view.FirstRow;
+    const int ox =
+        start == ArrowStart::CellCentre ? -int(std::floor(double(view.DrawWidth) / cols * 0.5)) : 0;
+    const int oy = start == ArrowStart::CellCentre
+                       ? -int(std::floor(double(view.DrawHeight) / rows * 0.5))
+                       : 0;
+    for (int i = view.FirstRow; i < view.LastRow; ++i) {
+        for (int j = view.FirstCol; j < view.LastCol; ++j) {
+            const double m = arrows.ArrowMagnitude->at(i, j);
+            const double d = arrows.ArrowDirection->at(i, j);
+            if (m == Nodata || d == Nodata) continue;
+            const int x =
+                int(std::floor(double(view.DrawWidth) * (j + 1 - view.FirstCol) / cols)) + ox;
+            const int y =
+                int(std::floor(double(view.DrawHeight) * (i + 1 - view.FirstRow) / rows)) + oy;
+            const ArrowShape shape =
+                ArrowShapeFor(ScreenAngleOf(d), m, arrows.ArrowMaxMagnitude, options);
+            if (shape.tip == QPoint(0, 0)) continue;
+            painter.setPen(QPen(ArrowColourFor(m, arrows.ArrowMaxMagnitude).toQColor(),
+                                options.ArrowThickness, Qt::SolidLine, Qt::SquareCap));
+            const QPoint from(x, y);
+            const QPoint tip = from + shape.tip;
+            painter.drawLine(from, tip);
+            painter.drawLine(tip, from + shape.head1);
+            painter.drawLine(tip, from + shape.head2);
+        }
+    }
+    painter.end();
+    return picture;
+}
+
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) count += (a.pixel(x, y) != b.pixel(x, y));
+    return count;
+}
+
+TEST(ArrowShape, StartOptionsGiveSixtyAndTenPixelArrows) {
+    const ArrowOptions options;
+    const ArrowShape longest = ArrowShapeFor(0.0, 4.0, 4.0, options);
+    EXPECT_EQ(longest.tip, QPoint(60, 0));
+    ASSERT_TRUE(longest.hasHead);
+    // cos(pi/7) * 5 = 4.50, sin(pi/7) * 5 = 2.17: floor(x + 0.4999) gives 5 and 2 (and -2).
+    EXPECT_EQ(longest.head1, QPoint(55, -2));
+    EXPECT_EQ(longest.head2, QPoint(55, 2));
+    EXPECT_EQ(ArrowShapeFor(0.0, 0.0, 4.0, options).tip, QPoint(10, 0));
+    EXPECT_EQ(ArrowShapeFor(0.0, 2.0, 4.0, options).tip, QPoint(35, 0));
+}
+
+TEST(ArrowShape, DirectionsOnScreenAndTruncatedTips) {
+    const ArrowOptions options;
+    EXPECT_EQ(ArrowShapeFor(ScreenAngleOf(0), 1, 1, options).tip, QPoint(0, -60));    // up
+    EXPECT_EQ(ArrowShapeFor(ScreenAngleOf(90), 1, 1, options).tip, QPoint(60, 0));    // right
+    EXPECT_EQ(ArrowShapeFor(ScreenAngleOf(180), 1, 1, options).tip, QPoint(0, 60));   // down
+    EXPECT_EQ(ArrowShapeFor(ScreenAngleOf(270), 1, 1, options).tip, QPoint(-60, 0));  // left
+    // 45 degrees: 60 * 0.7071 = 42.43, truncated towards 0 on both axes.
+    EXPECT_EQ(ArrowShapeFor(ScreenAngleOf(135), 1, 1, options).tip, QPoint(42, 42));
+    EXPECT_EQ(ArrowShapeFor(ScreenAngleOf(315), 1, 1, options).tip, QPoint(-42, -42));
+    // Pointing left, the head strokes open to the right of the tip.
+    const ArrowShape left = ArrowShapeFor(ScreenAngleOf(270), 1, 1, options);
+    EXPECT_EQ(left.head1, QPoint(-55, 2));
+    EXPECT_EQ(left.head2, QPoint(-55, -2));
+}
+
+// The heads of the overlay's arrows come from the cosine and sine of the shaft; they are the
+// same as those computed from the head angles directly, for every angle and peak length.
+TEST(ArrowShape, HeadsEqualThoseOfTheDirectFormula) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> compass(0, 360);
+    int checked = 0;
+    for (int peak : {1, 2, 5, 7, 10, 33, 99}) {
+        ArrowOptions options;
+        options.ArrowPeakLength = peak;
+        std::vector<double> directions;
+        for (int k = 0; k <= 3600; ++k) directions.push_back(k * 0.1);  // many on the axes
+        for (int k = 0; k < 20000; ++k) directions.push_back(compass(random));
+        for (double direction : directions) {
+            const double angle = ScreenAngleOf(direction);
+            const ArrowShape shape = ArrowShapeFor(angle, 1, 1, options);
+            const ArrowShape direct = ArrowShapeWithTip(shape.tip, angle, peak);
+            ASSERT_EQ(shape, direct) << direction << " with peak " << peak;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 150000);
+}
+
+TEST(ArrowShape, NoLargestMagnitudeMeansNoShaftAndNoHead) {
+    const ArrowShape none = ArrowShapeFor(1.0, 0.0, 0.0, ArrowOptions{});
+    EXPECT_EQ(none.tip, QPoint(0, 0));
+    EXPECT_FALSE(none.hasHead);
+    // Slopes and directions of a grid without cell size are no numbers: no arrow either.
+    EXPECT_FALSE(ArrowShapeFor(std::nan(""), 1.0, 1.0, ArrowOptions{}).hasHead);
+    EXPECT_FALSE(ArrowShapeFor(1.0, std::nan(""), 1.0, ArrowOptions{}).hasHead);
+}
+
+TEST(ArrowShape, SixColourClassesByRelativeMagnitude) {
+    const double max = 1000;
+    EXPECT_EQ(ArrowColourFor(2.9, max), Colour::fromRgb(0, 0, 128));
+    EXPECT_EQ(ArrowColourFor(3, max), Colour::fromRgb(0, 192, 0));
+    EXPECT_EQ(ArrowColourFor(9.9, max), Colour::fromRgb(0, 192, 0));
+    EXPECT_EQ(ArrowColourFor(10, max), Colour::fromRgb(0, 255, 0));
+    EXPECT_EQ(ArrowColourFor(20, max), Colour::fromRgb(255, 255, 0));
+    EXPECT_EQ(ArrowColourFor(30, max), Colour::fromRgb(255, 128, 0));
+    EXPECT_EQ(ArrowColourFor(99.9, max), Colour::fromRgb(255, 128, 0));
+    EXPECT_EQ(ArrowColourFor(100, max), Colour::fromRgb(255, 15, 15));
+    EXPECT_EQ(ArrowColourFor(max, max), Colour::fromRgb(255, 15, 15));
+}
+
+TEST(ArrowOverlay, GradientArrowsStartAtCellCentresAndPointLeft) {
+    // 5 x 5 cells of 20 pixels; only the inner cells have arrows, all of the largest slope.
+    ArrowGrids arrows = gridsOf(5, 5, 270, 2.0, 2.0);
+    for (int k = 0; k < 5; ++k)
+        for (auto [i, j] : {std::pair{0, k}, {4, k}, {k, 0}, {k, 4}}) {
+            arrows.ArrowMagnitude->at(i, j) = Nodata;
+            arrows.ArrowDirection->at(i, j) = Nodata;
+        }
+    ArrowOptions options;
+    options.ArrowMaxLength = 5;  // 15 pixels long: from the centre into the cell to the left
+    options.ArrowMinLength = 10;
+    QImage picture = whitePicture(101, 101);
+    ArrowStamps stamps;
+    const ViewWindow view = windowOf(0, 5, 0, 5, 100, 100);
+    DrawArrowOverlay(picture, arrows, Nodata, view, ArrowStart::CellCentre, options, stamps);
+
+    // Cells (2, 1) to (2, 3) have their centres at x = 30, 50 and 70 on line 50: their shafts
+    // reach 15 pixels to the left, in red, with gaps of 5 pixels between them.
+    for (int centre : {30, 50, 70}) {
+        for (int x = centre - 14; x <= centre; ++x) EXPECT_EQ(picture.pixel(x, 50), Red) << x;
+        EXPECT_EQ(picture.pixel(centre + 2, 50), White) << centre;
+        // The head strokes open to the right of the tip.
+        EXPECT_EQ(picture.pixel(centre - 11, 48), Red) << centre;
+        EXPECT_EQ(picture.pixel(centre - 11, 52), Red) << centre;
+    }
+    EXPECT_EQ(picture.pixel(74, 50), White);
+    EXPECT_EQ(picture.pixel(50, 40), White);
+    // The border cells have no arrows: their centres stay white.
+    EXPECT_EQ(picture.pixel(90, 90), White);
+    EXPECT_EQ(picture.pixel(10, 50), White);
+    EXPECT_EQ(picture.pixel(50, 10), White);
+    EXPECT_EQ(differingPixels(picture, paintedOverlay(whitePicture(101, 101), arrows, view,
+                                                      ArrowStart::CellCentre, options)),
+              0);
+}
+
+TEST(ArrowOverlay, FlowArrowsStartAtLowerRightCornersBordersIncluded) {
+    // X = 1, Y = 0: every cell, borders included, points right, 60 pixels, red.
+    const ArrowGrids arrows = gridsOf(3, 3, 90, 1.0, 1.0);
+    QImage picture = whitePicture(200, 200);
+    ArrowStamps stamps;
+    const ViewWindow view = windowOf(0, 3, 0, 3, 90, 90);
+    DrawArrowOverlay(picture, arrows, Nodata, view, ArrowStart::LowerRightCorner, ArrowOptions{},
+                     stamps);
+    // Cell (0, 0) ends at (30, 30); its arrow reaches (90, 30).
+    EXPECT_EQ(picture.pixel(30, 30), Red);
+    EXPECT_EQ(picture.pixel(89, 30), Red);
+    EXPECT_EQ(picture.pixel(150, 90), Red);  // cell (2, 2) from (90, 90)
+    EXPECT_EQ(picture.pixel(20, 20), White);
+    EXPECT_EQ(
+        differingPixels(picture, paintedOverlay(whitePicture(200, 200), arrows, view,
+                                                ArrowStart::LowerRightCorner, ArrowOptions{})),
+        0);
+}
+
+TEST(ArrowOverlay, NothingIsDrawnWithoutLengthOrWithoutGridsCoveringTheWindow) {
+    QImage picture = whitePicture(60, 60);
+    ArrowStamps stamps;
+    const ArrowGrids flat = gridsOf(3, 3, 0, 0.0, 0.0);
+    DrawArrowOverlay(picture, flat, Nodata, windowOf(0, 3, 0, 3, 59, 59), ArrowStart::CellCentre,
+                     ArrowOptions{}, stamps);
+    EXPECT_EQ(differingPixels(picture, whitePicture(60, 60)), 0);
+
+    const ArrowGrids small = gridsOf(2, 2, 90, 1.0, 1.0);
+    DrawArrowOverlay(picture, small, Nodata, windowOf(0, 3, 0, 3, 59, 59), ArrowStart::CellCentre,
+                     ArrowOptions{}, stamps);
+    EXPECT_EQ(differingPixels(picture, whitePicture(60, 60)), 0);
+}
+
+// The runs written straight into the picture set exactly the pixels the painter sets, arrows in
+// every direction and of every colour class overlapping each other and the picture's edges.
+TEST(ArrowOverlay, SamePixelsAsThePainterForEveryPenWidth) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> direction(0, 360);
+    std::uniform_real_distribution<double> magnitude(0, 5);
+    ArrowGrids arrows;
+    arrows.prepare(40, 50);
+    for (int i = 0; i < 40; ++i)
+        for (int j = 0; j < 50; ++j) {
+            const bool none = (i * 7 + j * 3) % 23 == 0;
+            arrows.ArrowDirection->at(i, j) = none ? Nodata : direction(random);
+            const double m = magnitude(random);
+            arrows.ArrowMagnitude->at(i, j) = none ? Nodata : m * m * m / 25;
+        }
+    arrows.ArrowMaxMagnitude = 5;
+    struct Case {
+        ViewWindow view;
+        QSize size;
+    };
+    const Case cases[] = {{windowOf(0, 40, 0, 50, 250, 200), {251, 201}},
+                          {windowOf(5, 17, 8, 30, 330, 180), {331, 181}},
+                          {windowOf(0, 40, 0, 50, 50, 40), {51, 41}}};
+    // One table of shapes for all widths, as the window keeps it: a new width starts afresh.
+    ArrowStamps stamps;
+    for (int thickness : {0, 1, 2, 3, 5, 2}) {
+        ArrowOptions options;
+        options.ArrowThickness = thickness;
+        options.ArrowPeakLength = 7;
+        for (const Case& c : cases) {
+            for (ArrowStart start : {ArrowStart::CellCentre, ArrowStart::LowerRightCorner}) {
+                QImage picture = whitePicture(c.size.width(), c.size.height());
+                DrawArrowOverlay(picture, arrows, Nodata, c.view, start, options, stamps);
+                const QImage expected = paintedOverlay(
+                    whitePicture(c.size.width(), c.size.height()), arrows, c.view, start, options);
+                EXPECT_EQ(differingPixels(picture, expected), 0)
+                    << "thickness " << thickness << ", " << c.size.width() << " wide";
+            }
+        }
+    }
+}
+
+TEST(ArrowExamples, TenAndFiftyPixelsWithTheStartOptions) {
+    QImage image = whitePicture(200, 45);
+    image.fill(Qt::black);
+    DrawArrowExamples(image, ArrowOptions{});
+    const QRgb green = Colour::fromRgb(0, 128, 0).argb();
+    const auto rightmost = [&](int top, int bottom) {
+        int found = -1;
+        for (int y = top; y <= bottom; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == green) found = std::max(found, x);
+        return found;
+    };
+    const auto leftmost = [&](int top, int bottom) {
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = top; y <= bottom; ++y)
+                if (image.pixel(x, y) == green) return x;
+        return -1;
+    };
+    // Pen width 2 with square ends reaches one pixel beyond the start; the tip ends the
+    // arrows at 10 + 10 and 10 + 50.
+    EXPECT_EQ(leftmost(8, 22), 9);
+    EXPECT_EQ(rightmost(8, 22), 20);
+    EXPECT_EQ(leftmost(23, 37), 9);
+    EXPECT_EQ(rightmost(23, 37), 60);
+    // The rest is white.
+    EXPECT_EQ(image.pixel(100, 40), White);
+    EXPECT_EQ(image.pixel(0, 0), White);
+}
+
+}  // namespace
