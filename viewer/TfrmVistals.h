@@ -151,6 +151,8 @@ private:
     // Makes the legend panel as wide as its longest label needs, then places the items.
     void fitLegendWidth();
 
+    // Switches the profile window off when it is shown; true when it was.
+    bool switchProfileOffForCopy();
     // Repaints the picture and the legend, as every display command does at its end.
     void GridPaint();
     void DrawLegend();

@@ -39,14 +39,25 @@ void TfrmVistals::miSaveActualPaletteClick() {
                          QStringLiteral("Save palette as"));
 }
 
-// Both copies take the window's own pictures, exactly as shown, so nothing lying over the window
-// can get into them.
+// Both copies take the window's own pictures, exactly as shown, so nothing lying over them can
+// get into the copy. The profile window is still switched off for the copy and on again after
+// it, through its own command, as users know it from the screen copies.
+bool TfrmVistals::switchProfileOffForCopy() {
+    if (!miShowProfile->isChecked()) return false;
+    miShowProfileClick();
+    return true;
+}
+
 void TfrmVistals::miCopyImageClick() {
-    if (!View.hasPicture()) return;
-    const QImage picture = PaintBox1->canvas().copy(0, 0, View.DrawWidth, View.DrawHeight);
-    QGuiApplication::clipboard()->setImage(picture);
+    const bool profileWasShown = switchProfileOffForCopy();
+    if (View.hasPicture())
+        QGuiApplication::clipboard()->setImage(
+            PaintBox1->canvas().copy(0, 0, View.DrawWidth, View.DrawHeight));
+    if (profileWasShown) miShowProfileClick();
 }
 
 void TfrmVistals::miCopyLegendClick() {
+    const bool profileWasShown = switchProfileOffForCopy();
     QGuiApplication::clipboard()->setImage(PaintBoxLegend->canvas());
+    if (profileWasShown) miShowProfileClick();
 }

@@ -152,3 +152,28 @@ TEST_F(VistalsWindowTest, CopiesTheLegendWithItsBoxesAndLabels) {
     }
     EXPECT_EQ(copy.convertToFormat(legend->canvas().format()), legend->canvas());
 }
+
+TEST_F(VistalsWindowTest, TheProfileWindowIsClosedForTheCopiesAndOpenAgainAfterThem) {
+    start({file("wide.asc", asciiGrid(1))});
+    action("miShowProfile")->trigger();
+    auto* profile = control<QWidget>("frmVLProfile");
+    ASSERT_TRUE(profile->isVisible());
+    int hidden = 0;
+    struct HideCounter : QObject {
+        int& count;
+        explicit HideCounter(int& c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Hide) ++count;
+            return false;
+        }
+    } counter(hidden);
+    profile->installEventFilter(&counter);
+    action("miCopyImage")->trigger();
+    action("miCopyLegend")->trigger();
+    profile->removeEventFilter(&counter);
+    EXPECT_EQ(hidden, 2);
+    EXPECT_TRUE(profile->isVisible());
+    EXPECT_TRUE(action("miShowProfile")->isChecked());
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(),
+              control<QWidget>("PaintBoxLegend")->size());
+}
