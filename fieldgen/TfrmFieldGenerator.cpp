@@ -151,7 +151,7 @@ void TfrmFieldGenerator::buildControls() {
     pnlHint = new QLabel(QStringLiteral("Help"));
     pnlHint->setFixedWidth(360);
     pnlRunning = new QLabel();
-    pnlRunning->setFixedWidth(50);
+    pnlRunning->setMinimumWidth(50);
     stsbrFieldGenerator->addWidget(pnlHint);
     stsbrFieldGenerator->addWidget(pnlRunning);
     setStatusBar(stsbrFieldGenerator);
@@ -226,7 +226,7 @@ void TfrmFieldGenerator::FormCreate() {
     edtInitValue->setEnabled(false);
     edtInitValue->setFocusPolicy(Qt::NoFocus);
     edtFileName->setFocus();
-    showRunning(0);
+    pnlRunning->setText(QStringLiteral("Running 0"));
 }
 
 bool TfrmFieldGenerator::event(QEvent* event) {
@@ -390,7 +390,10 @@ void TfrmFieldGenerator::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmFieldGenerator::showRunning(int running) {
-    edtRunning->setText(QString::number(running));
+    // Shown on every pass; unchanged texts are left alone so that nothing is repainted.
+    const QString count = QString::number(running);
+    if (edtRunning->text() == count) return;
+    edtRunning->setText(count);
     pnlRunning->setText(QStringLiteral("Running %1").arg(running));
 }
 

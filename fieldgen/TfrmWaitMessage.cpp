@@ -76,6 +76,10 @@ TfrmWaitMessage::TfrmWaitMessage(QWidget* parent)
     pntbxSinglePreview->setGeometry(2, 2, 124, 124);
     pntbxSinglePreview->setPicture(&preview_.image());
 
+    previewRefresh_.setSingleShot(true);
+    previewRefresh_.setInterval(40);
+    connect(&previewRefresh_, &QTimer::timeout, pntbxSinglePreview,
+            qOverload<>(&QWidget::update));
     connect(btnCancelGeneration, &QPushButton::clicked, this,
             &TfrmWaitMessage::btnCancelGenerationClick);
     connect(updwnColorDepth, &WrappingUpDown::clicked, this,
@@ -100,7 +104,7 @@ void TfrmWaitMessage::SetInitialValues(double** matrix, int disttype, double std
 
 void TfrmWaitMessage::GridPaint(int startRow, int startCol, int endCol, int endRow) {
     preview_.GridPaint(startRow, startCol, endCol, endRow);
-    pntbxSinglePreview->update();
+    if (!previewRefresh_.isActive()) previewRefresh_.start();
 }
 
 void TfrmWaitMessage::btnCancelGenerationClick() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QTimer>
 #include <QWidget>
 
 #include "FieldPreview.h"
@@ -61,6 +62,9 @@ private:
     void rescanScale();
 
     FieldPreview preview_;
+    // The picture follows every step; the screen shows it at most every few frames, so that
+    // small steps do not spend their time on repaints.
+    QTimer previewRefresh_;
     int status_ = 0;
     int nrows_ = 0;
     int ncols_ = 0;
