@@ -78,8 +78,7 @@ TfrmWaitMessage::TfrmWaitMessage(QWidget* parent)
 
     previewRefresh_.setSingleShot(true);
     previewRefresh_.setInterval(40);
-    connect(&previewRefresh_, &QTimer::timeout, pntbxSinglePreview,
-            qOverload<>(&QWidget::update));
+    connect(&previewRefresh_, &QTimer::timeout, pntbxSinglePreview, qOverload<>(&QWidget::update));
     connect(btnCancelGeneration, &QPushButton::clicked, this,
             &TfrmWaitMessage::btnCancelGenerationClick);
     connect(updwnColorDepth, &WrappingUpDown::clicked, this,
