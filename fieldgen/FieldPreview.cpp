@@ -55,6 +55,7 @@ void FieldPreview::computeEdges() {
     const int height = image_.height();
     xEdge_.assign(std::size_t(std::max(ncols_, 0)) + 1, Margin);
     yEdge_.assign(std::size_t(std::max(nrows_, 0)) + 1, Margin);
+    if (ncols_ < 1 || nrows_ < 1) return;  // no grid yet
     for (int c = 0; c <= ncols_; ++c)
         xEdge_[c] = int(std::floor(double(c) / ncols_ * (width - 2 * Margin - 2))) + Margin;
     for (int r = 0; r <= nrows_; ++r)
