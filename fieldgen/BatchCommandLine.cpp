@@ -1,0 +1,165 @@
+#include "BatchCommandLine.h"
+
+#include <unistd.h>
+
+#include <functional>
+#include <map>
+
+#include "GeneratorMonitor.h"
+#include "GeneratorTable.h"
+#include "NumberText.h"
+
+namespace {
+
+// Draws "[#####.....]  45%" on a terminal whenever the whole percent changes.
+class BatchMonitor : public GeneratorMonitor {
+public:
+    BatchMonitor(std::FILE* out, bool showBar) : out_(out), showBar_(showBar) {}
+    ~BatchMonitor() override {
+        if (showBar_ && percent_ >= 0) std::fputc('\n', out_);
+    }
+    int GetStatus() const override { return status_; }
+    void SetStatus(int status) override { status_ = status; }
+    void setProgress(int perMille) override {
+        const int percent = std::min(perMille, 1000) / 10;
+        if (!showBar_ || percent == percent_) return;
+        percent_ = percent;
+        constexpr int Width = 40;
+        const int filled = percent * Width / 100;
+        std::fprintf(out_, "\r[%s%s] %3d%%", std::string(filled, '#').c_str(),
+                     std::string(Width - filled, '.').c_str(), percent);
+        std::fflush(out_);
+    }
+    void GridPaint(int, int, int, int) override {}
+
+private:
+    std::FILE* out_;
+    bool showBar_;
+    int status_ = 0;
+    int percent_ = -1;
+};
+
+class BatchHost : public DrivingHost {
+public:
+    explicit BatchHost(std::FILE* errors) : errors_(errors) {}
+    bool failed = false;
+    void processMessages() override {}
+    void showMessage(const QString& text) override {
+        std::fprintf(errors_, "sorvek: %s\n", qPrintable(text));
+        failed = true;
+    }
+    void runningChanged(int) override {}
+    void generatorEnded(int, int mode) override { failed = failed || mode != 1; }
+    void writeFailed(const QString& fileName, int code) override {
+        std::fprintf(errors_, "\nsorvek: the field could not be written to %s (code %d)\n",
+                     qPrintable(fileName), code);
+        failed = true;
+    }
+
+private:
+    std::FILE* errors_;
+};
+
+}  // namespace
+
+bool isBatchCommandLine(const QStringList& arguments) {
+    return arguments.contains(QStringLiteral("--batch")) ||
+           arguments.contains(QStringLiteral("--help"));
+}
+
+QString batchUsage() {
+    return QStringLiteral(
+        "usage: sorvek                      the parameter form\n"
+        "       sorvek --batch [options] FILE\n"
+        "generates one random field through Kelvra and writes it as an ASCII grid to FILE\n"
+        "  --rows R       rows (default 100)\n"
+        "  --cols C       columns (default 100)\n"
+        "  --xll X        x of the lower left corner (default 0)\n"
+        "  --yll Y        y of the lower left corner (default 0)\n"
+        "  --cellsize S   cell size (default 100)\n"
+        "  --nodata V     nodata value (default -9999)\n"
+        "  --average A    mean (of the base-10 logarithm with --log; default 0)\n"
+        "  --stddev D     standard deviation (likewise; default 1)\n"
+        "  --corrx L      correlation length in x (default 0.01)\n"
+        "  --corry L      correlation length in y (default 0.01)\n"
+        "  --seed N       seed of the random generator; without it the clock seeds\n"
+        "  --log          logarithmic distribution instead of the normal one\n"
+        "  --help         this text\n");
+}
+
+BatchRequest parseBatchCommandLine(const QStringList& arguments) {
+    BatchJob job;
+    FieldParameters& p = job.parameters;
+    const std::map<QString, std::function<bool(const QString&)>> numbers{
+        {"--rows", [&](const QString& t) { return tryParseInt(t.toStdString(), p.nrows); }},
+        {"--cols", [&](const QString& t) { return tryParseInt(t.toStdString(), p.ncols); }},
+        {"--xll", [&](const QString& t) { return tryParseDouble(t.toStdString(), p.xll); }},
+        {"--yll", [&](const QString& t) { return tryParseDouble(t.toStdString(), p.yll); }},
+        {"--cellsize",
+         [&](const QString& t) { return tryParseDouble(t.toStdString(), p.cellSize); }},
+        {"--nodata", [&](const QString& t) { return tryParseDouble(t.toStdString(), p.nodata); }},
+        {"--average", [&](const QString& t) { return tryParseDouble(t.toStdString(), p.average); }},
+        {"--stddev",
+         [&](const QString& t) { return tryParseDouble(t.toStdString(), p.stdDeviation); }},
+        {"--corrx", [&](const QString& t) { return tryParseDouble(t.toStdString(), p.corrLenX); }},
+        {"--corry", [&](const QString& t) { return tryParseDouble(t.toStdString(), p.corrLenY); }},
+        {"--seed", [&](const QString& t) { return tryParseInt(t.toStdString(), p.initValue); }},
+    };
+    bool batch = false;
+    QStringList files;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--help")) return BatchHelp{};
+        if (argument == QStringLiteral("--batch")) {
+            batch = true;
+        } else if (argument == QStringLiteral("--log")) {
+            p.distributionType = 1;
+        } else if (const auto option = numbers.find(argument); option != numbers.end()) {
+            if (i + 1 >= arguments.size())
+                return BatchError{QStringLiteral("%1 needs a value").arg(argument)};
+            const QString& value = arguments[++i];
+            if (!option->second(value))
+                return BatchError{
+                    QStringLiteral("%1: \"%2\" is not a number").arg(argument, value)};
+        } else if (argument.startsWith(QStringLiteral("--"))) {
+            return BatchError{QStringLiteral("unknown option %1").arg(argument)};
+        } else {
+            files << argument;
+        }
+    }
+    if (!batch) return BatchError{QStringLiteral("the options need --batch")};
+    if (files.size() != 1) return BatchError{QStringLiteral("--batch needs one file name")};
+    p.fileName = files.front();
+    if (const auto refusal = refusalOf(p)) return BatchError{*refusal};
+    return job;
+}
+
+int runBatchJob(const BatchJob& job, std::FILE* errors, bool showBar) {
+    GeneratorTable table;
+    BatchHost host(errors);
+    const auto started = table.start(job.parameters);
+    if (!started) {
+        std::fprintf(errors, "sorvek: the generator for %s could not be started\n",
+                     qPrintable(job.parameters.fileName));
+        return 1;
+    }
+    {
+        BatchMonitor monitor(errors, showBar);
+        table.attach(started->slot, &monitor);
+        table.run(host);
+    }
+    return host.failed ? 1 : 0;
+}
+
+int runBatchCommandLine(const QStringList& arguments) {
+    const BatchRequest request = parseBatchCommandLine(arguments);
+    if (std::holds_alternative<BatchHelp>(request)) {
+        std::fputs(qPrintable(batchUsage()), stdout);
+        return 0;
+    }
+    if (const auto* error = std::get_if<BatchError>(&request)) {
+        std::fprintf(stderr, "sorvek: %s (see sorvek --help)\n", qPrintable(error->message));
+        return 1;
+    }
+    return runBatchJob(std::get<BatchJob>(request), stderr, isatty(fileno(stderr)) != 0);
+}

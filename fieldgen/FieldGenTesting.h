@@ -1,0 +1,73 @@
+#pragma once
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "GeneratorMonitor.h"
+#include "GeneratorTable.h"
+
+// Every test works in a fresh temporary folder that is also the working directory.
+class InTemporaryFolder {
+public:
+    InTemporaryFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~InTemporaryFolder() { QDir::setCurrent(previous_); }
+    QString path(const QString& name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Records what the loop tells a generator's window.
+class RecordingMonitor : public GeneratorMonitor {
+public:
+    struct Paint {
+        int startRow, startCol, endCol, endRow;
+    };
+    int status = 0;
+    std::vector<int> progress;
+    std::vector<Paint> paints;
+    std::function<void()> onPaint;
+
+    int GetStatus() const override { return status; }
+    void SetStatus(int value) override { status = value; }
+    void setProgress(int perMille) override { progress.push_back(perMille); }
+    void GridPaint(int startRow, int startCol, int endCol, int endRow) override {
+        paints.push_back({startRow, startCol, endCol, endRow});
+        if (onPaint) onPaint();
+    }
+};
+
+// Records what the loop tells its surroundings; runs an optional action when messages are
+// processed.
+class RecordingHost : public DrivingHost {
+public:
+    std::vector<QString> messages;
+    std::vector<std::pair<int, int>> ended;  // slot, mode
+    std::vector<std::pair<QString, int>> failures;
+    std::function<void()> onMessages;
+
+    void processMessages() override {
+        if (onMessages) onMessages();
+    }
+    void showMessage(const QString& text) override { messages.push_back(text); }
+    void runningChanged(int) override {}
+    void generatorEnded(int slot, int mode) override { ended.emplace_back(slot, mode); }
+    void writeFailed(const QString& fileName, int code) override {
+        failures.emplace_back(fileName, code);
+    }
+};
+
+// Runs `action` from inside the next event processing (the driving loop's).
+inline void soon(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }

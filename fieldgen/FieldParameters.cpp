@@ -1,0 +1,27 @@
+#include "FieldParameters.h"
+
+#include <cmath>
+
+namespace {
+
+bool positive(double value) { return std::isfinite(value) && value > 0.0; }
+
+}  // namespace
+
+std::optional<QString> refusalOf(const FieldParameters& parameters) {
+    if (parameters.nrows < 1)
+        return QStringLiteral("The number of rows must be at least 1 (it is %1).")
+            .arg(parameters.nrows);
+    if (parameters.ncols < 1)
+        return QStringLiteral("The number of columns must be at least 1 (it is %1).")
+            .arg(parameters.ncols);
+    if (!positive(parameters.corrLenX))
+        return QStringLiteral("The correlation length in x must be greater than 0.");
+    if (!positive(parameters.corrLenY))
+        return QStringLiteral("The correlation length in y must be greater than 0.");
+    if (parameters.fileName.isEmpty()) return QStringLiteral("The file name is empty.");
+    // Kelvra keeps the name in a buffer of 1024 bytes, its terminating zero included.
+    if (parameters.fileName.toLocal8Bit().size() >= 1024)
+        return QStringLiteral("The file name is too long (at most 1023 bytes).");
+    return std::nullopt;
+}

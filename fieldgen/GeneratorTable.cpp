@@ -1,0 +1,151 @@
+#include "GeneratorTable.h"
+
+#include <cstdint>
+
+#include "GeneratorMonitor.h"
+
+GeneratorTable::GeneratorTable(const KelvraCalls& kelvra) : kelvra_(kelvra) {
+    kelvra_.create_kernel();
+}
+
+GeneratorTable::~GeneratorTable() {
+    for (int slot = 0; slot < SlotCount; ++slot)
+        if (entries_[slot].inUse) kelvra_.shutdown_kernel(slot, 2);
+    kelvra_.destroy_kernel();
+}
+
+int GeneratorTable::running() const {
+    int count = 0;
+    for (const GeneratorEntry& entry : entries_) count += entry.inUse ? 1 : 0;
+    return count;
+}
+
+std::optional<GeneratorTable::Started> GeneratorTable::start(const FieldParameters& parameters) {
+    int slot = 0;
+    while (slot < SlotCount && entries_[slot].inUse) ++slot;
+    if (slot == SlotCount) return std::nullopt;
+    GeneratorEntry& entry = entries_[slot];
+    entry = GeneratorEntry{};
+    entry.inUse = true;
+    entry.fileName = parameters.fileName;
+
+    const QByteArray name = parameters.fileName.toLocal8Bit();
+    kelvra_.set_filename(slot, name.constData());
+    kelvra_.set_nrows(slot, parameters.nrows);
+    kelvra_.set_ncols(slot, parameters.ncols);
+    kelvra_.set_xll(slot, parameters.xll);
+    kelvra_.set_yll(slot, parameters.yll);
+    kelvra_.set_cs(slot, parameters.cellSize);
+    kelvra_.set_nodata(slot, parameters.nodata);
+    kelvra_.set_avg(slot, parameters.average);
+    kelvra_.set_stddev(slot, parameters.stdDeviation);
+    kelvra_.set_corrx(slot, parameters.corrLenX);
+    kelvra_.set_corry(slot, parameters.corrLenY);
+    kelvra_.set_initvalue(slot, parameters.initValue);
+    kelvra_.set_disttype(slot, parameters.distributionType);
+
+    int nrows = 0;
+    int ncols = 0;
+    double** matrix = kelvra_.initialize_kernel(slot, &nrows, &ncols);
+    if (matrix == nullptr) {
+        entry = GeneratorEntry{};
+        return std::nullopt;
+    }
+    entry.nrows = nrows;
+    entry.ncols = ncols;
+    return Started{slot, matrix, nrows, ncols};
+}
+
+void GeneratorTable::attach(int slot, GeneratorMonitor* monitor) {
+    GeneratorEntry& entry = entries_.at(slot);
+    entry.monitor = monitor;
+    entry.cellsPerStep = CellsPerPass;
+    entry.row = 1;
+    entry.col = 1;
+    entry.status = -1;
+    if (monitor != nullptr) monitor->SetStatus(-1);
+}
+
+void GeneratorTable::run(DrivingHost& host) {
+    if (looping_) return;
+    looping_ = true;
+    while (running() > 0) {
+        host.runningChanged(running());
+        runPass(host);
+        host.runningChanged(running());
+    }
+    looping_ = false;
+}
+
+void GeneratorTable::runPass(DrivingHost& host) {
+    // The statuses of this pass; a generator started during the pass joins the next one.
+    std::array<int, SlotCount> status{};
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const GeneratorEntry& entry = entries_[slot];
+        status[slot] = !entry.inUse               ? 0
+                       : entry.monitor != nullptr ? entry.monitor->GetStatus()
+                                                  : entry.status;
+    }
+    for (int slot = 0; slot < SlotCount; ++slot)
+        if (status[slot] < 0 && entries_[slot].inUse) step(slot, status[slot], host);
+    for (int slot = 0; slot < SlotCount; ++slot)
+        if ((status[slot] == 1 || status[slot] == 2) && entries_[slot].inUse)
+            shutDown(slot, status[slot], host);
+}
+
+void GeneratorTable::step(int slot, int& status, DrivingHost& host) {
+    GeneratorEntry& entry = entries_[slot];
+    entry.cellsPerStep = CellsPerPass / running();
+    const int startRow = entry.row;
+    const int startCol = entry.col;
+    status = kelvra_.run_kernel_stepwise(slot, &entry.row, &entry.col, entry.cellsPerStep);
+    const int endRow = entry.row;
+    const int endCol = entry.col;
+    // The next call starts on the next cell, so no cell is computed twice.
+    if (++entry.col > entry.ncols) {
+        entry.col = 1;
+        ++entry.row;
+    }
+    if (entry.row > entry.nrows && status != 1) {
+        host.showMessage(QStringLiteral("Status von Generator %1 ist ungleich 1, aber die letzte "
+                                        "Zelle ist abgearbeitet!")
+                             .arg(slot));
+        // Neither stepped nor written any more: discarded in this pass, so the loop can end.
+        status = 2;
+    }
+    GeneratorMonitor* monitor = entry.monitor;
+    const int monitorStatus = monitor != nullptr ? monitor->GetStatus() : entry.status;
+    if (monitorStatus < 0) {
+        if (monitor != nullptr) {
+            const std::int64_t done = std::int64_t(entry.row - 1) * entry.ncols + entry.col;
+            const std::int64_t all = std::int64_t(entry.ncols) * entry.nrows;
+            monitor->setProgress(int(done * 1000 / all));
+            monitor->GridPaint(startRow, startCol, endCol, endRow);
+            monitor->SetStatus(status);
+        }
+        entry.status = status;
+    } else {
+        status = 2;
+        entry.status = 2;
+    }
+    host.processMessages();
+}
+
+void GeneratorTable::shutDown(int slot, int mode, DrivingHost& host) {
+    const QString fileName = entries_[slot].fileName;
+    const int code = kelvra_.shutdown_kernel(slot, mode);
+    entries_[slot] = GeneratorEntry{};
+    host.generatorEnded(slot, mode);
+    if (mode == 1 && code != 0) host.writeFailed(fileName, code);
+}
+
+void GeneratorTable::cancelAll() {
+    for (GeneratorEntry& entry : entries_) {
+        if (!entry.inUse) continue;
+        if (entry.monitor != nullptr) {
+            if (entry.monitor->GetStatus() < 0) entry.monitor->SetStatus(2);
+        } else if (entry.status < 0) {
+            entry.status = 2;
+        }
+    }
+}

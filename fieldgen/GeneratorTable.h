@@ -1,0 +1,85 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "FieldParameters.h"
+#include "KelvraCalls.h"
+
+class GeneratorMonitor;
+
+// What the driving loop needs of its surroundings.
+class DrivingHost {
+public:
+    virtual ~DrivingHost() = default;
+    // Lets the user interface handle what is pending; nested starts and cancels happen here.
+    virtual void processMessages() = 0;
+    virtual void showMessage(const QString& text) = 0;
+    virtual void runningChanged(int running) = 0;
+    // The slot's generator has been shut down (mode 1 written, mode 2 discarded); its monitor
+    // is no longer used and may go.
+    virtual void generatorEnded(int slot, int mode) = 0;
+    // Kelvra could not write the field's file (shutdown code non-zero).
+    virtual void writeFailed(const QString& fileName, int code) = 0;
+};
+
+// One entry per Kelvra slot.
+struct GeneratorEntry {
+    int status = 0;  // -1 running, 1 finished, 2 cancelled, 0 nothing to do
+    int row = 1;     // the next cell to compute
+    int col = 1;
+    int nrows = 0;
+    int ncols = 0;
+    int cellsPerStep = 100;
+    bool inUse = false;
+    GeneratorMonitor* monitor = nullptr;
+    QString fileName;
+};
+
+// Kelvra's 20 slots as the front end drives them: starting a generator in a free slot, and
+// the cooperative loop that steps every running generator in turn with a budget of 100 cells
+// per pass shared among them, and shuts each down when it is finished or cancelled.
+class GeneratorTable {
+public:
+    static constexpr int SlotCount = 20;
+    static constexpr int CellsPerPass = 100;
+
+    explicit GeneratorTable(const KelvraCalls& kelvra = linkedKelvra());
+    ~GeneratorTable();
+    GeneratorTable(const GeneratorTable&) = delete;
+    GeneratorTable& operator=(const GeneratorTable&) = delete;
+
+    int running() const;
+    bool full() const { return running() >= SlotCount; }
+    bool looping() const { return looping_; }
+    const GeneratorEntry& entry(int slot) const { return entries_.at(slot); }
+
+    struct Started {
+        int slot;
+        double** matrix;
+        int nrows;
+        int ncols;
+    };
+    // Takes the first free slot, passes the parameters to Kelvra in the interface's order and
+    // initialises the generator. nullopt when every slot is taken or Kelvra refused to start;
+    // the slot is then free again.
+    std::optional<Started> start(const FieldParameters& parameters);
+    // Hands the started slot to its monitor and sets it running from cell (1, 1).
+    void attach(int slot, GeneratorMonitor* monitor);
+
+    // Runs passes while any generator runs.
+    void run(DrivingHost& host);
+    // One pass: one step of every running generator, then the shutdown of those finished or
+    // cancelled.
+    void runPass(DrivingHost& host);
+    // Sets every running generator's monitor to cancelled.
+    void cancelAll();
+
+private:
+    void step(int slot, int& status, DrivingHost& host);
+    void shutDown(int slot, int mode, DrivingHost& host);
+
+    const KelvraCalls& kelvra_;
+    std::array<GeneratorEntry, SlotCount> entries_{};
+    bool looping_ = false;
+};

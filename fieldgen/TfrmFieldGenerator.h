@@ -1,0 +1,103 @@
+#pragma once
+#include <QMainWindow>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "GeneratorTable.h"
+#include "TfrmWaitMessage.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class UserDialogs;
+
+// Sorvek's parameter form: the user enters a field's parameters and starts generators; a loop
+// on the form steps every running generator in turn while the user interface stays alive.
+class TfrmFieldGenerator : public QMainWindow, private DrivingHost {
+    Q_OBJECT
+public:
+    // openDocument shows the bundled documentation with the desktop's default handler.
+    TfrmFieldGenerator(UserDialogs& dialogs, std::function<void(const QUrl&)> openDocument,
+                       QWidget* parent = nullptr);
+    ~TfrmFieldGenerator() override;
+
+    static QString applicationTitle() { return QStringLiteral("Field Generator v.2.1"); }
+    static QString goCaption() { return QStringLiteral("next Fiel&d (Return, Go!)"); }
+
+    QLineEdit* edtFileName;
+    QPushButton* btnFileDialog;
+    QLineEdit* edtNumRows;
+    QLineEdit* edtNumColumns;
+    QLineEdit* edtLowerLeftX;
+    QLineEdit* edtLowerLeftY;
+    QLineEdit* edtCellSize;
+    QLineEdit* edtNodata;
+    QLineEdit* edtAverage;
+    QLineEdit* edtStdDeviation;
+    QLineEdit* edtCorrLenX;
+    QLineEdit* edtCorrLenY;
+    QCheckBox* chkbxInitValue;
+    QLineEdit* edtInitValue;
+    QGroupBox* rdgrpDistributionType;
+    QRadioButton* rdNormal;
+    QRadioButton* rdLogarithmic;
+    QPushButton* btnGo;
+    QPushButton* btnClose;
+    QPushButton* btnHelp;
+    QLineEdit* edtRunning;
+    QStatusBar* stsbrFieldGenerator;
+    QLabel* pnlHint;     // status panel 0
+    QLabel* pnlRunning;  // status panel 1
+
+    const GeneratorTable& generators() const { return table_; }
+    // The progress window of a running slot, or null.
+    TfrmWaitMessage* waitWindow(int slot) const { return waitWindows_.at(slot).get(); }
+    int startedCount() const { return startedCount_; }
+
+public slots:
+    void btnGoClick();
+    void btnCloseClick();
+    void btnHelpClick();
+    void btnFileDialogClick();
+    void chkbxInitValueClick();
+
+protected:
+    virtual void RunGenerators();
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void FormCreate();
+    void moveFocusOn();
+    void startGenerator();
+    FieldParameters readParameters() const;
+    void CheckIntValue(QLineEdit* edit);
+    void CheckFloatValue(QLineEdit* edit);
+    void showRunning(int running);
+
+    // DrivingHost
+    void processMessages() override;
+    void showMessage(const QString& text) override;
+    void runningChanged(int running) override;
+    void generatorEnded(int slot, int mode) override;
+    void writeFailed(const QString& fileName, int code) override;
+
+    UserDialogs& dialogs_;
+    std::function<void(const QUrl&)> openDocument_;
+    GeneratorTable table_;
+    std::array<std::unique_ptr<TfrmWaitMessage>, GeneratorTable::SlotCount> waitWindows_;
+    int startedCount_ = 0;
+    double** lastMatrix_ = nullptr;
+};
+
+// The documentation that the help button opens, installed beside the program.
+QUrl sorvekDocumentation();

@@ -1,0 +1,134 @@
+#include "TfrmWaitMessage.h"
+
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <vector>
+
+#include "PreviewBox.h"
+#include "TCGauge.h"
+#include "WrappingUpDown.h"
+
+namespace {
+
+struct Matrix {
+    Matrix(int nrows, int ncols)
+        : cells(std::size_t(nrows + 1), std::vector<double>(std::size_t(ncols + 1), 0.0)) {
+        for (auto& row : cells) rows.push_back(row.data());
+    }
+    double** table() { return rows.data(); }
+    std::vector<std::vector<double>> cells;
+    std::vector<double*> rows;
+};
+
+}  // namespace
+
+TEST(TfrmWaitMessage, ControlsCarryTheirTextsAndRanges) {
+    TfrmWaitMessage window;
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Field Generator"));
+    EXPECT_EQ(window.lblWaitMessage->text(),
+              QStringLiteral("please wait while the field is generated..."));
+    EXPECT_EQ(window.lblColorDepth->text(), QStringLiteral("256"));
+    EXPECT_EQ(window.cggGauge->MinValue(), 0);
+    EXPECT_EQ(window.cggGauge->MaxValue(), 1000);
+    EXPECT_EQ(window.cggGauge->ForeColor(), QColor(0, 0, 128));
+    EXPECT_EQ(window.updwnColorDepth->minimum(), 2);
+    EXPECT_EQ(window.updwnColorDepth->maximum(), 256);
+    EXPECT_EQ(window.updwnColorDepth->increment(), 2);
+    EXPECT_EQ(window.updwnColorDepth->position(), 256);
+}
+
+TEST(TfrmWaitMessage, CancelAndClosingMarkARunningGeneratorCancelledAndKeepTheWindow) {
+    TfrmWaitMessage window;
+    window.show();
+    window.SetStatus(1);
+    window.btnCancelGeneration->click();
+    EXPECT_EQ(window.GetStatus(), 1);  // only a running generator is cancelled
+    window.SetStatus(-1);
+    window.btnCancelGeneration->click();
+    EXPECT_EQ(window.GetStatus(), 2);
+
+    window.SetStatus(-1);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.GetStatus(), 2);
+
+    window.SetStatus(-1);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(window.GetStatus(), 2);
+
+    window.Close();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(TfrmWaitMessage, TheColourDepthHalvesDoublesAndWraps) {
+    Matrix matrix(2, 2);
+    TfrmWaitMessage window;
+    window.SetInitialValues(matrix.table(), 0, 1.0, 0.0, 2, 2, 0, 0, 0, 1);
+    window.updwnColorDepth->stepDown();
+    EXPECT_EQ(window.colourDepth(), 128);
+    EXPECT_EQ(window.lblColorDepth->text(), QStringLiteral("128"));
+    EXPECT_EQ(window.updwnColorDepth->position(), 128);
+    for (int i = 0; i < 6; ++i) window.updwnColorDepth->stepDown();
+    EXPECT_EQ(window.colourDepth(), 2);
+    window.updwnColorDepth->stepDown();
+    EXPECT_EQ(window.colourDepth(), 256);
+    window.updwnColorDepth->stepUp();
+    EXPECT_EQ(window.colourDepth(), 2);
+    EXPECT_EQ(window.lblColorDepth->text(), QStringLiteral("2"));
+    window.updwnColorDepth->stepUp();
+    EXPECT_EQ(window.colourDepth(), 4);
+    // A new generator starts at 256 again.
+    window.SetInitialValues(matrix.table(), 0, 1.0, 0.0, 2, 2, 0, 0, 0, 1);
+    EXPECT_EQ(window.colourDepth(), 256);
+    EXPECT_EQ(window.updwnColorDepth->position(), 256);
+}
+
+TEST(TfrmWaitMessage, ShowingAndResizingPlaceThePanelSquareAndKeepTheMinimum) {
+    Matrix matrix(50, 100);
+    TfrmWaitMessage window;
+    window.SetInitialValues(matrix.table(), 0, 1.0, 0.0, 50, 100, 0, 0, 0, 1);
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.size(), QSize(370, 300));
+    // width 370 - 144 - 12 = 214, height 300 - 64 - 12 = 224: square of 214.
+    EXPECT_EQ(window.pnlSinglePaintBox->geometry(), QRect(144, 64, 214, 214));
+    EXPECT_EQ(window.cggGauge->width(), 350);
+    EXPECT_EQ(window.cggGauge->x(), 10);
+    // More columns than rows: as wide as the panel, half as high, centred.
+    EXPECT_EQ(window.pntbxSinglePreview->geometry(),
+              FieldPreview::boxGeometry(QSize(214, 214), 50, 100));
+    EXPECT_EQ(window.pntbxSinglePreview->width(), 212);
+    EXPECT_EQ(window.preview().image().size(), window.pntbxSinglePreview->size());
+
+    window.resize(200, 100);
+    QCoreApplication::processEvents();
+    EXPECT_GE(window.width(), 313);
+    EXPECT_GE(window.height(), 208);
+    window.resize(500, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.pnlSinglePaintBox->geometry(), QRect(144, 64, 324, 324));
+    EXPECT_EQ(window.cggGauge->width(), 480);
+}
+
+TEST(TfrmWaitMessage, TheGaugeTakesPerMilleAndThePreviewTheComputedCells) {
+    Matrix matrix(2, 2);
+    matrix.cells[1][1] = 5.0;
+    TfrmWaitMessage window;
+    window.SetInitialValues(matrix.table(), 0, 1.0, 0.0, 2, 2, 0, 0, 0, 1);
+    window.show();
+    QCoreApplication::processEvents();
+    window.setProgress(1200);
+    EXPECT_EQ(window.cggGauge->Progress(), 1000);
+    window.GridPaint(1, 1, 1, 1);
+    EXPECT_GT(window.preview().scale().max, 5.0);
+    // The click on the preview fits the scale to what is computed: just cell (1, 1).
+    QTest::mouseClick(window.pntbxSinglePreview, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(window.preview().scale().min, 5.0);
+    EXPECT_DOUBLE_EQ(window.preview().scale().max, 5.0);
+    const QImage shown = window.pntbxSinglePreview->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(255, 235, 255));
+}
