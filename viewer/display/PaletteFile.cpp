@@ -89,9 +89,15 @@ std::optional<FilePalette> ReadPaletteFile(const QString& path, int colourCount)
 QString WritePaletteFile(const QString& path, const QString& name,
                          const std::vector<Colour>& colours) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    // Unbuffered: a buffered save file loses the error of its last flush and commits a cut file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
     const QByteArray text = PaletteFileText(name, colours);
-    if (file.write(text) != text.size()) return file.errorString();
+    // A short write is repeated for the rest, so that a failure gives the system's reason.
+    for (qint64 written = 0; written < text.size();) {
+        const qint64 count = file.write(text.constData() + written, text.size() - written);
+        if (count <= 0) return file.errorString();
+        written += count;
+    }
     if (!file.commit()) return file.errorString();
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "FileSizeLimit.h"
 #include "PalettePath.h"
 #include "PaletteSet.h"
 #include "Palettes.h"
@@ -84,6 +85,11 @@ TEST(PaletteFileWrite, ReplacesTheFileWholeOrLeavesItAsItWas) {
 
     const QString failure = WritePaletteFile(dir.filePath("missing/p.vlp"), "x", defaultPalette());
     EXPECT_FALSE(failure.isEmpty());
+    {
+        FileSizeLimit limit(40);  // the palette file needs about 150 bytes
+        EXPECT_EQ(WritePaletteFile(path, "cut", defaultPalette()), FileSizeLimit::reason());
+    }
+    EXPECT_EQ(ReadPaletteFile(path, Colours)->name, "new");
     // A target that is a folder cannot be replaced; nothing of it changes.
     QDir(dir.path()).mkpath("taken.vlp/inside");
     EXPECT_FALSE(WritePaletteFile(dir.filePath("taken.vlp"), "x", defaultPalette()).isEmpty());

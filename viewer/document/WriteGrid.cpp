@@ -30,7 +30,9 @@ void WriteGridAs(const QString& fileName, const GridDocument& doc, double nodata
                  GridOutputFormat format) {
     if (!doc.hasValues()) throwWriteError(fileName, QStringLiteral("no grid is loaded"));
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) throwWriteError(fileName, file.errorString());
+    // Unbuffered: a buffered save file loses the error of its last flush and commits a cut file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throwWriteError(fileName, file.errorString());
     OutputBuffer out(file);
     switch (format) {
         case GridOutputFormat::Ascii:

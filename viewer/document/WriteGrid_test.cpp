@@ -70,6 +70,21 @@ TEST(WriteGrid, FailureIsReportedAndKeepsTheOldFile) {
     // No temporary file is left behind.
     EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files).size(), 2);
 
+    // A file smaller than the save file's own buffer: its one write fails only when the file is
+    // committed, which must not pass as success.
+    GridDocument small;
+    loadGrid(small, folder.write("small.asc", "ncols 40\nnrows 40\nx 0\ny 0\nc 1\nn -9999\n" +
+                                                  body.left(40 * 40 * 8)));
+    const QString smallTarget = folder.write("small_target.asc", "the old contents");
+    try {
+        FileSizeLimit limit(2048);  // the grid needs about 13 000 bytes
+        WriteGrid(smallTarget, small, -9999);
+        ADD_FAILURE() << "a write beyond the limit must fail";
+    } catch (const GridFormatError& error) {
+        EXPECT_TRUE(error.text().contains(FileSizeLimit::reason())) << error.text().toStdString();
+    }
+    EXPECT_EQ(fileBytes(smallTarget), "the old contents");
+
     EXPECT_THROW(WriteGrid(folder.path("no/such/folder/x.asc"), doc, -9999), GridFormatError);
     GridDocument empty;
     EXPECT_THROW(WriteGrid(folder.path("empty.asc"), empty, -9999), GridFormatError);
