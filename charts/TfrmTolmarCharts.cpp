@@ -416,7 +416,8 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
     connect(chklstbxSeries, &QListWidget::itemDoubleClicked, this,
             &TfrmTolmarCharts::chklstbxSeriesDblClick);
     chklstbxSeries->installEventFilter(this);
-    QMenu* patterns = PopupMenu1->addMenu(QStringLiteral("&Pattern"));
+    PatternMenu = PopupMenu1->addMenu(QStringLiteral("&Pattern"));
+    QMenu* patterns = PatternMenu;
     Style1 = patterns->menuAction();
     Style1->setObjectName(QStringLiteral("Style1"));
     const char* patternNames[5][2] = {{"N1solidline1", "&1 solid line"},
@@ -431,7 +432,7 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
                 [this, penStyle] { setPatternOfSelectedSeries(penStyle); });
     }
     // Patterns show at width 1 only; the selected-series width starts at 2.
-    Style1->setEnabled(false);
+    PatternMenu->setEnabled(false);
     chklstbxSeries->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chklstbxSeries, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(chklstbxSeries->viewport()->mapToGlobal(at));

@@ -185,6 +185,9 @@ private:
     QListWidget* chklstbxSeries = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction *Color1 = nullptr, *Style1 = nullptr;
+    // The menu behind Style1: its own enabled state rules the action, also when the window is
+    // enabled again after reading a table.
+    QMenu* PatternMenu = nullptr;
 
     TfrmWriteIniFile* frmWriteIniFile = nullptr;
 

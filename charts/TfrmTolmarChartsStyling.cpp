@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -39,7 +40,7 @@ void TfrmTolmarCharts::setPatternOfSelectedSeries(int penStyle) {
 }
 
 void TfrmTolmarCharts::edtLineWidthSelectedChange() {
-    Style1->setEnabled(patternMenuEnabled(edtLineWidthSelected->text()));
+    PatternMenu->setEnabled(patternMenuEnabled(edtLineWidthSelected->text()));
 }
 
 ChartGradient TfrmTolmarCharts::chartGradient() const {
