@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "DateRange.h"
 #include "TChart.h"
