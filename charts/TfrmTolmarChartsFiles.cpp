@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "DateRange.h"
+#include "SeriesStyling.h"
 #include "TChart.h"
 #include "TableFormatError.h"
 #include "TfrmTolmarCharts.h"
@@ -242,7 +243,7 @@ void TfrmTolmarCharts::chklstbxSeriesClickCheck(int row) {
 
 int TfrmTolmarCharts::shownPenWidth(SeriesLines& lines, bool selected) const {
     const int width = lines.data().lineWidth;
-    return selected ? width + updwnLineWidthSelected->position() - 1 : width;
+    return selected ? selectedLineWidth(width, updwnLineWidthSelected->position()) : width;
 }
 
 void TfrmTolmarCharts::chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect,
