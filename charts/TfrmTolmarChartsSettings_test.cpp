@@ -48,6 +48,8 @@ TEST_F(SettingsFileTest, AWrittenFileRestoresTheChartInAFreshWindow) {
     field("edtChartTitle")->setText("Runoff 2001");
     field("edtOrdinateTitle")->setText("m3/s");
     field("edtAbszisseTitle")->setText("Date");
+    dialogs.colourAnswers = {Colour(0xC0C0C0), Colour(0x800000)};
+    action("miSetStartColor")->trigger();
     action("miColorGradient")->trigger();
     action("miHideLegend")->trigger();
     control<QCheckBox>("chkbcSynchronizeDates")->click();
@@ -88,6 +90,7 @@ TEST_F(SettingsFileTest, AWrittenFileRestoresTheChartInAFreshWindow) {
         EXPECT_TRUE(nextDrawn.contains(title)) << title.toStdString();
     EXPECT_FALSE(next.window.chart().legendVisible());
     EXPECT_FALSE(next.window.chart().gradientVisible());
+    EXPECT_EQ(next.window.chart().gradientEndColor(), QColor(0, 0, 0x80));
     EXPECT_EQ(next.window.chart().titleLines(), QStringList{"Runoff 2001"});
     // The axis titles show the stored ones; their edits keep their own text.
     EXPECT_EQ(next.window.chart().leftAxis().title(), "m3/s");
