@@ -157,6 +157,9 @@ private:
     // Set while a bad date is reported, so that the message box taking the focus from a
     // date edit does not apply the edits again.
     bool ReportingDates = false;
+    // Set while the settings file is written on close: the progress window lets events
+    // through, and a second close must not write it again meanwhile.
+    bool WritingSettings = false;
     GradientColours GradientColors;
 
     // Options panel.

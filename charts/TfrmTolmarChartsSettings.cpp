@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include "NumberText.h"
@@ -48,6 +49,11 @@ ChartSettings TfrmTolmarCharts::currentSettings() const {
 }
 
 void TfrmTolmarCharts::closeEvent(QCloseEvent* event) {
+    if (WritingSettings) {
+        event->ignore();
+        return;
+    }
+    const QScopedValueRollback writing(WritingSettings, true);
     const ChartSettings settings = currentSettings();
     const QString path = closingSettingsPath(programPath(), QDir::currentPath());
     try {
