@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -40,16 +42,6 @@ private:
     QString path_;
 };
 
-// The window, noting which settings files it was asked to read.
-class ChartsWindow : public TfrmTolmarCharts {
-public:
-    using TfrmTolmarCharts::TfrmTolmarCharts;
-    QStringList settingsFiles;
-
-protected:
-    void readSettingsFile(const QString& path) override { settingsFiles.push_back(path); }
-};
-
 inline void settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
@@ -68,8 +60,12 @@ inline QByteArray hourlyTable(const QStringList& columns, int rows = 3,
     return text;
 }
 
+// Runs in a temporary working directory, where the window writes its settings file on close.
 class ChartsWindowTest : public ::testing::Test {
 protected:
+    ChartsWindowTest() { QDir::setCurrent(folder.path(".")); }
+    ~ChartsWindowTest() override { QDir::setCurrent(previousDirectory); }
+
     void start(const QStringList& arguments = {}) {
         window.show();
         window.FormShow(arguments);
@@ -139,9 +135,17 @@ protected:
     }
     std::vector<ScriptedDialogs::Call> messages() { return dialogs.callsOf("message"); }
 
+    // The settings file the window writes on close.
+    QString closingSettings() const {
+        const QString program =
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        return QDir::current().filePath(program + ".ini");
+    }
+
+    QString previousDirectory = QDir::currentPath();
     TestFolder folder;
     ScriptedDialogs dialogs;
     RecordingCommands commands;
     PdfPrinter printer{folder.path("chart.pdf")};
-    ChartsWindow window{dialogs, commands, printer};
+    TfrmTolmarCharts window{dialogs, commands, printer};
 };

@@ -35,7 +35,8 @@ DateEdits dateEditsFor(double start, double end) {
 
 int pointsPerPage(double widthDays, double incrementDays) {
     if (!(incrementDays > 0.0)) return 0;
-    return wholePart(widthDays / incrementDays);
+    // Day numbers carry rounding noise: six hours counted in hours must not give five.
+    return wholePart(widthDays / incrementDays + 1e-9);
 }
 
 AppliedDates applyDateEdits(const DateEdits& edits, double incrementDays) {

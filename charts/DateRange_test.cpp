@@ -147,6 +147,10 @@ TEST(TableView, ANewTableShowsItsDatesWidenedByOneStep) {
     EXPECT_EQ(view.view, (ViewRange{jan1st2000 - 1, jan1st2000 + 11}));
     EXPECT_EQ(view.maxPointsPerPage, 12);
     EXPECT_EQ(view.labels->increment, DateTimeStep::OneDay);
+    // Hourly rows of a day far from day 0: the rounding of the day numbers loses no step.
+    const double hour = 1.0 / 24;
+    const double later = *encodeDateTime(2001, 1, 1, 0, 0);
+    EXPECT_EQ(viewForTable(later, later + 4 * hour, hour).maxPointsPerPage, 6);
     EXPECT_EQ(incrementForTable(365, day), day);
     EXPECT_EQ(incrementForTable(1.0 / 24, day), 1.0 / 24);
     EXPECT_EQ(incrementForTable(365, 0), 365) << "a table without a step keeps the increment";

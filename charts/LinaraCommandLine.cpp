@@ -1,6 +1,9 @@
 #include "LinaraCommandLine.h"
 
+#include <cctype>
+
 #include "FileContainer.h"
+#include "NumberText.h"
 #include "TableFormatError.h"
 #include "TableInfoJson.h"
 
@@ -8,6 +11,7 @@ namespace {
 
 const char* const usage =
     "usage: linara --info TABLE [--values]\n"
+    "       linara --render TABLE|SETTINGS.ini ... OUT.png|OUT.pdf|OUT.svg [--size WxH]\n"
     "       linara [TABLE|SETTINGS.ini ...] [--screenshot OUT.png]\n"
     "  TABLE ...     open the chart window with these result tables\n"
     "  --screenshot OUT.png\n"
@@ -15,9 +19,69 @@ const char* const usage =
     "  --info TABLE  print the table's start, end, time step, description, value range\n"
     "                and series as JSON (dates are day numbers since 30.12.1899)\n"
     "  --values      with --info: also each series' values, null where a value is missing\n"
+    "  --render      draw the chart the window shows for the tables and settings files\n"
+    "                (a settings file restores its view) into a PNG, PDF or SVG file\n"
+    "  --size WxH    with --render: the picture's size in pixels (default 1000x700)\n"
     "  --help        show this help\n";
 
+bool parseSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) return false;
+    int w = 0;
+    int h = 0;
+    if (!tryParseInt(std::string_view(text).substr(0, x), w) ||
+        !tryParseInt(std::string_view(text).substr(x + 1), h))
+        return false;
+    // Within what a picture can hold.
+    if (w < 1 || h < 1 || w > 20000 || h > 20000) return false;
+    width = w;
+    height = h;
+    return true;
+}
+
 }  // namespace
+
+bool isLinaraRenderJob(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments)
+        if (argument == "--render") return true;
+    return false;
+}
+
+bool parseRenderJob(const std::vector<std::string>& arguments, RenderJob& job, std::string& err) {
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--render") continue;
+        if (argument == "--size") {
+            if (i + 1 >= arguments.size() || !parseSize(arguments[i + 1], job.width, job.height)) {
+                err += "linara: --size needs WIDTHxHEIGHT, each from 1 to 20000\n";
+                return false;
+            }
+            ++i;
+        } else if (argument.rfind("--", 0) == 0) {
+            err += "linara: unknown option " + argument + " for --render (see linara --help)\n";
+            return false;
+        } else {
+            files.push_back(argument);
+        }
+    }
+    if (files.size() < 2) {
+        err += "linara: --render needs at least one table or settings file and the picture\n";
+        err += usage;
+        return false;
+    }
+    job.picture = files.back();
+    files.pop_back();
+    const std::size_t dot = job.picture.rfind('.');
+    std::string suffix = dot == std::string::npos ? std::string() : job.picture.substr(dot + 1);
+    for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (suffix != "png" && suffix != "pdf" && suffix != "svg") {
+        err += "linara: the picture must end in .png, .pdf or .svg: " + job.picture + "\n";
+        return false;
+    }
+    job.inputs = std::move(files);
+    return true;
+}
 
 bool isLinaraCommandLineJob(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -1,5 +1,5 @@
 #pragma once
-// Linara's jobs without a window: --info TABLE [--values] and --help.
+// Linara's jobs without a window: --info TABLE [--values], --render and --help.
 #include <string>
 #include <vector>
 
@@ -12,3 +12,17 @@ bool isLinaraCommandLineJob(const std::vector<std::string>& arguments);
 // to `out`, messages to `err`.
 int runLinaraCommandLine(const std::vector<std::string>& arguments, std::string& out,
                          std::string& err);
+
+// True when the arguments ask for a picture of the chart (--render).
+bool isLinaraRenderJob(const std::vector<std::string>& arguments);
+
+// `linara --render TABLE|SETTINGS.ini ... OUT.(png|pdf|svg) [--size WxH]`: the inputs in
+// order, the picture file (the last file argument) and its size.
+struct RenderJob {
+    std::vector<std::string> inputs;
+    std::string picture;
+    int width = 1000;
+    int height = 700;
+};
+// False with a message in `err` for arguments that are no render job.
+bool parseRenderJob(const std::vector<std::string>& arguments, RenderJob& job, std::string& err);

@@ -129,3 +129,41 @@ TEST_F(LinaraInfo, TheBundledSampleIsATable) {
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_NE(run.out.find("\"points\": 720,"), std::string::npos) << run.out;
 }
+
+TEST(LinaraRender, InputsInOrderThenThePictureAndItsSize) {
+    EXPECT_TRUE(isLinaraRenderJob({"a.txt", "--render", "out.png"}));
+    EXPECT_FALSE(isLinaraRenderJob({"a.txt", "--info"}));
+    RenderJob job;
+    std::string err;
+    ASSERT_TRUE(
+        parseRenderJob({"--render", "a.txt", "run.ini", "--size", "640x480", "Out.SVG"}, job, err));
+    EXPECT_EQ(job.inputs, (std::vector<std::string>{"a.txt", "run.ini"}));
+    EXPECT_EQ(job.picture, "Out.SVG");
+    EXPECT_EQ(job.width, 640);
+    EXPECT_EQ(job.height, 480);
+    EXPECT_TRUE(err.empty());
+
+    RenderJob defaults;
+    ASSERT_TRUE(parseRenderJob({"--render", "a.txt", "out.pdf"}, defaults, err));
+    EXPECT_EQ(defaults.width, 1000);
+    EXPECT_EQ(defaults.height, 700);
+}
+
+TEST(LinaraRender, BadArgumentsAreRefusedWithAMessage) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--render", "out.png"},                            // nothing to draw
+        {"--render", "a.txt", "out.gif"},                   // no picture format
+        {"--render", "a.txt", "out"},                       //
+        {"--render", "a.txt", "out.png", "--size"},         // size missing
+        {"--render", "a.txt", "out.png", "--size", "0x5"},  // empty picture
+        {"--render", "a.txt", "out.png", "--size", "64x99999"},
+        {"--render", "a.txt", "out.png", "--size", "64*64"},
+        {"--render", "a.txt", "out.png", "--values"},
+    };
+    for (const auto& arguments : bad) {
+        RenderJob job;
+        std::string err;
+        EXPECT_FALSE(parseRenderJob(arguments, job, err)) << arguments.back();
+        EXPECT_FALSE(err.empty()) << arguments.back();
+    }
+}

@@ -1,27 +1,6 @@
 #include "SeriesLines.h"
 
-#include "Colour.h"
-#include "SeriesStyleTable.h"
-#include "TChart.h"
-
-namespace {
-
-Qt::PenStyle qtPenStyle(int style) {
-    switch (style) {
-        case 1:
-            return Qt::DashLine;
-        case 2:
-            return Qt::DotLine;
-        case 3:
-            return Qt::DashDotLine;
-        case 4:
-            return Qt::DashDotDotLine;
-        default:
-            return Qt::SolidLine;
-    }
-}
-
-}  // namespace
+#include "SeriesAttachment.h"
 
 SeriesLines::SeriesLines(SeriesData& data, QObject* owner)
     : data_(data),
@@ -45,44 +24,23 @@ SeriesLines::~SeriesLines() {
 bool SeriesLines::attached() const { return line_->parentChart() != nullptr; }
 
 void SeriesLines::attach(TChart& chart, SeriesStyleTable& styles) {
-    if (attached()) return;
-    data_.styleSlot = styles.take();
-    const SeriesStyle& style = styles.entry(data_.styleSlot);
-    setPenStyle(style.penStyle);
-    setWidth(style.width);
-    setColour(style.colour.value);
-    line_->setParentChart(&chart);
-    legend_->setParentChart(&chart);
+    attachSeries<TChartSeries, TChart>(data_, styles, *line_, *legend_, chart);
 }
 
 void SeriesLines::detach(SeriesStyleTable& styles) {
-    if (!attached()) return;
-    styles.release(data_.styleSlot);
-    line_->setParentChart(nullptr);
-    legend_->setParentChart(nullptr);
+    detachSeries<TChartSeries>(data_, styles, *line_, *legend_);
 }
 
-void SeriesLines::setColour(unsigned colour) {
-    data_.colour = colour;
-    const QColor shown = Colour(colour).toQColor();
-    // Points without a colour of their own follow the series colour; null points stay gaps.
-    line_->setColorEachPoint(true);
-    line_->setSeriesColor(shown);
-    legend_->setColorEachPoint(false);
-    legend_->setSeriesColor(line_->seriesColor());
+void SeriesLines::setColour(unsigned colour, const SeriesStyleTable& styles) {
+    setSeriesColour<TChartSeries>(data_, colour, styles, *line_, *legend_);
 }
 
 void SeriesLines::setWidth(int width) {
-    data_.lineWidth = width;
-    line_->setPenWidth(width);
-    legend_->setPenWidth(width);
+    setSeriesWidth<TChartSeries>(data_, width, *line_, *legend_);
 }
 
 void SeriesLines::setPenStyle(int style) {
-    data_.penStyle = style;
-    line_->setPenStyle(qtPenStyle(style));
-    legend_->setPenStyle(qtPenStyle(style));
-    legend_->setPenWidth(2 * line_->penWidth());
+    setSeriesPenStyle<TChartSeries>(data_, style, *line_, *legend_);
 }
 
 void SeriesLines::setTitle(const QString& title) {

@@ -9,7 +9,6 @@
 #include "TChartSeries.h"
 
 class SeriesStyleTable;
-class TChart;
 
 class SeriesLines {
 public:
@@ -30,7 +29,8 @@ public:
     // Takes the series off its chart and gives its look back; does nothing while not drawn.
     void detach(SeriesStyleTable& styles);
 
-    void setColour(unsigned colour);
+    // The colour may be the default-colour marker, drawn in the colour of the style entry.
+    void setColour(unsigned colour, const SeriesStyleTable& styles);
     void setWidth(int width);
     void setPenStyle(int style);
     // Title of both series (and so of the legend entry).

@@ -1,8 +1,8 @@
 #include "TableInfoJson.h"
 
-#include "JsonText.h"
-
 #include <cmath>
+
+#include "JsonText.h"
 
 namespace {
 

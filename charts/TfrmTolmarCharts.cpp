@@ -1,6 +1,7 @@
 #include "TfrmTolmarCharts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QGridLayout>
@@ -24,6 +25,7 @@
 #include "RegistryValues.h"
 #include "SeriesListDelegate.h"
 #include "TChart.h"
+#include "TfrmWriteIniFile.h"
 #include "UpDownButtons.h"
 #include "UserDialogs.h"
 
@@ -35,9 +37,6 @@ QLineEdit* dateEdit(QWidget* parent, const char* name, const char* text) {
     auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
     edit->setObjectName(QLatin1String(name));
     edit->setMaximumWidth(48);
-    // The date range is set from the tables; typing a range of one's own comes with the
-    // date range commands.
-    edit->setReadOnly(true);
     return edit;
 }
 
@@ -87,6 +86,20 @@ TfrmTolmarCharts::TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& comma
     split->setSizes({1309 - 393, 393});
     centreLayout->addWidget(split, 1);
     setCentralWidget(centre);
+    frmWriteIniFile = new TfrmWriteIniFile(this);
+
+    // Leaving a date group for another control of the program applies the date edits; so
+    // does Enter in one of them.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        const auto leaves = [old, now](QGroupBox* group) {
+            return old && now && group->isAncestorOf(old) && !group->isAncestorOf(now);
+        };
+        if (leaves(grpbxStartDate)) edtStartExit();
+        if (leaves(grpbxEndDate)) edtEndExit();
+    });
+    for (QLineEdit* edit :
+         {edtStartYear, edtStartMonth, edtStartDay, edtEndYear, edtEndMonth, edtEndDay})
+        connect(edit, &QLineEdit::returnPressed, this, &TfrmTolmarCharts::applyDateEditsReporting);
 }
 
 TfrmTolmarCharts::~TfrmTolmarCharts() {
@@ -101,12 +114,7 @@ void TfrmTolmarCharts::buildMenus() {
         action = menu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QLatin1String(name));
         if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-        // Items whose commands come with the styling, date range and fitting work stay
-        // disabled, so that neither they nor their shortcuts pretend.
-        if (handler)
-            connect(action, &QAction::triggered, this, handler);
-        else
-            action->setEnabled(false);
+        connect(action, &QAction::triggered, this, handler);
     };
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const auto alt = [](int key) { return QKeySequence(Qt::ALT | key); };
@@ -130,31 +138,35 @@ void TfrmTolmarCharts::buildMenus() {
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Op1"));
     add(options, miColorGradient, "miColorGradient", "Show &Color Gradient", ctrl(Qt::Key_G),
-        nullptr);
+        &TfrmTolmarCharts::miColorGradientClick);
     miColorGradient->setCheckable(true);
     miColorGradient->setChecked(true);
     add(options, miSetStartColor, "miSetStartColor", "Choose &Gradient Colors", ctrl(Qt::Key_B),
-        nullptr);
+        &TfrmTolmarCharts::miSetStartColorClick);
     add(options, SetGradientColorDefaultyellow, "SetGradientColorDefaultyellow",
-        "Set Gradient Color Default (yellow)", {}, nullptr);
+        "Set Gradient Color Default (yellow)", {},
+        &TfrmTolmarCharts::SetGradientColorDefaultyellowClick);
     options->addSeparator();
     add(options, miFitChartToData, "miFitChartToData", "&Fit Chart To Data Limits",
-        QKeySequence(Qt::Key_F5), nullptr);
+        QKeySequence(Qt::Key_F5), &TfrmTolmarCharts::spdbtnFitDataClick);
     miFitChartToData->setToolTip(QStringLiteral("Undo all Zooms and fir chart to data limits"));
     miFitChartToData->setStatusTip(miFitChartToData->toolTip());
     add(options, miFitCharttoYValueDataLimits1, "miFitCharttoYValueDataLimits1",
-        "Fit Chart to &Y-Value Data Limits", QKeySequence(Qt::Key_F6), nullptr);
+        "Fit Chart to &Y-Value Data Limits", QKeySequence(Qt::Key_F6),
+        &TfrmTolmarCharts::spdbtnFitVerticallyClick);
     add(options, miFitDatatoXValueDataLimits1, "miFitDatatoXValueDataLimits1",
-        "Fit Chart to Start-End-&Dates", QKeySequence(Qt::Key_F7), nullptr);
+        "Fit Chart to Start-End-&Dates", QKeySequence(Qt::Key_F7),
+        &TfrmTolmarCharts::spdbtnFitHorizontallyClick);
     add(options, miFitDatatoallXValueDataLimits1, "miFitDatatoallXValueDataLimits1",
-        "Fit Data to all &X-Value Data Limits", QKeySequence(Qt::Key_F8), nullptr);
+        "Fit Data to all &X-Value Data Limits", QKeySequence(Qt::Key_F8),
+        &TfrmTolmarCharts::spdbtnFitDataHorizontallyAllClick);
     options->addSeparator();
     add(options, miHideLegend, "miHideLegend", "Hide &Legend",
-        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_L), nullptr);
+        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_L), &TfrmTolmarCharts::miHideLegendClick);
     miHideLegend->setCheckable(true);
     options->addSeparator();
     add(options, miScaleYAxisLogarithmic, "miScaleYAxisLogarithmic", "Scale Y-Axis Logarithmic", {},
-        nullptr);
+        &TfrmTolmarCharts::miScaleYAxisLogarithmicClick);
     miScaleYAxisLogarithmic->setCheckable(true);
 
     QMenu* menuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -183,16 +195,19 @@ void TfrmTolmarCharts::buildOptionsPanel() {
     connect(btnDelData, &QPushButton::clicked, this, &TfrmTolmarCharts::btnDelDataClick);
     row->addLayout(fileButtons);
 
-    // Paging moves the view by pages; it comes with the date range commands.
     auto* paging = new QGridLayout;
     paging->addWidget(button(btnFirstPage, "btnFirstPage", "<<"), 0, 0);
     paging->addWidget(button(btnPreviousPage, "btnPreviousPage", "&<"), 0, 1);
     paging->addWidget(button(btnNextPage, "btnNextPage", "&>"), 1, 0);
     paging->addWidget(button(btnLastPage, "btnLastPage", ">>"), 1, 1);
-    for (QPushButton* pageButton : {btnFirstPage, btnPreviousPage, btnNextPage, btnLastPage}) {
+    for (QPushButton* pageButton : {btnFirstPage, btnPreviousPage, btnNextPage, btnLastPage})
         pageButton->setMaximumWidth(36);
-        pageButton->setEnabled(false);
-    }
+    // The last page is not offered: the view may run past the data's ends either way.
+    btnLastPage->setEnabled(false);
+    connect(btnFirstPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnFirstPageClick);
+    connect(btnPreviousPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnPreviousPageClick);
+    connect(btnNextPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnNextPageClick);
+    connect(btnLastPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnLastPageClick);
     row->addLayout(paging);
 
     const char* startNames[3] = {"edtStartYear", "edtStartMonth", "edtStartDay"};
@@ -211,9 +226,6 @@ void TfrmTolmarCharts::buildOptionsPanel() {
         target = new QCheckBox(QString::fromLatin1(caption), pnlOptions);
         target->setObjectName(QLatin1String(name));
         if (hint) target->setToolTip(QString::fromLatin1(hint));
-        // The logarithmic axis, the legend and panning come with the styling and date range
-        // commands.
-        target->setEnabled(false);
         return target;
     };
     auto* checks = new QVBoxLayout;
@@ -224,6 +236,11 @@ void TfrmTolmarCharts::buildOptionsPanel() {
     chkbcSynchronizeDates->setChecked(true);
     checks->addWidget(check(chkbxHideLegend, "chkbxHideLegend", "&Hide Legend",
                             "Hide Legend from Chart (Ctrl+Shift+L)"));
+    // A change of state runs the handler, whether the user clicked or the window set it.
+    connect(chkbxLogarithmic, &QCheckBox::toggled, this, &TfrmTolmarCharts::chkbxLogarithmicClick);
+    connect(chkbcSynchronizeDates, &QCheckBox::toggled, this,
+            &TfrmTolmarCharts::chkbcSynchronizeDatesClick);
+    connect(chkbxHideLegend, &QCheckBox::toggled, this, &TfrmTolmarCharts::chkbxHideLegendClick);
     row->addLayout(checks);
 
     auto speed = [this](QToolButton*& target, const char* name, const char* text,
@@ -232,7 +249,6 @@ void TfrmTolmarCharts::buildOptionsPanel() {
         target->setObjectName(QLatin1String(name));
         target->setText(QString::fromLatin1(text));
         if (hint) target->setToolTip(QString::fromLatin1(hint));
-        target->setEnabled(false);
         return target;
     };
     auto* speeds = new QGridLayout;
@@ -254,6 +270,19 @@ void TfrmTolmarCharts::buildOptionsPanel() {
                             "Fit chart to X-data limits (F8)"),
                       1, 2);
     row->addLayout(speeds);
+    connect(spdbtnColorGradientSwitch, &QToolButton::clicked, this, [this] {
+        miColorGradient->setChecked(!miColorGradient->isChecked());
+        miColorGradientClick();
+    });
+    connect(spdbtnGradientColors, &QToolButton::clicked, this,
+            &TfrmTolmarCharts::miSetStartColorClick);
+    connect(spdbtnFitData, &QToolButton::clicked, this, &TfrmTolmarCharts::spdbtnFitDataClick);
+    connect(spdbtnFitVertically, &QToolButton::clicked, this,
+            &TfrmTolmarCharts::spdbtnFitVerticallyClick);
+    connect(spdbtnFitHorizontally, &QToolButton::clicked, this,
+            &TfrmTolmarCharts::spdbtnFitHorizontallyClick);
+    connect(spdbtnFitDataHorizontallyAll, &QToolButton::clicked, this,
+            &TfrmTolmarCharts::spdbtnFitDataHorizontallyAllClick);
 
     auto* titles = new QGridLayout;
     auto title = [this, titles](QLineEdit*& target, const char* name, const char* caption,
@@ -284,6 +313,8 @@ void TfrmTolmarCharts::buildOptionsPanel() {
     updwnLineWidthSelected->setObjectName(QStringLiteral("updwnLineWidthSelected"));
     connect(updwnLineWidthSelected, &UpDownButtons::positionChanged, this,
             &TfrmTolmarCharts::updwnLineWidthSelectedClick);
+    connect(edtLineWidthSelected, &QLineEdit::textChanged, this,
+            &TfrmTolmarCharts::edtLineWidthSelectedChange);
     auto* widthLabel = new QLabel(QStringLiteral("Line &Width Selected Series"), pnlOptions);
     widthLabel->setBuddy(edtLineWidthSelected);
     width->addWidget(widthLabel, 0, 0, 1, 2);
@@ -311,6 +342,10 @@ void TfrmTolmarCharts::buildChart() {
     chrtTolmarResults->setGradientStartColor(Qt::white);
     chrtTolmarResults->setGradientEndColor(QColor(0xFF, 0xFF, 0x80));
     chrtTolmarResults->setGradientVisible(true);
+    connect(chrtTolmarResults, &TChart::zoomed, this, &TfrmTolmarCharts::chrtTolmarResultsZoom);
+    connect(chrtTolmarResults, &TChart::undoZoomed, this,
+            &TfrmTolmarCharts::chrtTolmarResultsUndoZoom);
+    connect(chrtTolmarResults, &TChart::scrolled, this, &TfrmTolmarCharts::chrtTolmarResultsScroll);
 }
 
 QWidget* TfrmTolmarCharts::buildManagementPanel() {
@@ -373,13 +408,16 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
     connect(chklstbxSeries, &QListWidget::itemSelectionChanged, this,
             &TfrmTolmarCharts::repaintSeriesList);
 
-    // Colours and patterns of a series come with the styling commands.
     PopupMenu1 = new QMenu(chklstbxSeries);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     Color1 = PopupMenu1->addAction(QStringLiteral("&Color..."));
     Color1->setObjectName(QStringLiteral("Color1"));
-    Color1->setEnabled(false);
-    QMenu* patterns = PopupMenu1->addMenu(QStringLiteral("&Pattern"));
+    connect(Color1, &QAction::triggered, this, &TfrmTolmarCharts::chklstbxSeriesDblClick);
+    connect(chklstbxSeries, &QListWidget::itemDoubleClicked, this,
+            &TfrmTolmarCharts::chklstbxSeriesDblClick);
+    chklstbxSeries->installEventFilter(this);
+    PatternMenu = PopupMenu1->addMenu(QStringLiteral("&Pattern"));
+    QMenu* patterns = PatternMenu;
     Style1 = patterns->menuAction();
     Style1->setObjectName(QStringLiteral("Style1"));
     const char* patternNames[5][2] = {{"N1solidline1", "&1 solid line"},
@@ -387,12 +425,14 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
                                       {"N3dots1", "&3 dots"},
                                       {"N4dashdots1", "&4 dash-dots"},
                                       {"N5dashdotdot1", "&5 dash-dot-dot"}};
-    for (const auto& pattern : patternNames) {
-        QAction* item = patterns->addAction(QString::fromLatin1(pattern[1]));
-        item->setObjectName(QLatin1String(pattern[0]));
-        item->setEnabled(false);
+    for (int penStyle = 0; penStyle < 5; ++penStyle) {
+        QAction* item = patterns->addAction(QString::fromLatin1(patternNames[penStyle][1]));
+        item->setObjectName(QLatin1String(patternNames[penStyle][0]));
+        connect(item, &QAction::triggered, this,
+                [this, penStyle] { setPatternOfSelectedSeries(penStyle); });
     }
-    Style1->setEnabled(false);
+    // Patterns show at width 1 only; the selected-series width starts at 2.
+    PatternMenu->setEnabled(false);
     chklstbxSeries->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chklstbxSeries, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(chklstbxSeries->viewport()->mapToGlobal(at));
@@ -406,47 +446,32 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
 
 void TfrmTolmarCharts::FormShow(const QStringList& arguments) {
     ProgressBar1->hide();
+    const StartupView startup = startupView(dayNumberFromDateTime(QDateTime::currentDateTime()));
     TChartAxis& bottom = chrtTolmarResults->bottomAxis();
     bottom.setAutomatic(true);
     bottom.setExactDateTime(true);
-    bottom.setDesiredIncrement(dateTimeStepDays(DateTimeStep::OneYear));
-    bottom.setDateTimeFormat(QStringLiteral("dd.mm.yyyy hh:nn"));
+    bottom.setDesiredIncrement(dateTimeStepDays(startup.increment));
+    bottom.setDateTimeFormat(startup.format);
     TChartAxis& left = chrtTolmarResults->leftAxis();
     left.setAutomaticMinimum(false);
     left.setAutomaticMaximum(false);
     RangeFixed = false;
 
-    const double now = dayNumberFromDateTime(QDateTime::currentDateTime());
-    const double start = now - 1.0;
-    writeDateEdits(start, now);
-    bottom.setMinMax(start, now);
-    AllFilesStart = start;
-    AllFilesEnd = now;
+    writeDateEdits(startup.edits);
+    setViewRange(startup.view);
+    AllFilesStart = startup.view.minimum;
+    AllFilesEnd = startup.view.maximum;
     SynchronizeDates = true;
     chkbcSynchronizeDates->setChecked(true);
-    chrtTolmarResults->setMaxPointsPerPage(
-        static_cast<int>((bottom.maximum() - bottom.minimum()) / bottom.desiredIncrement()) + 1);
+    chrtTolmarResults->setMaxPointsPerPage(startup.maxPointsPerPage);
 
     chrtTolmarResults->setBackColor(Qt::white);
-    GradientStartColor = chrtTolmarResults->gradientStartColor();
-    GradientEndColor = chrtTolmarResults->gradientEndColor();
+    GradientColors.start = Colour::fromQColor(chrtTolmarResults->gradientStartColor());
+    GradientColors.end = Colour::fromQColor(chrtTolmarResults->gradientEndColor());
     styles = SeriesStyleTable();
 
     openPaths(arguments);
 }
-
-void TfrmTolmarCharts::writeDateEdits(double start, double end) {
-    const QDate first = dateFromDayNumber(start);
-    const QDate last = dateFromDayNumber(end);
-    edtStartYear->setText(QString::number(first.year()));
-    edtStartMonth->setText(QString::number(first.month()));
-    edtStartDay->setText(QString::number(first.day()));
-    edtEndYear->setText(QString::number(last.year()));
-    edtEndMonth->setText(QString::number(last.month()));
-    edtEndDay->setText(QString::number(last.day()));
-}
-
-void TfrmTolmarCharts::readSettingsFile(const QString&) {}
 
 void TfrmTolmarCharts::edtChartTitleChange() {
     chrtTolmarResults->clearTitle();

@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "ChartAppearance.h"
+#include "ChartSettings.h"
 #include "LoadedTable.h"
 #include "SeriesStyleTable.h"
 
@@ -18,6 +20,7 @@ class QProgressBar;
 class QPushButton;
 class QToolButton;
 class TChart;
+class TfrmWriteIniFile;
 class UpDownButtons;
 class UserDialogs;
 
@@ -35,17 +38,23 @@ public:
     void FormShow(const QStringList& arguments);
 
     // Reads the result table at `path` and appends it to the lists, drawing its last column.
-    // A table that cannot be read is reported ("wrong file format") and changes nothing.
-    void addResultTable(const QString& path);
+    // A table that cannot be read is reported ("wrong file format"), changes nothing and
+    // gives null.
+    LoadedTable* addResultTable(const QString& path);
     // Fills the series list with the series of the first table added from `path`.
     void showSeriesOfFile(const QString& path);
+    // Restores a chart from the settings file at `path` (an empty path: the file written on
+    // close), adding its tables to those loaded.
+    void readSettingsFile(const QString& path);
+    // Everything the settings file stores, as the window shows it now.
+    ChartSettings currentSettings() const;
+
+    TChart& chart() { return *chrtTolmarResults; }
 
 protected:
-    // Restores a chart from a settings file. Settings files are not read yet: the path is
-    // taken and nothing changes.
-    virtual void readSettingsFile(const QString& path);
-
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Writes the settings file; a date edit that is no integer keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void btnAddDataClick();
@@ -64,7 +73,37 @@ private slots:
     void About1Click();
     void miExitClick();
 
+    // Series looks and the chart's appearance.
+    void chklstbxSeriesDblClick();
+    void setPatternOfSelectedSeries(int penStyle);
+    void edtLineWidthSelectedChange();
+    void miColorGradientClick();
+    void miSetStartColorClick();
+    void SetGradientColorDefaultyellowClick();
+    void miHideLegendClick();
+    void chkbxHideLegendClick();
+    void chkbxLogarithmicClick();
+    void miScaleYAxisLogarithmicClick();
+
+    // Date range, paging and fitting.
+    void edtStartExit();
+    void edtEndExit();
+    void btnFirstPageClick();
+    void btnPreviousPageClick();
+    void btnNextPageClick();
+    void btnLastPageClick();
+    void chrtTolmarResultsZoom();
+    void chrtTolmarResultsUndoZoom();
+    void chrtTolmarResultsScroll();
+    void spdbtnFitDataClick();
+    void spdbtnFitVerticallyClick();
+    void spdbtnFitHorizontallyClick();
+    void spdbtnFitDataHorizontallyAllClick();
+    void chkbcSynchronizeDatesClick();
+
 private:
+    friend class WindowSettingsTarget;
+
     void buildMenus();
     void buildOptionsPanel();
     QWidget* buildManagementPanel();
@@ -77,12 +116,25 @@ private:
     LoadedTable* tableOf(const QString& path) const;
     // The table of the selected entry of the file list; null when none is selected.
     LoadedTable* selectedTable() const;
-    // Widens the value axis to [minimum, maximum] of a new table with values.
-    void widenValueAxis(double minimum, double maximum);
     // Sets the date axis to a new table's dates, or only widens the all-files range while the
     // range is fixed.
     void showDatesOf(const FileContainer& table);
-    void writeDateEdits(double start, double end);
+    void writeDateEdits(const DateEdits& edits);
+    DateEdits dateEdits() const;
+    // Sets the view to the date edits; throws ConversionError, changing nothing, for a text
+    // that is no integer or a date that does not exist.
+    void applyDateEdits();
+    // Applies the date edits, reporting a conversion error instead.
+    void applyDateEditsReporting();
+    void fitValueAxis();
+    void setViewRange(const ViewRange& view);
+    // Opens the colour dialog for a series and sets the chosen colour.
+    void chooseSeriesColour(SeriesLines& lines);
+    // The selected series of the selected file; null when there is none.
+    SeriesLines* selectedSeries() const;
+    ChartGradient chartGradient() const;
+    void setChartGradient(const ChartGradient& gradient);
+    void setLegendHidden(bool hidden);
     // Draws the series of item `row` of the series list into `rect`.
     void chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect, bool selected);
     // The pen width the chart draws series `lines` with: wider by the selected-series width
@@ -102,8 +154,13 @@ private:
     double AllFilesStart = -9999.0;
     double AllFilesEnd = -9999.0;
     bool SynchronizeDates = true;
-    QColor GradientStartColor;
-    QColor GradientEndColor;
+    // Set while a bad date is reported, so that the message box taking the focus from a
+    // date edit does not apply the edits again.
+    bool ReportingDates = false;
+    // Set while the settings file is written on close: the progress window lets events
+    // through, and a second close must not write it again meanwhile.
+    bool WritingSettings = false;
+    GradientColours GradientColors;
 
     // Options panel.
     QWidget* pnlOptions = nullptr;
@@ -131,6 +188,11 @@ private:
     QListWidget* chklstbxSeries = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction *Color1 = nullptr, *Style1 = nullptr;
+    // The menu behind Style1: its own enabled state rules the action, also when the window is
+    // enabled again after reading a table.
+    QMenu* PatternMenu = nullptr;
+
+    TfrmWriteIniFile* frmWriteIniFile = nullptr;
 
     // Main menu.
     QAction *miOpen = nullptr, *miClose = nullptr, *miPrint = nullptr, *miExit = nullptr;

@@ -6,26 +6,17 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
-#include "DateLabelRule.h"
+#include "DateRange.h"
+#include "SeriesStyling.h"
 #include "TChart.h"
 #include "TableFormatError.h"
 #include "TfrmTolmarCharts.h"
 #include "UpDownButtons.h"
 #include "UserDialogs.h"
+#include "ValueAxisFit.h"
 
 namespace {
-
-// The whole steps in a view: rounding noise of the day numbers must not lose one, and a
-// quotient beyond the integers is held at their ends.
-int wholeSteps(double steps) {
-    const double whole = std::floor(steps + 1e-9);
-    if (!(whole > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-    if (whole >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    return static_cast<int>(whole);
-}
 
 QString pathOf(const FileContainer& table) { return QString::fromStdString(table.fileName()); }
 
@@ -51,7 +42,7 @@ void TfrmTolmarCharts::btnAddDataClick() {
 
 void TfrmTolmarCharts::openPaths(const QStringList& paths) {
     for (const QString& path : paths) {
-        if (path.contains(QStringLiteral(".ini")))
+        if (isSettingsPath(path))
             readSettingsFile(path);
         else
             addResultTable(path);
@@ -73,7 +64,7 @@ std::unique_ptr<FileContainer> TfrmTolmarCharts::readTableWithProgress(const QSt
     return std::make_unique<FileContainer>(path.toStdString(), progress);
 }
 
-void TfrmTolmarCharts::addResultTable(const QString& path) {
+LoadedTable* TfrmTolmarCharts::addResultTable(const QString& path) {
     QCoreApplication::processEvents();
     const DisabledWhileReading disabled(*this);
     std::unique_ptr<FileContainer> read;
@@ -81,17 +72,27 @@ void TfrmTolmarCharts::addResultTable(const QString& path) {
         read = readTableWithProgress(path);
     } catch (const TableReadError& error) {
         dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("wrong file format"));
-        return;
+        return nullptr;
     } catch (const std::bad_alloc&) {
         dialogs_.message(QStringLiteral("Not enough memory to read ") + path,
                          QStringLiteral("wrong file format"));
-        return;
+        return nullptr;
     }
     files.push_back(std::make_unique<LoadedTable>(std::move(read), this));
     LoadedTable& added = *files.back();
     const FileContainer& table = added.table();
+    // A click on a line in the chart opens the colour dialog for its series.
+    for (int i = 0; i < added.seriesCount(); ++i) {
+        SeriesLines* lines = added.lines(i);
+        connect(&lines->line(), &TChartSeries::clicked, this,
+                [this, lines] { chooseSeriesColour(*lines); });
+    }
 
-    if (!RangeFixed) widenValueAxis(table.valueMinimum(), table.valueMaximum());
+    if (!RangeFixed) {
+        TChartAxis& left = chrtTolmarResults->leftAxis();
+        const ValueRange widened = widenForTable({left.minimum(), left.maximum()}, table);
+        left.setMinMax(widened.minimum, widened.maximum);
+    }
     {
         const QSignalBlocker quiet(chklstbxFiles);
         auto* item = new QListWidgetItem(path, chklstbxFiles);
@@ -103,37 +104,30 @@ void TfrmTolmarCharts::addResultTable(const QString& path) {
     showSeriesOfFile(path);
     added.lines(added.seriesCount() - 1)->attach(*chrtTolmarResults, styles);
     repaintSeriesList();
-}
-
-void TfrmTolmarCharts::widenValueAxis(double minimum, double maximum) {
-    if (minimum == SeriesData::unset) return;
-    TChartAxis& left = chrtTolmarResults->leftAxis();
-    if (left.minimum() > minimum || left.minimum() == SeriesData::unset) {
-        if (left.maximum() == SeriesData::unset) left.setMaximum(minimum);
-        left.setMinimum(minimum);
-    }
-    if (left.maximum() < maximum || left.maximum() == SeriesData::unset) left.setMaximum(maximum);
+    return &added;
 }
 
 void TfrmTolmarCharts::showDatesOf(const FileContainer& table) {
     TChartAxis& bottom = chrtTolmarResults->bottomAxis();
     const double step = table.timeStep();
     // Rows in falling date order have a negative step; it never becomes the label increment.
-    if (step > 0.0 && step < bottom.desiredIncrement()) bottom.setDesiredIncrement(step);
-    const double from = table.start() - step;
-    const double to = table.end() + step;
+    bottom.setDesiredIncrement(incrementForTable(bottom.desiredIncrement(), step));
+    const TableView shown = viewForTable(table.start(), table.end(), step);
+    // The span in ascending order, also for rows in falling date order.
+    const ViewRange span = unitedSpan({shown.view.minimum, shown.view.minimum},
+                                      {shown.view.maximum, shown.view.maximum});
     if (RangeFixed) {
-        AllFilesStart = std::min(AllFilesStart, std::min(from, to));
-        AllFilesEnd = std::max(AllFilesEnd, std::max(from, to));
+        const ViewRange all = unitedSpan({AllFilesStart, AllFilesEnd}, span);
+        AllFilesStart = all.minimum;
+        AllFilesEnd = all.maximum;
         return;
     }
-    bottom.setMinMax(std::min(from, to), std::max(from, to));
-    const double pageDays = to > from ? to - from : 1.0;
-    chrtTolmarResults->setMaxPointsPerPage(wholeSteps(pageDays / step));
-    writeDateEdits(from, to);
-    AllFilesStart = from;
-    AllFilesEnd = to;
-    adaptDateLabels(bottom, to - from);
+    setViewRange(span);
+    chrtTolmarResults->setMaxPointsPerPage(shown.maxPointsPerPage);
+    writeDateEdits(dateEditsFor(shown.view.minimum, shown.view.maximum));
+    AllFilesStart = span.minimum;
+    AllFilesEnd = span.maximum;
+    if (shown.labels) setDateLabels(bottom, *shown.labels);
 }
 
 LoadedTable* TfrmTolmarCharts::tableOf(const QString& path) const {
@@ -196,6 +190,13 @@ bool TfrmTolmarCharts::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) chklstbxFilesKeyUp(key->key());
     }
+    if (watched == chklstbxSeries && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chklstbxSeriesDblClick();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -242,7 +243,7 @@ void TfrmTolmarCharts::chklstbxSeriesClickCheck(int row) {
 
 int TfrmTolmarCharts::shownPenWidth(SeriesLines& lines, bool selected) const {
     const int width = lines.data().lineWidth;
-    return selected ? width + updwnLineWidthSelected->position() - 1 : width;
+    return selected ? selectedLineWidth(width, updwnLineWidthSelected->position()) : width;
 }
 
 void TfrmTolmarCharts::chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect,

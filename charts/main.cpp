@@ -1,11 +1,13 @@
 // The chart viewer: a window over the result tables of the command line, or a job without a
-// window (--info, --help).
+// window (--info, --render, --help).
 #include <QApplication>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "ChartRendering.h"
 #include "CommandProcessor.h"
+#include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
 #include "PrintDialogSetup.h"
 #include "QtUserDialogs.h"
@@ -40,10 +42,47 @@ int runScreenshot(TfrmTolmarCharts& window, const QString& file, const QStringLi
     return 0;
 }
 
+// A printer setup that refuses: a picture job never prints.
+class NoPrinter : public PrinterSetup {
+public:
+    bool setUp(QPrinter&, QWidget*) override { return false; }
+};
+
+// Opens the tables and settings files as the window would, without showing it, and draws its
+// chart into the picture. A file that cannot be read is reported and nothing is drawn.
+int runRender(int argc, char* argv[], const std::vector<std::string>& arguments) {
+    RenderJob job;
+    std::string err;
+    if (!parseRenderJob(arguments, job, err)) {
+        std::fwrite(err.data(), 1, err.size(), stderr);
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Linara"));
+    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    ConsoleDialogs dialogs;
+    ShellCommandProcessor commands;
+    NoPrinter printer;
+    TfrmTolmarCharts window(dialogs, commands, printer);
+    QStringList inputs;
+    for (const std::string& input : job.inputs) inputs << QString::fromStdString(input);
+    window.FormShow(inputs);
+    if (dialogs.reported() > 0) return 1;
+    const QString picture = QString::fromStdString(job.picture);
+    const QString failure = renderChart(window.chart(), picture, QSize(job.width, job.height));
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "linara: %s\n", qPrintable(failure));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (isLinaraRenderJob(arguments)) return runRender(argc, argv, arguments);
     if (isLinaraCommandLineJob(arguments)) return runJob(arguments);
 
     QApplication application(argc, argv);
