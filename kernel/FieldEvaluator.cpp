@@ -147,8 +147,14 @@ void FieldEvaluator::compute_from_tables(int row, int first_col, int last_col, d
     std::size_t first = static_cast<std::size_t>(first_col - 1) / kLanes;
     std::size_t end = static_cast<std::size_t>(last_col - 1) / kLanes + 1;
     while (first < end && summed_row_[first] == row) ++first;
-    while (end > first && summed_row_[end - 1] == row) --end;
     if (first < end) {
+        // Small steps (twenty generators share 100 cells a pass, 5 each) would read the tables
+        // of every mode for a block or two per call; the following blocks of the row are summed
+        // with them, so the tables are read in one sweep and the next steps find their sums.
+        end = std::max(end, std::min(blocks_, first + kLookAheadBlocks));
+        std::size_t stop = first;
+        while (stop < end && summed_row_[stop] != row) ++stop;
+        end = stop;
         std::fill(sums_.begin() + first * kLanes, sums_.begin() + end * kLanes, 0.0);
         const Tables tables{block_cos_.data(), block_sin_.data(), blocks_,         lane_cos_.data(),
                             lane_sin_.data(),  row_cos_.data(),   row_sin_.data(), modes_.count};

@@ -22,16 +22,20 @@ namespace kelvra {
 // by the block. Tables take 2 N (ncols / 8 + 8) doubles.
 //
 // Blocks are always summed whole, and a block's sums are kept until it is summed for another
-// row, so that steps ending inside a block cost nothing extra. Every
+// row, so that steps ending inside a block cost nothing extra; a step that needs a block sums
+// the blocks after it too (up to kLookAheadBlocks), so that small steps cost no more per cell
+// than large ones. Every
 // cell goes through the same operations, so its value does not depend on how the caller
 // groups cells into steps.
 //
 // When the tables would exceed the table budget, cells are evaluated by the formula itself
 // (same values within rounding, far slower).
 class FieldEvaluator {
-  public:
+public:
     static constexpr std::size_t kDefaultTableBudget = std::size_t{1} << 30;
     static constexpr int kLanes = 8;
+    // Blocks summed at once when a step needs any: the rest of the step's row up to this many.
+    static constexpr std::size_t kLookAheadBlocks = 256;
 
     FieldEvaluator(const FieldModes& modes, int ncols,
                    std::size_t table_budget = kDefaultTableBudget);
@@ -42,7 +46,7 @@ class FieldEvaluator {
 
     bool uses_tables() const { return !block_cos_.empty(); }
 
-  private:
+private:
     double column_angle(int mode, int col) const;
     void build_tables();
     void prepare_row(int row);

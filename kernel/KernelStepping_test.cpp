@@ -150,6 +150,28 @@ TEST_F(KelvraStepping, ValuesDoNotDependOnHowCellsAreGrouped) {
     EXPECT_EQ(matrix_cells(matrices[2], setup.nrows, setup.ncols), whole);
 }
 
+// Rows longer than what one step sums ahead, taken in the five-cell steps of twenty running
+// generators: the same bits as one call, and the matrix holds only the cells asked for so far.
+TEST_F(KelvraStepping, SmallStepsOnLongRowsGiveTheSameCellsAndShowOnlyTheAskedOnes) {
+    FieldSetup setup;
+    setup.nrows = 3;
+    setup.ncols = 2500;
+    double** whole = start_field(0, setup);
+    complete_field(0);
+    double** stepped = start_field(1, setup);
+    Cursor cursor;
+    int status = run(1, cursor, 5);
+    EXPECT_NE(stepped[1][5], 0.0);
+    EXPECT_EQ(stepped[1][6], 0.0);
+    advance(cursor, setup.ncols);
+    while (status != 1) {
+        status = run(1, cursor, 5);
+        advance(cursor, setup.ncols);
+    }
+    EXPECT_EQ(matrix_cells(stepped, setup.nrows, setup.ncols),
+              matrix_cells(whole, setup.nrows, setup.ncols));
+}
+
 TEST_F(KelvraStepping, FastEvaluationAgreesWithTheDirectFormula) {
     struct Case {
         int nrows, ncols, initvalue;
