@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QUrl>
 #include <array>
@@ -95,6 +96,7 @@ private:
     std::function<void(const QUrl&)> openDocument_;
     GeneratorTable table_;
     std::array<std::unique_ptr<TfrmWaitMessage>, GeneratorTable::SlotCount> waitWindows_;
+    QElapsedTimer sinceMessages_;  // since the pending events were last handled
     int startedCount_ = 0;
     double** lastMatrix_ = nullptr;
 };
