@@ -90,19 +90,22 @@ TfrmTolmarCharts::TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& comma
 
     // Leaving a date group for another control of the program applies the date edits; so
     // does Enter in one of them.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        const auto leaves = [old, now](QGroupBox* group) {
-            return old && now && group->isAncestorOf(old) && !group->isAncestorOf(now);
-        };
-        if (leaves(grpbxStartDate)) edtStartExit();
-        if (leaves(grpbxEndDate)) edtEndExit();
-    });
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            const auto leaves = [old, now](QGroupBox* group) {
+                return old && now && group->isAncestorOf(old) && !group->isAncestorOf(now);
+            };
+            if (leaves(grpbxStartDate)) edtStartExit();
+            if (leaves(grpbxEndDate)) edtEndExit();
+        });
     for (QLineEdit* edit :
          {edtStartYear, edtStartMonth, edtStartDay, edtEndYear, edtEndMonth, edtEndDay})
         connect(edit, &QLineEdit::returnPressed, this, &TfrmTolmarCharts::applyDateEditsReporting);
 }
 
 TfrmTolmarCharts::~TfrmTolmarCharts() {
+    // The base class still hides the window, which moves the focus; this form is gone by then.
+    disconnect(focusWatch_);
     // The series leave the chart before the chart goes.
     for (const auto& file : files) file->detachAll(styles);
     files.clear();

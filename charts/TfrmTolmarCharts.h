@@ -102,6 +102,7 @@ private slots:
     void chkbcSynchronizeDatesClick();
 
 private:
+    QMetaObject::Connection focusWatch_;  // applies the date edits when a date group loses focus
     friend class WindowSettingsTarget;
 
     void buildMenus();
