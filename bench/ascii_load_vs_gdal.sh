@@ -60,17 +60,7 @@ if command -v hyperfine >/dev/null; then
     END { printf "vistal %.3f s, gdalinfo %.3f s: vistal is %.1f times faster\n", v, g, g / v }' \
     "$work/times.csv"
 else
-  time_of() {
-    local best=""
-    for _ in 1 2 3 4 5; do
-      local start end
-      start=$(date +%s.%N)
-      "$@" > /dev/null
-      end=$(date +%s.%N)
-      best=$(echo "$start $end ${best:-1e9}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
-    done
-    echo "$best"
-  }
+  . bench/time_of.sh
   "$vistal" --info "$grid" > /dev/null  # warm the page cache
   v=$(time_of "$vistal" --info "$grid")
   g=$(time_of gdalinfo -stats "$grid")

@@ -50,17 +50,7 @@ if command -v hyperfine >/dev/null; then
     END { printf "linara %.3f s, pandas %.3f s: linara is %.1f times faster\n", l, p, p / l }' \
     "$work/times.csv"
 else
-  time_of() {
-    local best=""
-    for _ in 1 2 3 4 5; do
-      local start end
-      start=$(date +%s.%N)
-      "$@" > /dev/null
-      end=$(date +%s.%N)
-      best=$(echo "$start $end ${best:-1e9}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
-    done
-    echo "$best"
-  }
+  . bench/time_of.sh
   l=$(time_of "$linara" --info "$table")
   p=$(time_of "$python" -c "$read_with_pandas" "$table")
   echo "$l $p" | awk '{ printf "linara %.3f s, pandas %.3f s (best of 5): linara is %.1f times faster\n", $1, $2, $2 / $1 }'

@@ -16,35 +16,14 @@
 #include <QTest>
 
 #include "CommandProcessor.h"
+#include "PdfPrinterSetup.h"
 #include "PrinterSetup.h"
+#include "RecordingCommands.h"
 #include "ScriptedDialogs.h"
 #include "TChart.h"
 #include "TChartSeries.h"
 #include "TestGridFiles.h"
 #include "TfrmTolmarCharts.h"
-
-class RecordingCommands : public CommandProcessor {
-public:
-    void run(const QString& command) override { commands.push_back(command); }
-    QStringList commands;
-};
-
-class PdfPrinter : public PrinterSetup {
-public:
-    explicit PdfPrinter(QString path) : path_(std::move(path)) {}
-    bool setUp(QPrinter& printer, QWidget*) override {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path_);
-        return true;
-    }
-
-private:
-    QString path_;
-};
-
-inline void settle() {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-}
 
 // A result table of hourly rows from 1.1.2001 00:00 with the value columns `columns`; row r
 // holds 10 * r + column index in each column.
@@ -146,6 +125,6 @@ protected:
     TestFolder folder;
     ScriptedDialogs dialogs;
     RecordingCommands commands;
-    PdfPrinter printer{folder.path("chart.pdf")};
+    PdfPrinterSetup printer{folder.path("chart.pdf")};
     TfrmTolmarCharts window{dialogs, commands, printer};
 };

@@ -205,12 +205,12 @@ void TfrmTolmarCharts::buildOptionsPanel() {
     paging->addWidget(button(btnLastPage, "btnLastPage", ">>"), 1, 1);
     for (QPushButton* pageButton : {btnFirstPage, btnPreviousPage, btnNextPage, btnLastPage})
         pageButton->setMaximumWidth(36);
-    // The last page is not offered: the view may run past the data's ends either way.
+    // The last page is not offered (the view may run past the data's ends either way); the
+    // button stays disabled and has no command.
     btnLastPage->setEnabled(false);
     connect(btnFirstPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnFirstPageClick);
     connect(btnPreviousPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnPreviousPageClick);
     connect(btnNextPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnNextPageClick);
-    connect(btnLastPage, &QPushButton::clicked, this, &TfrmTolmarCharts::btnLastPageClick);
     row->addLayout(paging);
 
     const char* startNames[3] = {"edtStartYear", "edtStartMonth", "edtStartDay"};

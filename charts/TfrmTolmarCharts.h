@@ -91,7 +91,6 @@ private slots:
     void btnFirstPageClick();
     void btnPreviousPageClick();
     void btnNextPageClick();
-    void btnLastPageClick();
     void chrtTolmarResultsZoom();
     void chrtTolmarResultsUndoZoom();
     void chrtTolmarResultsScroll();

@@ -82,8 +82,6 @@ void TfrmTolmarCharts::btnNextPageClick() {
                           bottom.desiredIncrement()));
 }
 
-void TfrmTolmarCharts::btnLastPageClick() {}
-
 void TfrmTolmarCharts::chrtTolmarResultsZoom() {
     TChartAxis& bottom = chrtTolmarResults->bottomAxis();
     const ZoomedView zoomed =

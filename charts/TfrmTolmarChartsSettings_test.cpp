@@ -26,7 +26,7 @@ protected:
     struct Fresh {
         ScriptedDialogs dialogs;
         RecordingCommands commands;
-        PdfPrinter printer{QString()};
+        PdfPrinterSetup printer{QString()};
         TfrmTolmarCharts window{dialogs, commands, printer};
     };
 };

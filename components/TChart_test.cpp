@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "DayNumberDate.h"
-#include "PrinterSetup.h"
+#include "PdfPrinterSetup.h"
 #include "TChartSeries.h"
 
 namespace {
@@ -45,19 +45,6 @@ struct ChartFixture : ::testing::Test {
 };
 
 bool isReddish(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
-
-class PdfSetup : public PrinterSetup {
-public:
-    explicit PdfSetup(QString path) : path_(std::move(path)) {}
-    bool setUp(QPrinter& printer, QWidget*) override {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path_);
-        return true;
-    }
-
-private:
-    QString path_;
-};
 
 class CancelledSetup : public PrinterSetup {
 public:
@@ -324,7 +311,7 @@ TEST_F(ChartFixture, PicturesShowLimitsSetJustBefore) {
 TEST_F(ChartFixture, PrintGoesThroughThePrinterSetup) {
     QTemporaryDir dir;
     const QString path = dir.filePath("chart.pdf");
-    PdfSetup setup(path);
+    PdfPrinterSetup setup(path);
     EXPECT_TRUE(chart.print(setup));
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));

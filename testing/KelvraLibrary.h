@@ -7,27 +7,10 @@
 #include <string>
 #include <vector>
 
-// The built libkelvra.so, opened with dlopen and called through its C interface only.
-struct KelvraLibrary {
-    int (*create_kernel)();
-    int (*destroy_kernel)();
-    int (*set_filename)(int, const char*);
-    int (*set_nrows)(int, int);
-    int (*set_ncols)(int, int);
-    int (*set_xll)(int, double);
-    int (*set_yll)(int, double);
-    int (*set_cs)(int, double);
-    int (*set_nodata)(int, double);
-    int (*set_avg)(int, double);
-    int (*set_stddev)(int, double);
-    int (*set_corrx)(int, double);
-    int (*set_corry)(int, double);
-    int (*set_initvalue)(int, int);
-    int (*set_disttype)(int, int);
-    double** (*initialize_kernel)(int, int*, int*);
-    int (*run_kernel_stepwise)(int, int*, int*, int);
-    int (*shutdown_kernel)(int, int);
+#include "KelvraCallTable.h"
 
+// The built libkelvra.so, opened with dlopen and called through its C interface only.
+struct KelvraLibrary : KelvraCalls {
     static const KelvraLibrary& get();  // opens the library on first use
     static const char* path() { return KELVRA_LIBRARY_PATH; }
 };

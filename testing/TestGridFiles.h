@@ -13,7 +13,7 @@
 #include "LoadGrid.h"
 
 class TestFolder {
-  public:
+public:
     QString path(const QString& name) const { return dir_.filePath(name); }
 
     QString write(const QString& name, const QByteArray& bytes) const {
@@ -22,7 +22,7 @@ class TestFolder {
         return file.fileName();
     }
 
-  private:
+private:
     QTemporaryDir dir_;
 };
 

@@ -16,20 +16,11 @@
 #include "CommandProcessor.h"
 #include "GridDocument.h"
 #include "PaintBox.h"
+#include "RecordingCommands.h"
 #include "ScriptedDialogs.h"
 #include "TestGridFiles.h"
 #include "TfrmVistals.h"
 #include "UpDown.h"
-
-class RecordingCommands : public CommandProcessor {
-public:
-    void run(const QString& command) override { commands.push_back(command); }
-    QStringList commands;
-};
-
-inline void settle() {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-}
 
 // An ASCII grid of 3 x 2 cells holding value, value + 1, ... with `nodata` in its header.
 inline QByteArray asciiGrid(int value, const char* nodata = "-9999") {

@@ -64,12 +64,16 @@ std::unique_ptr<GridRows> loadFlowComponent(const GridDocument& shown, const QSt
 
 }  // namespace
 
-QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
-                         const LegendStyle& style, const RenderArrows* arrows) {
+PaletteSet RenderPalettes() {
     PaletteSet palettes;
     palettes.BuildPalettes(GammaOfPosition(StartGammaPosition));
     for (FoundPalette& found : ReadPaletteFolder(ColorStepCount + 1))
         palettes.Palettes.push_back(std::move(found.palette.colours));
+    return palettes;
+}
+
+QImage RenderGridPicture(const GridDocument& doc, const PaletteSet& palettes, int paletteIndex,
+                         QSize size, const LegendStyle& style, const RenderArrows* arrows) {
     LegendContent legend;
     legend.colours.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
     ApplyPaletteToLegend(palettes, paletteIndex, legend.colours);
@@ -120,8 +124,8 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         const int palette = intOption(arguments, QStringLiteral("--palette")).value_or(1);
         // The numbering of the palette combo box: the built-in palettes, then the user's
         // palette files.
-        const int paletteCount =
-            BuiltInPaletteCount + static_cast<int>(ReadPaletteFolder(ColorStepCount + 1).size());
+        const PaletteSet palettes = RenderPalettes();
+        const int paletteCount = static_cast<int>(palettes.Palettes.size());
         if (palette < 1 || palette > paletteCount)
             throw CommandLineError(QStringLiteral("--palette wants 1 to %1").arg(paletteCount));
         const auto level = intOption(arguments, QStringLiteral("--level"));
@@ -144,7 +148,7 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         }
 
         const QImage result =
-            RenderGridPicture(doc, palette - 1, size,
+            RenderGridPicture(doc, palettes, palette - 1, size,
                               LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font()),
                               arrows ? &*arrows : nullptr);
         if (!result.save(arguments.files[1], "PNG"))

@@ -8,6 +8,7 @@
 #include "ArrowOverlay.h"
 #include "GridDocument.h"
 #include "LegendPainter.h"
+#include "PaletteSet.h"
 
 // vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]
 //                 [--gradients | --flow XGRID YGRID]: paints FILE as the window paints it,
@@ -20,9 +21,8 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
 // window's first size, so a rendered picture matches the window's.
 inline constexpr int RenderLegendHeight = 667;
 
-// The shown level of `doc` as the window paints it right after showing the grid with built-in
-// palette `paletteIndex` (0-based; the built-in palettes, then those of the user's palette
-// folder) chosen: the whole grid fitted into `size` pixels, erased
+// The shown level of `doc` as the window paints it right after showing the grid with palette
+// `paletteIndex` (0-based) of `palettes` chosen: the whole grid fitted into `size` pixels, erased
 // first, nodata cells transparent, no grid lines, the class bounds from the statistics; the
 // legend (RenderLegendHeight high) right of it. Where the picture is taller than the legend,
 // the rest below the legend is `style.face`. All sizes are logical pixels. With `arrows`, the
@@ -31,5 +31,10 @@ struct RenderArrows {
     const ArrowGrids& grids;
     ArrowStart start;
 };
-QImage RenderGridPicture(const GridDocument& doc, int paletteIndex, QSize size,
-                         const LegendStyle& style, const RenderArrows* arrows = nullptr);
+QImage RenderGridPicture(const GridDocument& doc, const PaletteSet& palettes, int paletteIndex,
+                         QSize size, const LegendStyle& style,
+                         const RenderArrows* arrows = nullptr);
+
+// The palettes the window offers at its start: the built-in ones at the gamma edit's first
+// position, then those of the user's palette folder.
+PaletteSet RenderPalettes();

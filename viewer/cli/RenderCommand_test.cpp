@@ -91,7 +91,7 @@ TEST(RenderCommand, PaintsWithoutTheWindowWhatTheLegendPainterPaints) {
     QTextStream errStream(&err);
     loadForCommand(doc, file.fileName(), std::nullopt, errStream);
     const LegendStyle style = LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font());
-    const QImage picture = RenderGridPicture(doc, 0, QSize(50, 50), style);
+    const QImage picture = RenderGridPicture(doc, RenderPalettes(), 0, QSize(50, 50), style);
     // The legend widens for "-1.234568e+07" and sits right of the picture, as high as the
     // window's legend.
     const std::vector<QString> labels = UpdateLegendValues(doc.statistics, false, 0, 0).labels;
