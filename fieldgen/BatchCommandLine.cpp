@@ -8,6 +8,7 @@
 #include "GeneratorMonitor.h"
 #include "GeneratorTable.h"
 #include "NumberText.h"
+#include "SorvekHelp.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ private:
 
 class BatchHost : public DrivingHost {
 public:
-    explicit BatchHost(std::FILE* errors) : errors_(errors) {}
+    BatchHost(std::FILE* errors, bool showBar) : errors_(errors), showBar_(showBar) {}
     bool failed = false;
     void processMessages() override {}
     void showMessage(const QString& text) override {
@@ -51,13 +52,15 @@ public:
     void runningChanged(int) override {}
     void generatorEnded(int, int mode) override { failed = failed || mode != 1; }
     void writeFailed(const QString& fileName, int code) override {
-        std::fprintf(errors_, "\nsorvek: the field could not be written to %s (code %d)\n",
-                     qPrintable(fileName), code);
+        // The message starts a line of its own after the progress bar.
+        std::fprintf(errors_, "%ssorvek: the field could not be written to %s (code %d)\n",
+                     showBar_ ? "\n" : "", qPrintable(fileName), code);
         failed = true;
     }
 
 private:
     std::FILE* errors_;
+    bool showBar_;
 };
 
 }  // namespace
@@ -67,25 +70,7 @@ bool isBatchCommandLine(const QStringList& arguments) {
            arguments.contains(QStringLiteral("--help"));
 }
 
-QString batchUsage() {
-    return QStringLiteral(
-        "usage: sorvek                      the parameter form\n"
-        "       sorvek --batch [options] FILE\n"
-        "generates one random field through Kelvra and writes it as an ASCII grid to FILE\n"
-        "  --rows R       rows (default 100)\n"
-        "  --cols C       columns (default 100)\n"
-        "  --xll X        x of the lower left corner (default 0)\n"
-        "  --yll Y        y of the lower left corner (default 0)\n"
-        "  --cellsize S   cell size (default 100)\n"
-        "  --nodata V     nodata value (default -9999)\n"
-        "  --average A    mean (of the base-10 logarithm with --log; default 0)\n"
-        "  --stddev D     standard deviation (likewise; default 1)\n"
-        "  --corrx L      correlation length in x (default 0.01)\n"
-        "  --corry L      correlation length in y (default 0.01)\n"
-        "  --seed N       seed of the random generator; without it the clock seeds\n"
-        "  --log          logarithmic distribution instead of the normal one\n"
-        "  --help         this text\n");
-}
+QString batchUsage() { return QString::fromUtf8(sorvekHelpText); }
 
 BatchRequest parseBatchCommandLine(const QStringList& arguments) {
     BatchJob job;
@@ -136,7 +121,7 @@ BatchRequest parseBatchCommandLine(const QStringList& arguments) {
 
 int runBatchJob(const BatchJob& job, std::FILE* errors, bool showBar) {
     GeneratorTable table;
-    BatchHost host(errors);
+    BatchHost host(errors, showBar);
     const auto started = table.start(job.parameters);
     if (!started) {
         std::fprintf(errors, "sorvek: the generator for %s could not be started\n",

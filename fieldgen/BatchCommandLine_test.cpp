@@ -113,6 +113,9 @@ TEST(BatchCommandLine, AFieldThatCannotBeWrittenEndsWithStatusOneAndItsName) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(target.toLocal8Bit())) << run.errors.constData();
     EXPECT_TRUE(run.errors.contains("could not be written"));
+    // One line, without a progress bar to end when standard error is no terminal.
+    EXPECT_TRUE(run.errors.startsWith("sorvek: ")) << run.errors.constData();
+    EXPECT_EQ(run.errors.count('\n'), 1);
 }
 
 TEST(BatchCommandLine, TheProgramRefusesBadParametersBeforeStarting) {

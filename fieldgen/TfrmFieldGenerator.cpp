@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolTip>
@@ -20,6 +21,7 @@
 #include "TCGauge.h"
 #include "TypedTextCheck.h"
 #include "UserDialogs.h"
+#include "UserGuide.h"
 
 namespace {
 
@@ -53,11 +55,15 @@ QLabel* addHeading(QWidget* parent, const QString& text, int top) {
     return heading;
 }
 
+const QString sorvekGuidePage = QStringLiteral("sorvek.html");
+
 }  // namespace
 
 QUrl sorvekDocumentation() {
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                               QStringLiteral("/Sorvek.html"));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString page = UserGuide::findPage(sorvekGuidePage, programFolder);
+    return QUrl::fromLocalFile(
+        page.isEmpty() ? UserGuide::installedPage(sorvekGuidePage, programFolder) : page);
 }
 
 TfrmFieldGenerator::TfrmFieldGenerator(UserDialogs& dialogs,
@@ -216,6 +222,9 @@ void TfrmFieldGenerator::buildControls() {
     });
     connect(btnClose, &QPushButton::clicked, this, &TfrmFieldGenerator::btnCloseClick);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmFieldGenerator::btnHelpClick);
+    // F1 opens the help as the help button does.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &TfrmFieldGenerator::btnHelpClick);
     btnGo->installEventFilter(this);
 }
 
@@ -285,7 +294,12 @@ void TfrmFieldGenerator::btnFileDialogClick() {
     if (chosen && !chosen->isEmpty()) edtFileName->setText(*chosen);
 }
 
-void TfrmFieldGenerator::btnHelpClick() { openDocument_(sorvekDocumentation()); }
+void TfrmFieldGenerator::btnHelpClick() {
+    if (openDocument_)
+        openDocument_(sorvekDocumentation());
+    else
+        UserGuide::open(sorvekGuidePage, this, dialogs_);
+}
 
 void TfrmFieldGenerator::moveFocusOn() {
     QWidget* focused = focusWidget();

@@ -23,7 +23,8 @@ class UserDialogs;
 class TfrmFieldGenerator : public QMainWindow, private DrivingHost {
     Q_OBJECT
 public:
-    // openDocument shows the bundled documentation with the desktop's default handler.
+    // openDocument shows the user guide's page on Sorvek; without it, the desktop's opener
+    // shows the page, and a message tells where the guide is when nothing can show it.
     TfrmFieldGenerator(UserDialogs& dialogs, std::function<void(const QUrl&)> openDocument,
                        QWidget* parent = nullptr);
     ~TfrmFieldGenerator() override;
@@ -101,5 +102,6 @@ private:
     double** lastMatrix_ = nullptr;
 };
 
-// The documentation that the help button opens, installed beside the program.
+// The user guide's page on Sorvek that the help button opens: the installed guide's, or the
+// build tree's when the program runs from there.
 QUrl sorvekDocumentation();

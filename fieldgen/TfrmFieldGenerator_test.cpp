@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 
 #include "FieldGenTesting.h"
 #include "ScriptedDialogs.h"
+#include "StandInOpener.h"
 #include "TCGauge.h"
 
 namespace {
@@ -281,5 +283,38 @@ TEST_F(FieldGeneratorForm, TheDialogButtonsReachTheirServices) {
     form.btnHelp->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].isLocalFile());
-    EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/Sorvek.html")));
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/sorvek.html")));
+}
+
+// Without a document opener of its own the form shows the guide with the desktop's opener, on
+// the Help button and on F1, and tells where the guide is when nothing can show it.
+TEST(FieldGeneratorHelp, OpensTheGuideWithTheDesktopOpenerOrTellsWhereItIs) {
+    InTemporaryFolder folder;
+    ScriptedDialogs dialogs;
+    TfrmFieldGenerator form(dialogs, {});
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    {
+        const StandInOpener opener;
+        form.btnHelp->click();
+        QTest::keyClick(form.edtNumRows, Qt::Key_F1);
+        ASSERT_TRUE(handleEventsUntil([&] { return opener.opened().size() == 2; }));
+        for (const QString& page : opener.opened()) {
+            EXPECT_TRUE(page.endsWith(QStringLiteral("/docs/guide/sorvek.html")))
+                << qPrintable(page);
+            EXPECT_TRUE(QFileInfo(page).isFile());
+        }
+    }
+    EXPECT_TRUE(dialogs.callsOf(QStringLiteral("message")).empty());
+    {
+        const StandInOpener missing(StandInOpener::Missing);
+        form.btnHelp->click();
+        ASSERT_TRUE(
+            handleEventsUntil([&] { return !dialogs.callsOf(QStringLiteral("message")).empty(); }));
+    }
+    const auto message = dialogs.callsOf(QStringLiteral("message")).front();
+    EXPECT_EQ(message.caption, QStringLiteral("Help"));
+    EXPECT_TRUE(message.text.endsWith(QStringLiteral("/docs/guide/sorvek.html")));
+    EXPECT_EQ(form.edtNumRows->text(), QStringLiteral("100"));  // F1 typed nothing
 }
