@@ -1,7 +1,7 @@
 // Times the evaluation of Kelvra's random fields in cell-modes per second (one cell-mode is one
 // cosine term of one cell's sum): the direct formula against the angle-addition tables, on the
-// baseline path that every x86-64 processor runs and on the fastest path of this processor,
-// and the whole field through the C interface.
+// baseline path that every x86-64 processor runs, on the AVX2 path and on the fastest path of
+// this processor, and the whole field through the C interface.
 
 #include <benchmark/benchmark.h>
 
@@ -67,6 +67,10 @@ void Stepped(benchmark::State& state, kelvra::SumPath path) {
 
 void Fast(benchmark::State& state) { Stepped(state, kelvra::fastest_sum_path()); }
 void Baseline(benchmark::State& state) { Stepped(state, kelvra::SumPath::Baseline); }
+void Avx2(benchmark::State& state) {
+    if (!kelvra::sum_path_available(kelvra::SumPath::Avx2)) return state.SkipWithError("no AVX2");
+    Stepped(state, kelvra::SumPath::Avx2);
+}
 
 // Through the library's C interface, stepping as Sorvek does: 100 cells per call, the cursor
 // moved on by one cell between calls. Setting up and releasing the slot are not timed.
@@ -115,6 +119,7 @@ void Initialize(benchmark::State& state) {
 BENCHMARK(Direct)->Arg(100)->Arg(500)->Arg(999)->Unit(benchmark::kMillisecond);
 BENCHMARK(Fast)->Arg(100)->Arg(500)->Arg(999)->Unit(benchmark::kMillisecond);
 BENCHMARK(Baseline)->Arg(999)->Unit(benchmark::kMillisecond);
+BENCHMARK(Avx2)->Arg(999)->Unit(benchmark::kMillisecond);
 BENCHMARK(Interface)->Arg(999)->Unit(benchmark::kMillisecond);
 BENCHMARK(Initialize)->Arg(100)->Arg(500)->Arg(999)->Unit(benchmark::kMillisecond);
 

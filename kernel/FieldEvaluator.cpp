@@ -19,8 +19,8 @@ FieldEvaluator::FieldEvaluator(const FieldModes& modes, int ncols, std::size_t t
         sin_theta_[n] = std::sin(modes.theta[n + 1]);
         cos_theta_[n] = std::cos(modes.theta[n + 1]);
     }
-    // The padding of the last group is left out: fields evaluated from tables stay the same
-    // fields whatever the grouping.
+    // The test leaves out the padding of the last group, so that the same fields as with any
+    // other grouping are evaluated from tables.
     const double table_bytes = 2.0 * sizeof(double) * static_cast<double>(count) *
                                static_cast<double>(blocks_ + kBlockColumns);
     if (table_bytes <= static_cast<double>(table_budget)) build_tables();

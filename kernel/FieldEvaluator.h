@@ -20,9 +20,9 @@ namespace kelvra {
 // cos and sin of A are tabulated per mode and block, those of D per mode and lane, those of R
 // for the current row. A cell-mode then costs two multiplications, a subtraction and the
 // addition to the cell's sum, with P and Q shared by the eight cells of a block. The sums are
-// taken for groups of four blocks at once (ModeSums.h), on the vector units where the
-// processor has them; every path gives the same bits. Tables take about
-// 2 N (ncols / 8 + 12) doubles.
+// taken for groups of eight blocks at once (ModeSums.h), on the widest vector units the
+// processor has; every path gives the same bits. Tables take about 2 N (ncols / 8 + 16)
+// doubles.
 //
 // Groups are always summed whole, and a group's sums are kept until it is summed for another
 // row, so that steps ending inside a group cost nothing extra; a step that needs a group sums
@@ -36,7 +36,7 @@ class FieldEvaluator {
 public:
     static constexpr std::size_t kDefaultTableBudget = std::size_t{1} << 30;
     // Groups summed at once when a step needs any: the rest of the step's row up to this many.
-    static constexpr std::size_t kLookAheadGroups = 64;
+    static constexpr std::size_t kLookAheadGroups = 32;
 
     FieldEvaluator(const FieldModes& modes, int ncols,
                    std::size_t table_budget = kDefaultTableBudget,

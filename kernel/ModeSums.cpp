@@ -16,17 +16,16 @@ Pair load_pair(const double* from) {
 
 }  // namespace
 
-// Takes each group as two halves of two blocks, so that a half's sums stay in the sixteen
-// registers of the baseline instruction set.
+// Takes each group in parts of two blocks, so that a part's sums stay in the sixteen registers
+// of the baseline instruction set.
 void sum_groups_baseline(const ModeTables& tables, double* sums, std::size_t first,
                          std::size_t end) {
-    constexpr int kHalf = kGroupBlocks / 2;
-    static_assert(kHalf == 2);
+    constexpr int kWidth = 2;
     const int modes = tables.modes;
     for (std::size_t group = first; group < end; ++group) {
-        for (int half = 0; half < 2; ++half) {
+        for (int part = 0; part < kGroupBlocks; part += kWidth) {
             Pair sum[kBlockColumns] = {};
-            const double* angle = tables.blocks + group * modes * 2 * kGroupBlocks + half * kHalf;
+            const double* angle = tables.blocks + group * modes * 2 * kGroupBlocks + part;
             const double* lane = tables.lanes;
             const double* row = tables.row;
             for (int n = 0; n < modes; ++n) {
@@ -44,7 +43,7 @@ void sum_groups_baseline(const ModeTables& tables, double* sums, std::size_t fir
                 lane += 2 * kBlockColumns;
                 row += 2;
             }
-            double* out = sums + group * kGroupColumns + half * kHalf;
+            double* out = sums + group * kGroupColumns + part;
 #pragma GCC unroll 8
             for (int j = 0; j < kBlockColumns; ++j) {
                 __builtin_memcpy(out + j * kGroupBlocks, &sum[j], sizeof sum[j]);
@@ -57,6 +56,7 @@ namespace {
 
 SumPath detect_fastest() {
     __builtin_cpu_init();  // may run before the runtime's own constructors
+    if (__builtin_cpu_supports("avx512f")) return SumPath::Avx512;
     return __builtin_cpu_supports("avx2") ? SumPath::Avx2 : SumPath::Baseline;
 }
 
@@ -64,15 +64,22 @@ const SumPath fastest = detect_fastest();
 
 }  // namespace
 
-bool sum_path_available(SumPath path) {
-    return path == SumPath::Baseline || fastest == SumPath::Avx2;
-}
+// Each path needs the instructions of the paths before it.
+bool sum_path_available(SumPath path) { return path <= fastest; }
 
 SumPath fastest_sum_path() { return fastest; }
 
 GroupSummer group_summer(SumPath path) {
-    return path == SumPath::Avx2 && sum_path_available(path) ? sum_groups_avx2
-                                                             : sum_groups_baseline;
+    if (!sum_path_available(path)) return sum_groups_baseline;
+    switch (path) {
+        case SumPath::Avx512:
+            return sum_groups_avx512;
+        case SumPath::Avx2:
+            return sum_groups_avx2;
+        case SumPath::Baseline:
+            break;
+    }
+    return sum_groups_baseline;
 }
 
 }  // namespace kelvra

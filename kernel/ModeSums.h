@@ -7,7 +7,7 @@ namespace kelvra {
 // The inner loops of the field evaluation (see FieldEvaluator): the sums over all modes of
 // the cells of whole groups of columns, from the angle-addition tables.
 //
-// A block is eight neighbouring columns, a group four neighbouring blocks (32 columns). For
+// A block is eight neighbouring columns, a group eight neighbouring blocks (64 columns). For
 // each mode n, block k of a group and lane j of a block:
 //   P = cA * cR - sA * sR,   Q = sA * cR + cA * sR,   sum += P * cD(j) - Q * sD(j),
 // with A the block's column angle, D(j) the lane's and R the row's. Every path performs these
@@ -15,11 +15,11 @@ namespace kelvra {
 // multiply-adds, so that every path gives the same bits.
 
 inline constexpr int kBlockColumns = 8;
-inline constexpr int kGroupBlocks = 4;
+inline constexpr int kGroupBlocks = 8;
 inline constexpr int kGroupColumns = kBlockColumns * kGroupBlocks;
 
 struct ModeTables {
-    // [(group * modes + n) * 8 + k]: cos A of block k of the group, and its sin at + 4.
+    // [(group * modes + n) * 16 + k]: cos A of block k of the group, and its sin at + 8.
     const double* blocks;
     // [n * 16 + j]: cos D(j), and its sin at + 8.
     const double* lanes;
@@ -29,7 +29,7 @@ struct ModeTables {
 };
 
 // Index of a column's sum (0-based column) among the sums of its group's run:
-// [group * 32 + lane * 4 + block].
+// [group * 64 + lane * 8 + block].
 inline std::size_t sum_index(std::size_t column) {
     return column / kGroupColumns * kGroupColumns + column % kBlockColumns * kGroupBlocks +
            column / kBlockColumns % kGroupBlocks;
@@ -41,10 +41,12 @@ using GroupSummer = void (*)(const ModeTables& tables, double* sums, std::size_t
 
 void sum_groups_baseline(const ModeTables& tables, double* sums, std::size_t first,
                          std::size_t end);
-// Needs a processor with AVX2.
+// These need a processor with AVX2 and with AVX-512 (its foundation) respectively.
 void sum_groups_avx2(const ModeTables& tables, double* sums, std::size_t first, std::size_t end);
+void sum_groups_avx512(const ModeTables& tables, double* sums, std::size_t first, std::size_t end);
 
-enum class SumPath { Baseline, Avx2 };
+// In the order of the instructions they need: each path's processors run the paths before it.
+enum class SumPath { Baseline, Avx2, Avx512 };
 
 bool sum_path_available(SumPath path);
 // The fastest path this processor runs, chosen once when the library is loaded.
