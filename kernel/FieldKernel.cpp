@@ -10,7 +10,7 @@
 
 namespace kelvra {
 
-FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget)
+FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget, SumPath path)
     : ncols_(slot.ncols),
       nrows_(slot.nrows),
       xll_(slot.xll),
@@ -28,7 +28,7 @@ FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget)
     uniform_deviate(uniform_, seed_);  // the negative seed initialises the generator
     gaussian_.pending = false;
     draw_modes();
-    evaluator_ = std::make_unique<FieldEvaluator>(modes_, ncols_, table_budget);
+    evaluator_ = std::make_unique<FieldEvaluator>(modes_, ncols_, table_budget, path);
 }
 
 void FieldKernel::draw_modes() {

@@ -23,7 +23,8 @@ class FieldKernel {
     // Copies the slot's parameters (its file name must be set), seeds the random generator,
     // allocates the matrix and draws the modes. All random draws happen here.
     explicit FieldKernel(const KernelSlot& slot,
-                         std::size_t table_budget = FieldEvaluator::kDefaultTableBudget);
+                         std::size_t table_budget = FieldEvaluator::kDefaultTableBudget,
+                         SumPath path = fastest_sum_path());
     virtual ~FieldKernel() = default;
     FieldKernel(const FieldKernel&) = delete;
     FieldKernel& operator=(const FieldKernel&) = delete;
