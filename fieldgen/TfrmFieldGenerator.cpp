@@ -424,3 +424,7 @@ void TfrmFieldGenerator::writeFailed(const QString& fileName, int code) {
                          .arg(code),
                      applicationTitle());
 }
+
+void TfrmFieldGenerator::fieldNotFinite(const QString& fileName) {
+    dialogs_.message(fieldNotFiniteText(fileName), applicationTitle());
+}

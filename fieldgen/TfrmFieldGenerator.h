@@ -91,6 +91,7 @@ private:
     void runningChanged(int running) override;
     void generatorEnded(int slot, int mode) override;
     void writeFailed(const QString& fileName, int code) override;
+    void fieldNotFinite(const QString& fileName) override;
 
     UserDialogs& dialogs_;
     std::function<void(const QUrl&)> openDocument_;
