@@ -1,8 +1,10 @@
-// The form's checks of values that cannot be finite and of sizes that cannot fit, driven
-// through the form as a user does.
+// The form's checks of typed numbers, of values that cannot be finite and of sizes that cannot
+// fit, driven through the form as a user does.
+#include <QClipboard>
 #include <QFile>
 #include <QRadioButton>
 
+#include "CommaDecimalLocale.h"
 #include "FieldGeneratorForm.h"
 #include "FieldSize.h"
 #include "FileSizeLimit.h"
@@ -26,6 +28,44 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(FieldGeneratorFormChecks, WhatTheTypingChecksLetStandGoTakesUnderACommaLocale) {
+    CommaDecimalLocale german;
+    SKIP_WITHOUT_COMMA_LOCALE(german);
+    form.edtNumRows->setText(QStringLiteral("6"));
+    form.edtNumColumns->setText(QStringLiteral("7"));
+    // A comma after a number with a dot is no decimal separator any more: it goes.
+    form.edtCorrLenY->setFocus();
+    form.edtCorrLenY->end(false);
+    QTest::keyClicks(form.edtCorrLenY, QStringLiteral("5,3"));
+    EXPECT_EQ(form.edtCorrLenY->text(), QStringLiteral("0.0153"));
+    // The locale's comma serves as the decimal separator, and so does the dot.
+    typeInto(form.edtStdDeviation, QStringLiteral("0,25"));
+    EXPECT_EQ(form.edtStdDeviation->text(), QStringLiteral("0,25"));
+    typeInto(form.edtCorrLenX, QStringLiteral("0.05"));
+    EXPECT_EQ(form.edtCorrLenX->text(), QStringLiteral("0.05"));
+    // Grouped thousands are no number that Go would take.
+    typeInto(form.edtAverage, QStringLiteral("1.000,5"));
+    EXPECT_EQ(form.edtAverage->text(), QStringLiteral("1.0005"));
+    form.btnGo->setFocus();
+    go();
+    EXPECT_TRUE(messages().isEmpty()) << qPrintable(messages().join(QLatin1Char('\n')));
+    EXPECT_TRUE(written("field.000").startsWith("ncols        7\r\nnrows        6\r\n"));
+}
+
+TEST_F(FieldGeneratorFormChecks, APasteThatIsNoNumberLeavesTheNumberThatWasThere) {
+    QGuiApplication::clipboard()->setText(QString(30000, QLatin1Char('x')));
+    form.edtAverage->setFocus();
+    form.edtAverage->setText(QStringLiteral("12"));
+    QTest::keyClick(form.edtAverage, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edtAverage->text(), QStringLiteral("12"));
+    // Characters go from the caret back until a number is left, as if typed one by one.
+    QGuiApplication::clipboard()->setText(QStringLiteral("3x4y"));
+    form.edtCellSize->setFocus();
+    form.edtCellSize->selectAll();
+    QTest::keyClick(form.edtCellSize, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.edtCellSize->text(), QStringLiteral("3"));
+}
 
 TEST_F(FieldGeneratorFormChecks, ParametersThatCannotGiveFiniteValuesStartNoGenerator) {
     form.rdLogarithmic->click();
