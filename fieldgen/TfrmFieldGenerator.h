@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "ElidingLabel.h"
 #include "GeneratorTable.h"
 #include "TfrmWaitMessage.h"
 
@@ -53,8 +54,8 @@ public:
     QPushButton* btnHelp;
     QLineEdit* edtRunning;
     QStatusBar* stsbrFieldGenerator;
-    QLabel* pnlHint;     // status panel 0
-    QLabel* pnlRunning;  // status panel 1
+    ElidingLabel* pnlHint;  // status panel 0
+    QLabel* pnlRunning;     // status panel 1
 
     const GeneratorTable& generators() const { return table_; }
     // The progress window of a running slot, or null.
@@ -77,6 +78,7 @@ protected:
 
 private:
     void buildControls();
+    void fitGoButton();
     void FormCreate();
     void moveFocusOn();
     void startGenerator();
