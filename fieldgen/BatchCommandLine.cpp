@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <functional>
 #include <map>
 
@@ -57,11 +58,29 @@ public:
                      showBar_ ? "\n" : "", qPrintable(fileName), code);
         failed = true;
     }
+    void fieldNotFinite(const QString& fileName) override {
+        // Below the progress bar, on a line of its own.
+        std::fprintf(errors_, "%ssorvek: %s\n", showBar_ ? "\n" : "",
+                     qPrintable(fieldNotFiniteText(fileName)));
+        failed = true;
+    }
 
 private:
     std::FILE* errors_;
     bool showBar_;
 };
+
+// Whether the text is a number written correctly that its type cannot hold ("2147483648" as an
+// integer, "1e400" as a double), as opposed to a text that is no number at all.
+template <typename Number>
+bool outOfRange(const QString& text) {
+    std::string number = text.trimmed().toStdString();
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.erase(0, 1);
+    Number value{};
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    return result.ec == std::errc::result_out_of_range &&
+           result.ptr == number.data() + number.size();
+}
 
 }  // namespace
 
@@ -75,6 +94,7 @@ QString batchUsage() { return QString::fromUtf8(sorvekHelpText); }
 BatchRequest parseBatchCommandLine(const QStringList& arguments) {
     BatchJob job;
     FieldParameters& p = job.parameters;
+    const QStringList integerOptions{"--rows", "--cols", "--seed"};
     const std::map<QString, std::function<bool(const QString&)>> numbers{
         {"--rows", [&](const QString& t) { return tryParseInt(t.toStdString(), p.nrows); }},
         {"--cols", [&](const QString& t) { return tryParseInt(t.toStdString(), p.ncols); }},
@@ -103,9 +123,16 @@ BatchRequest parseBatchCommandLine(const QStringList& arguments) {
             if (i + 1 >= arguments.size())
                 return BatchError{QStringLiteral("%1 needs a value").arg(argument)};
             const QString& value = arguments[++i];
-            if (!option->second(value))
+            if (option->second(value)) continue;
+            const bool integer = integerOptions.contains(argument);
+            if (integer ? outOfRange<int>(value) : outOfRange<double>(value))
                 return BatchError{
-                    QStringLiteral("%1: \"%2\" is not a number").arg(argument, value)};
+                    integer ? QStringLiteral("%1: \"%2\" is out of range (%3 to %4)")
+                                  .arg(argument, value)
+                                  .arg(std::numeric_limits<int>::min())
+                                  .arg(std::numeric_limits<int>::max())
+                            : QStringLiteral("%1: \"%2\" is out of range").arg(argument, value)};
+            return BatchError{QStringLiteral("%1: \"%2\" is not a number").arg(argument, value)};
         } else if (argument.startsWith(QStringLiteral("--"))) {
             return BatchError{QStringLiteral("unknown option %1").arg(argument)};
         } else {

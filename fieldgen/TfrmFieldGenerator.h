@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "ElidingLabel.h"
 #include "GeneratorTable.h"
 #include "TfrmWaitMessage.h"
 
@@ -54,8 +55,8 @@ public:
     QPushButton* btnHelp;
     QLineEdit* edtRunning;
     QStatusBar* stsbrFieldGenerator;
-    QLabel* pnlHint;     // status panel 0
-    QLabel* pnlRunning;  // status panel 1
+    ElidingLabel* pnlHint;  // status panel 0
+    QLabel* pnlRunning;     // status panel 1
 
     const GeneratorTable& generators() const { return table_; }
     // The progress window of a running slot, or null.
@@ -78,6 +79,7 @@ protected:
 
 private:
     void buildControls();
+    void fitGoButton();
     void FormCreate();
     void moveFocusOn();
     void startGenerator();
@@ -92,6 +94,7 @@ private:
     void runningChanged(int running) override;
     void generatorEnded(int slot, int mode) override;
     void writeFailed(const QString& fileName, int code) override;
+    void fieldNotFinite(const QString& fileName) override;
 
     UserDialogs& dialogs_;
     std::function<void(const QUrl&)> openDocument_;

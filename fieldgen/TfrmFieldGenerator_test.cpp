@@ -17,35 +17,10 @@
 #include <ctime>
 
 #include "FieldGenTesting.h"
+#include "FieldGeneratorForm.h"
 #include "ScriptedDialogs.h"
 #include "StandInOpener.h"
 #include "TCGauge.h"
-
-namespace {
-
-class FieldGeneratorForm : public testing::Test {
-protected:
-    FieldGeneratorForm() {
-        QApplication::setQuitOnLastWindowClosed(false);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-
-    QByteArray written(const char* name) const { return fileBytes(folder.path(name)); }
-    void go() { form.btnGo->click(); }
-    void useInitValue(const char* value) {
-        if (!form.chkbxInitValue->isChecked()) form.chkbxInitValue->click();
-        form.edtInitValue->setText(QString::fromLatin1(value));
-    }
-
-    InTemporaryFolder folder;
-    ScriptedDialogs dialogs;
-    std::vector<QUrl> opened;
-    TfrmFieldGenerator form{dialogs, [this](const QUrl& url) { opened.push_back(url); }};
-};
-
-}  // namespace
 
 TEST_F(FieldGeneratorForm, ControlsCarryTheirCaptionsDefaultsAndHints) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Field Generator v 2.1"));

@@ -16,7 +16,7 @@ namespace kelvra {
 // The generator of one slot: draws the N spectral modes of a field from its seed, computes
 // the cells into its result matrix step by step, and writes the grid file.
 class FieldKernel {
-  public:
+public:
     static constexpr double kTwoPi = 6.28318530718;
     static constexpr int kMinimumModes = 500;
 
@@ -41,13 +41,16 @@ class FieldKernel {
     // returns 1.
     int run_stepwise(int& row, int& col, int count);
 
-    // Writes the grid file when asked, then frees the matrix. Returns false when the file
-    // could not be written (the matrix is freed all the same).
-    virtual bool write_and_release(bool write);
+    enum class WriteOutcome { done, not_finite, failed };
 
-  private:
+    // Writes the grid file when asked, then frees the matrix. Every cell is turned into its
+    // final value before the file is opened; when one is no finite number, nothing is written
+    // (not_finite). failed: the file could not be written. The matrix is freed in every case.
+    virtual WriteOutcome write_and_release(bool write);
+
+private:
     void draw_modes();
-    bool write_grid_file();
+    WriteOutcome write_grid_file();
 
     UniformState uniform_;
     GaussianStore gaussian_;
