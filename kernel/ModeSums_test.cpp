@@ -76,7 +76,7 @@ TEST_F(SumPaths, VectorPathsGiveTheBaselineCellsAndFiles) {
             FieldKernel baseline(slot_for(shape, disttype, file("baseline.asc")),
                                  kelvra::FieldEvaluator::kDefaultTableBudget, SumPath::Baseline);
             const auto expected = cell_bits(baseline, steps[i][0]);
-            ASSERT_TRUE(baseline.write_and_release(true));
+            ASSERT_EQ(baseline.write_and_release(true), kelvra::FieldKernel::WriteOutcome::done);
             const std::string expected_file = read_file(file("baseline.asc"));
             for (SumPath path : paths) {
                 const std::string name =
@@ -85,7 +85,7 @@ TEST_F(SumPaths, VectorPathsGiveTheBaselineCellsAndFiles) {
                 FieldKernel vector(slot_for(shape, disttype, file("vector.asc")),
                                    kelvra::FieldEvaluator::kDefaultTableBudget, path);
                 EXPECT_EQ(cell_bits(vector, steps[i][1]), expected) << name;
-                ASSERT_TRUE(vector.write_and_release(true));
+                ASSERT_EQ(vector.write_and_release(true), kelvra::FieldKernel::WriteOutcome::done);
                 EXPECT_TRUE(read_file(file("vector.asc")) == expected_file) << name;
             }
         }
