@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,6 +10,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "FifoWatch.h"
 #include "PaletteComboBox.h"
 #include "StandInOpener.h"
 #include "VistalsWindowTesting.h"
@@ -410,4 +412,22 @@ TEST_F(VistalsWindow, FirstSizeFitsTheScreen) {
     EXPECT_LE(window.height(), std::max(available.height(), 600));
     EXPECT_GE(window.width(), 900);
     EXPECT_GE(window.height(), 600);
+}
+
+TEST_F(VistalsWindow, AFifoAsTheUserSettingsFileNeitherBlocksNorIsReplaced) {
+    // The user's settings file of the suite, where the start reads the palette folder.
+    const QString folder = QFileInfo(QSettings(QSettings::UserScope, "probe").fileName()).path();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const FifoWatch fifo(folder + "/Tolmar-Tools.conf");
+    ASSERT_TRUE(fifo.made());
+    testing::internal::CaptureStderr();
+    start({file("a.asc", smallGrid)});
+    // Save Actual Palette remembers the palette folder there.
+    dialogs.saveAnswers.push_back(file("p.vlp", ""));
+    action("miSaveActualPalette")->trigger();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fifo.opened());
+    EXPECT_TRUE(fifo.stillAFifo());
+    EXPECT_NE(said.find("Tolmar-Tools.conf\" is not a regular file"), std::string::npos) << said;
+    EXPECT_EQ(text("edtNCols"), "3");
 }
