@@ -1,14 +1,22 @@
 #include "FieldKernel.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <ctime>
 #include <exception>
+#include <new>
 
 #include "GridText.h"
-#include "SafeFileWriter.h"
+#include "OutputFile.h"
 
 namespace kelvra {
+namespace {
+
+// The text is handed to the file in blocks of about this size.
+constexpr std::size_t kWriteChunkBytes = std::size_t{1} << 20;
+
+}  // namespace
 
 FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget)
     : ncols_(slot.ncols),
@@ -90,19 +98,27 @@ int FieldKernel::run_stepwise(int& row, int& col, int count) {
 
 bool FieldKernel::write_and_release(bool write) {
     bool written = true;
+    int error = 0;
     if (write) {
         try {
             written = write_grid_file();
+        } catch (const std::bad_alloc&) {
+            written = false;
+            errno = ENOMEM;
         } catch (const std::exception&) {
             written = false;
+            errno = EIO;
         }
+        if (!written) error = errno;
     }
     matrix_.release();
+    // The caller learns why the file could not be written from errno.
+    if (!written) errno = error;
     return written;
 }
 
 bool FieldKernel::write_grid_file() {
-    SafeFileWriter file(file_name_);
+    tolmar::OutputFile file(file_name_);
     std::string text = grid_header_text(ncols_, nrows_, xll_, yll_, cs_, nodata_);
     RowTable rows = matrix_.rows();
     for (int r = 1; r <= nrows_; ++r) {
@@ -113,7 +129,7 @@ bool FieldKernel::write_grid_file() {
             cells[c] = value;
         }
         append_grid_row(text, cells + 1, ncols_);
-        if (text.size() >= SafeFileWriter::kChunkBytes) {
+        if (text.size() >= kWriteChunkBytes) {
             file.write(text);
             text.clear();
         }

@@ -1,5 +1,6 @@
 // The exported C interface: a table of 20 parameter slots and a table of 20 generators.
 
+#include <cerrno>
 #include <cstring>
 #include <exception>
 #include <memory>
@@ -20,12 +21,14 @@ std::unique_ptr<std::unique_ptr<FieldKernel>[]> generators;
 bool valid_slot(int slot) { return slots != nullptr && slot >= 0 && slot < KELVRA_SLOT_COUNT; }
 
 // Releases the slot's generator and file name and marks the slot finished. Returns false when
-// a requested file could not be written.
+// a requested file could not be written; errno then holds the reason.
 bool finish_slot(int slot, bool write) {
     const bool written = generators[slot]->write_and_release(write);
+    const int error = errno;
     generators[slot].reset();
     slots[slot].file_name.reset();
     slots[slot].finished = 1;
+    errno = error;
     return written;
 }
 
