@@ -50,9 +50,9 @@ public:
     }
     void runningChanged(int) override {}
     void generatorEnded(int, int mode) override { failed = failed || mode != 1; }
-    void writeFailed(const QString& fileName, int code) override {
-        std::fprintf(errors_, "\nsorvek: the field could not be written to %s (code %d)\n",
-                     qPrintable(fileName), code);
+    void writeFailed(const QString& fileName, int code, const QString& reason) override {
+        std::fprintf(errors_, "\nsorvek: the field could not be written to %s (code %d)%s%s\n",
+                     qPrintable(fileName), code, reason.isEmpty() ? "" : ": ", qPrintable(reason));
         failed = true;
     }
 

@@ -1,8 +1,11 @@
 #include "GeneratorTable.h"
 
+#include <QFile>
+#include <cerrno>
 #include <cstdint>
 
 #include "GeneratorMonitor.h"
+#include "OutputTarget.h"
 
 GeneratorTable::GeneratorTable(const KelvraCalls& kelvra) : kelvra_(kelvra) {
     kelvra_.create_kernel();
@@ -133,10 +136,21 @@ void GeneratorTable::step(int slot, int& status, DrivingHost& host) {
 
 void GeneratorTable::shutDown(int slot, int mode, DrivingHost& host) {
     const QString fileName = entries_[slot].fileName;
+    // Kelvra leaves the reason of a failed write in errno.
+    errno = 0;
     const int code = kelvra_.shutdown_kernel(slot, mode);
+    const int error = errno;
     entries_[slot] = GeneratorEntry{};
     host.generatorEnded(slot, mode);
-    if (mode == 1 && code != 0) host.writeFailed(fileName, code);
+    if (mode == 1 && code != 0) {
+        const QString reason =
+            error != 0
+                ? QString::fromLocal8Bit(
+                      tolmar::outputFailureReason(QFile::encodeName(fileName).toStdString(), error)
+                          .c_str())
+                : QString();
+        host.writeFailed(fileName, code, reason);
+    }
 }
 
 void GeneratorTable::cancelAll() {

@@ -90,7 +90,7 @@ private:
     void showMessage(const QString& text) override;
     void runningChanged(int running) override;
     void generatorEnded(int slot, int mode) override;
-    void writeFailed(const QString& fileName, int code) override;
+    void writeFailed(const QString& fileName, int code, const QString& reason) override;
 
     UserDialogs& dialogs_;
     std::function<void(const QUrl&)> openDocument_;
