@@ -7,10 +7,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 #include "BatchCommandLine.h"
+#include "OutputFileDevice.h"
 #include "QtUserDialogs.h"
+#include "StandardOutput.h"
 #include "TCGauge.h"
 #include "TfrmFieldGenerator.h"
 
@@ -39,11 +42,12 @@ int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
         painter.drawImage(0, 0, left);
         painter.drawImage(left.width() + 16, 0, right);
         painter.end();
-        if (both.save(file)) {
+        if (const QString reason = writePictureFile(file, both); reason.isEmpty()) {
             std::printf("%s\n", qPrintable(file));
             result = 0;
         } else {
-            std::fprintf(stderr, "sorvek: could not write the screenshot %s\n", qPrintable(file));
+            std::fprintf(stderr, "sorvek: could not write the screenshot %s: %s\n",
+                         qPrintable(file), qPrintable(reason));
         }
         wait->btnCancelGeneration->click();
     });
@@ -55,9 +59,13 @@ int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a write fails with its reason, which is reported, instead of the
+    // signal ending the program halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (isBatchCommandLine(arguments)) return runBatchCommandLine(arguments);
+    if (isBatchCommandLine(arguments))
+        return tolmar::finishStandardOutput("sorvek", runBatchCommandLine(arguments));
 
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Sorvek"));
@@ -81,7 +89,8 @@ int main(int argc, char* argv[]) {
     QtUserDialogs dialogs(nullptr);
     TfrmFieldGenerator form(dialogs, [](const QUrl& url) { QDesktopServices::openUrl(url); });
     dialogs.setParentWidget(&form);
-    if (!screenshot.isEmpty()) return runScreenshot(form, screenshot);
+    if (!screenshot.isEmpty())
+        return tolmar::finishStandardOutput("sorvek", runScreenshot(form, screenshot));
     form.setWindowState(Qt::WindowMinimized);
     form.show();
     return application.exec();

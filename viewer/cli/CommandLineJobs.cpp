@@ -1,6 +1,9 @@
 #include "CommandLineJobs.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -10,6 +13,7 @@
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
 #include "RenderCommand.h"
+#include "StandardOutput.h"
 
 namespace {
 
@@ -36,13 +40,9 @@ std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
-    if (job == CommandLineJob::Help) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+namespace {
+
+int runJob(CommandLineJob job, int argc, char* argv[], QTextStream& out, QTextStream& err) {
     if (job == CommandLineJob::Render) {
         // Fonts need a GUI application; without a display it runs offscreen.
         if (qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -55,4 +55,28 @@ int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
     const QStringList arguments = application.arguments().mid(1);
     return job == CommandLineJob::Info ? runInfoCommand(arguments, out, err)
                                        : runConvertCommand(arguments, out, err);
+}
+
+}  // namespace
+
+int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
+    if (job == CommandLineJob::Help) {
+        std::fputs(usage, stdout);
+        return tolmar::finishStandardOutput("vistal", 0);
+    }
+    // Written straight to the descriptor, so that a failed write keeps the system's reason.
+    QFile standardOutput;
+    standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                        QFileDevice::DontCloseHandle);
+    QTextStream out(&standardOutput);
+    QTextStream err(stderr);
+    int code = runJob(job, argc, argv, out, err);
+    out.flush();
+    if (standardOutput.error() != QFileDevice::NoError || out.status() != QTextStream::Ok) {
+        err << "vistal: standard output could not be written: " << standardOutput.errorString()
+            << "\n";
+        err.flush();
+        code = 1;
+    }
+    return tolmar::finishStandardOutput("vistal", code);
 }
