@@ -2,19 +2,23 @@
 // window (--info, --render, --help).
 #include <QApplication>
 #include <csignal>
+#include <QIcon>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "ChartRendering.h"
+#include "CommandLineJobSetup.h"
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
 #include "OutputFileDevice.h"
+#include "LinaraHelp.h"
 #include "PrintDialogSetup.h"
 #include "QtUserDialogs.h"
 #include "StandardOutput.h"
 #include "TfrmTolmarCharts.h"
+#include "VersionOption.h"
 
 namespace {
 
@@ -61,7 +65,7 @@ int runRender(int argc, char* argv[], const std::vector<std::string>& arguments)
         std::fwrite(err.data(), 1, err.size(), stderr);
         return 1;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    setUpCommandLineJob();
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
@@ -88,6 +92,10 @@ int main(int argc, char* argv[]) {
     // Past a file-size limit a write fails with its reason, which is reported, instead of the
     // signal ending the program halfway.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (asksForVersion(argc, argv)) {
+        std::fputs(linaraVersionText, stdout);
+        return tolmar::finishStandardOutput("linara", 0);
+    }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (isLinaraRenderJob(arguments))
         return tolmar::finishStandardOutput("linara", runRender(argc, argv, arguments));
@@ -96,6 +104,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("linara"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("linara")));
 
     QStringList tables = application.arguments().mid(1);
     QString screenshot;

@@ -57,6 +57,7 @@ public:
     std::vector<std::pair<int, int>> ended;  // slot, mode
     std::vector<std::pair<QString, int>> failures;
     std::vector<QString> failureReasons;
+    std::vector<QString> notFinite;
     std::function<void()> onMessages;
 
     void processMessages() override {
@@ -69,6 +70,7 @@ public:
         failures.emplace_back(fileName, code);
         failureReasons.push_back(reason);
     }
+    void fieldNotFinite(const QString& fileName) override { notFinite.push_back(fileName); }
 };
 
 // Runs `action` from inside the next event processing (the driving loop's).

@@ -6,6 +6,14 @@
 
 #include "GeneratorMonitor.h"
 #include "OutputTarget.h"
+#include "kelvra.h"
+
+QString fieldNotFiniteText(const QString& fileName) {
+    return QStringLiteral(
+               "The field was not written to the file \"%1\": some of its values are no finite "
+               "numbers (the average or the standard deviation is too large for them).")
+        .arg(fileName);
+}
 
 GeneratorTable::GeneratorTable(const KelvraCalls& kelvra) : kelvra_(kelvra) {
     kelvra_.create_kernel();
@@ -142,15 +150,18 @@ void GeneratorTable::shutDown(int slot, int mode, DrivingHost& host) {
     const int error = errno;
     entries_[slot] = GeneratorEntry{};
     host.generatorEnded(slot, mode);
-    if (mode == 1 && code != 0) {
-        const QString reason =
-            error != 0
-                ? QString::fromLocal8Bit(
-                      tolmar::outputFailureReason(QFile::encodeName(fileName).toStdString(), error)
-                          .c_str())
-                : QString();
-        host.writeFailed(fileName, code, reason);
+    if (mode != 1 || code == 0) return;
+    if (code == KELVRA_NOT_FINITE) {
+        host.fieldNotFinite(fileName);
+        return;
     }
+    const QString reason =
+        error != 0
+            ? QString::fromLocal8Bit(
+                  tolmar::outputFailureReason(QFile::encodeName(fileName).toStdString(), error)
+                      .c_str())
+            : QString();
+    host.writeFailed(fileName, code, reason);
 }
 
 void GeneratorTable::cancelAll() {

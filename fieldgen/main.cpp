@@ -1,8 +1,8 @@
 // Sorvek: the parameter form that drives Kelvra's field generators, or one field generated
 // from the command line (--batch) without a window.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -11,11 +11,14 @@
 #include <cstdio>
 
 #include "BatchCommandLine.h"
+#include "CommandLineJobSetup.h"
 #include "OutputFileDevice.h"
 #include "QtUserDialogs.h"
+#include "SorvekHelp.h"
 #include "StandardOutput.h"
 #include "TCGauge.h"
 #include "TfrmFieldGenerator.h"
+#include "VersionOption.h"
 
 namespace {
 
@@ -62,14 +65,22 @@ int main(int argc, char* argv[]) {
     // Past a file-size limit a write fails with its reason, which is reported, instead of the
     // signal ending the program halfway.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (asksForVersion(argc, argv)) {
+        std::fputs(sorvekVersionText, stdout);
+        return tolmar::finishStandardOutput("sorvek", 0);
+    }
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (isBatchCommandLine(arguments))
+    if (isBatchCommandLine(arguments)) {
+        setUpCommandLineJob();
         return tolmar::finishStandardOutput("sorvek", runBatchCommandLine(arguments));
+    }
 
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Sorvek"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("sorvek"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("sorvek")));
 
     QString screenshot;
     if (const auto at = arguments.indexOf(QStringLiteral("--screenshot")); at >= 0) {
@@ -87,7 +98,8 @@ int main(int argc, char* argv[]) {
     }
 
     QtUserDialogs dialogs(nullptr);
-    TfrmFieldGenerator form(dialogs, [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    // The help opens the user guide with the desktop's opener.
+    TfrmFieldGenerator form(dialogs, {});
     dialogs.setParentWidget(&form);
     if (!screenshot.isEmpty())
         return tolmar::finishStandardOutput("sorvek", runScreenshot(form, screenshot));

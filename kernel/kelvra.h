@@ -22,6 +22,10 @@
  *                        replaced. A pipe or character device is written into, never replaced;
  *                        a folder, block device or socket is not written (errno EISDIR or
  *                        ENOTSUP).
+ *   KELVRA_NOT_FINITE    shutdown_kernel mode 1 found a final value that is no finite number
+ *                        (the mean or standard deviation is too large, or 10 to the power of
+ *                        a value overflows). Nothing is written, an existing file stays as it
+ *                        was; the matrix is freed and the slot finished all the same.
  */
 #ifndef KELVRA_H
 #define KELVRA_H
@@ -30,6 +34,7 @@
 
 #define KELVRA_SLOT_COUNT 20
 #define KELVRA_WRITE_FAILED 1
+#define KELVRA_NOT_FINITE 2
 #define KELVRA_BAD_SLOT (-10)
 #define KELVRA_NOT_RUNNING (-11)
 #define KELVRA_BAD_ARGUMENT (-12)
@@ -79,8 +84,9 @@ KELVRA_API double** initialize_kernel(int slot, int* nrows_out, int* ncols_out);
 KELVRA_API int run_kernel_stepwise(int slot, int* row, int* col, int count);
 
 /* mode 1: writes the grid file, then releases the slot; mode 2: releases the slot without
- * writing; other modes do nothing. Returns 0, or KELVRA_WRITE_FAILED for mode 1 when the file
- * could not be written (errno then tells why). */
+ * writing; other modes do nothing. Returns 0, or for mode 1 KELVRA_NOT_FINITE when a value
+ * is no finite number and KELVRA_WRITE_FAILED when the file could not be written (errno then
+ * tells why). */
 KELVRA_API int shutdown_kernel(int slot, int mode);
 
 #ifdef __cplusplus

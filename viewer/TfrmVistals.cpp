@@ -31,6 +31,7 @@
 #include "ToolBarIcons.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
+#include "UserGuide.h"
 
 namespace {
 
@@ -519,6 +520,11 @@ void TfrmVistals::miAboutClick() {
 void TfrmVistals::miHelpClick() {
     QString command =
         RegistryValues::readMachineString(QStringLiteral("Vistal"), QStringLiteral("HelpCommand"));
+    // Without a configured help command the user guide opens.
+    if (command.isEmpty()) {
+        UserGuide::open(QStringLiteral("vistal.html"), this, dialogs_);
+        return;
+    }
     if (command != QStringLiteral(" ")) command = QLatin1Char('"') + command + QLatin1Char('"');
     commands_.run(command);
 }

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -9,6 +10,7 @@
 #include <QToolBar>
 
 #include "PaletteComboBox.h"
+#include "StandInOpener.h"
 #include "VistalsWindowTesting.h"
 
 namespace {
@@ -202,7 +204,7 @@ TEST_F(VistalsWindow, HelpCommandIsQuotedUnlessItIsOneBlank) {
     QTemporaryDir settingsFolder;
     for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::SystemScope, settingsFolder.path());
-    action("miHelp")->trigger();  // no value: an empty string, quoted
+    const StandInOpener opener;
     {
         QSettings machine(QSettings::SystemScope, "Tolmar-Tools", "Vistal");
         machine.setValue("HelpCommand", "/opt/help/show vistal");
@@ -213,7 +215,43 @@ TEST_F(VistalsWindow, HelpCommandIsQuotedUnlessItIsOneBlank) {
         machine.setValue("HelpCommand", " ");
     }
     action("miHelp")->trigger();
-    EXPECT_EQ(commands.commands, QStringList({"\"\"", "\"/opt/help/show vistal\"", " "}));
+    EXPECT_EQ(commands.commands, QStringList({"\"/opt/help/show vistal\"", " "}));
+    settle();
+    EXPECT_TRUE(opener.opened().isEmpty());  // a configured command replaces the guide
+}
+
+TEST_F(VistalsWindow, F1WithoutAHelpCommandOpensTheGuideWithTheDesktopOpener) {
+    start();
+    const StandInOpener opener;
+    key(&window, Qt::Key_F1);
+    ASSERT_TRUE(handleEventsUntil([&] { return !opener.opened().isEmpty(); }));
+    const QStringList opened = opener.opened();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].endsWith("/docs/guide/vistal.html")) << qPrintable(opened[0]);
+    EXPECT_TRUE(QFileInfo(opened[0]).isFile());
+    EXPECT_TRUE(commands.commands.isEmpty());
+    settle();
+    EXPECT_TRUE(dialogs.callsOf("message").empty());
+}
+
+TEST_F(VistalsWindow, WithoutAnOpenerForTheGuideAMessageTellsWhereItIs) {
+    start();
+    {
+        const StandInOpener missing(StandInOpener::Missing);
+        action("miHelp")->trigger();
+        ASSERT_TRUE(handleEventsUntil([&] { return !dialogs.callsOf("message").empty(); }));
+    }
+    {
+        const StandInOpener failing(StandInOpener::Present, 3);  // no program for HTML pages
+        action("miHelp")->trigger();
+        ASSERT_TRUE(handleEventsUntil([&] { return dialogs.callsOf("message").size() == 2; }));
+        EXPECT_EQ(failing.opened().size(), 1);
+    }
+    for (const auto& message : dialogs.callsOf("message")) {
+        EXPECT_EQ(message.caption, "Help");
+        EXPECT_TRUE(message.text.startsWith("No program to show the user guide was found."));
+        EXPECT_TRUE(message.text.endsWith("/docs/guide/vistal.html")) << qPrintable(message.text);
+    }
 }
 
 TEST_F(VistalsWindow, OnlySaveGridWaitsForAGrid) {
