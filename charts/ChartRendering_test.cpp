@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "ChartsWindowTesting.h"
+#include "FileSizeLimit.h"
 
 TEST_F(ChartsWindowTest, TheChartIsDrawnIntoPngPdfAndSvgAtTheGivenSize) {
     start();
@@ -31,4 +32,31 @@ TEST_F(ChartsWindowTest, TheChartIsDrawnIntoPngPdfAndSvgAtTheGivenSize) {
     EXPECT_FALSE(renderChart(window.chart(), folder.path("chart.gif"), size).isEmpty());
     EXPECT_FALSE(renderChart(window.chart(), folder.path("missing/chart.png"), size).isEmpty());
     EXPECT_FALSE(QFile::exists(folder.path("chart.gif")));
+}
+
+TEST_F(ChartsWindowTest, APictureThatCannotBeWrittenKeepsTheOldOneAndSaysWhy) {
+    start();
+    addFiles({table("one.txt", hourlyTable({"A"}, 200))});
+    const QSize size(640, 480);
+    for (const QString name : {"chart.png", "chart.pdf", "chart.svg"}) {
+        const QString path = folder.path(name);
+        ASSERT_FALSE(folder.write(name, "an older picture").isEmpty());
+        QString failure;
+        {
+            // The disk fills up after 100 bytes: every format needs more.
+            const FileSizeLimit limit(100);
+            failure = renderChart(window.chart(), path, size);
+        }
+        EXPECT_TRUE(failure.contains(FileSizeLimit::reason())) << failure.toStdString();
+        EXPECT_TRUE(failure.contains(path)) << failure.toStdString();
+        EXPECT_EQ(fileBytes(path), "an older picture") << name.toStdString();
+    }
+    EXPECT_EQ(QDir(folder.path(".")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"chart.pdf", "chart.png", "chart.svg", "one.txt"}));
+
+    // Through a link the picture replaces the file it points at; the link stays.
+    ASSERT_TRUE(QFile::link("chart.png", folder.path("latest.png")));
+    ASSERT_EQ(renderChart(window.chart(), folder.path("latest.png"), size), QString());
+    EXPECT_TRUE(QFileInfo(folder.path("latest.png")).isSymLink());
+    EXPECT_EQ(QImage(folder.path("chart.png")).size(), size);
 }

@@ -1,6 +1,7 @@
 // The chart viewer: a window over the result tables of the command line, or a job without a
 // window (--info, --render, --help).
 #include <QApplication>
+#include <csignal>
 #include <QIcon>
 #include <cstdio>
 #include <string>
@@ -11,9 +12,11 @@
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
+#include "OutputFileDevice.h"
 #include "LinaraHelp.h"
 #include "PrintDialogSetup.h"
 #include "QtUserDialogs.h"
+#include "StandardOutput.h"
 #include "TfrmTolmarCharts.h"
 #include "VersionOption.h"
 
@@ -23,13 +26,13 @@ int runJob(const std::vector<std::string>& arguments) {
     std::string out;
     std::string err;
     const int code = runLinaraCommandLine(arguments, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    const std::string failure = tolmar::writeStandardOutput(out);
     std::fwrite(err.data(), 1, err.size(), stderr);
-    if (std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "linara: standard output could not be written\n");
+    if (!failure.empty()) {
+        std::fprintf(stderr, "linara: standard output could not be written: %s\n", failure.c_str());
         return 1;
     }
-    return code;
+    return tolmar::finishStandardOutput("linara", code);
 }
 
 // Starts the window with the tables, grabs it into `file` at its design size and exits.
@@ -38,8 +41,9 @@ int runScreenshot(TfrmTolmarCharts& window, const QString& file, const QStringLi
     window.show();
     window.FormShow(tables);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    if (!window.grab().save(file)) {
-        std::fprintf(stderr, "linara: could not write the screenshot %s\n", qPrintable(file));
+    if (const QString reason = writePictureFile(file, window.grab().toImage()); !reason.isEmpty()) {
+        std::fprintf(stderr, "linara: could not write the screenshot %s: %s\n", qPrintable(file),
+                     qPrintable(reason));
         return 1;
     }
     std::printf("%s\n", qPrintable(file));
@@ -85,12 +89,16 @@ int runRender(int argc, char* argv[], const std::vector<std::string>& arguments)
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a write fails with its reason, which is reported, instead of the
+    // signal ending the program halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (asksForVersion(argc, argv)) {
         std::fputs(linaraVersionText, stdout);
-        return 0;
+        return tolmar::finishStandardOutput("linara", 0);
     }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (isLinaraRenderJob(arguments)) return runRender(argc, argv, arguments);
+    if (isLinaraRenderJob(arguments))
+        return tolmar::finishStandardOutput("linara", runRender(argc, argv, arguments));
     if (isLinaraCommandLineJob(arguments)) return runJob(arguments);
 
     QApplication application(argc, argv);
@@ -115,7 +123,8 @@ int main(int argc, char* argv[]) {
     PrintDialogSetup printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
     dialogs.setParentWidget(&window);
-    if (!screenshot.isEmpty()) return runScreenshot(window, screenshot, tables);
+    if (!screenshot.isEmpty())
+        return tolmar::finishStandardOutput("linara", runScreenshot(window, screenshot, tables));
     window.show();
     window.FormShow(tables);
     return application.exec();

@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <charconv>
 
 #include "NumberText.h"
+#include "OutputFileDevice.h"
 
 namespace {
 
@@ -132,31 +132,9 @@ IniFile IniFile::load(const QString& path) {
 }
 
 void IniFile::save(const QString& path) const {
-    const auto failed = [&](const QString& reason) {
-        return IniFileError(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
-    };
-    QSaveFile file(path);
-    // Unbuffered, so that each write reports its own failure: a buffered QSaveFile can lose
-    // the error of its last flush and commit a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) throw failed(file.errorString());
-    const std::string bytes = text();
-    const char* next = bytes.data();
-    qint64 left = static_cast<qint64>(bytes.size());
-    while (left > 0) {
-        // A write may take only part of the bytes (a full disk, a file size limit); the
-        // next one then tells the reason.
-        const qint64 written = file.write(next, left);
-        if (written <= 0) {
-            const QString reason = file.error() != QFileDevice::NoError
-                                       ? file.errorString()
-                                       : QStringLiteral("not every byte could be written");
-            file.cancelWriting();
-            throw failed(reason);
-        }
-        next += written;
-        left -= written;
-    }
-    if (!file.commit()) throw failed(file.errorString());
+    const QString reason = writeFileBytes(path, text());
+    if (!reason.isEmpty())
+        throw IniFileError(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
 }
 
 std::string IniFile::text() const {

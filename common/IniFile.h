@@ -38,8 +38,9 @@ public:
     static constexpr long long maxFileBytes = 16LL * 1024 * 1024;
 
     // Writes the whole text to a temporary file beside `path` and renames it over `path`
-    // only when it is complete, so the old file stays intact on any failure. Throws
-    // IniFileError with the reason.
+    // only when it is complete, so the old file stays intact on any failure (a link is
+    // followed, a pipe or device written into; see OutputFile). Throws IniFileError with the
+    // reason.
     void save(const QString& path) const;
 
     // The text as it would be saved.

@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 
 #include "CommaDecimalLocale.h"
 #include "FileSizeLimit.h"
+#include "PipeReader.h"
 
 namespace {
 
@@ -194,7 +196,7 @@ TEST(IniFile, SaveAndLoadRoundTripThroughTheFile) {
     EXPECT_EQ(readBytes(path), "[Chart]\nTitle=Tolmar-Kor Results\nXAxisMin=36526.5\n");
     EXPECT_EQ(IniFile::load(path).ReadFloat("Chart", "XAxisMin", 0), 36526.5);
     // Nothing but the file is left in the folder.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"linara.ini"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"linara.ini"}));
 }
 
 TEST(IniFile, AFailedSaveReportsTheReasonAndLeavesTheOldFileIntact) {
@@ -218,7 +220,7 @@ TEST(IniFile, AFailedSaveReportsTheReasonAndLeavesTheOldFileIntact) {
         }
     }
     EXPECT_EQ(readBytes(path), "[Chart]\nNumFiles=3\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"linara.ini"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"linara.ini"}));
 }
 
 TEST(IniFile, SavingOverAFolderOrLoadingOneIsAnError) {
@@ -228,4 +230,25 @@ TEST(IniFile, SavingOverAFolderOrLoadingOneIsAnError) {
     EXPECT_THROW(IniFile("[A]\nx=1\n").save(folder), IniFileError);
     EXPECT_THROW(IniFile::load(folder), IniFileError);
     EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST(IniFile, SavingThroughALinkKeepsTheLinkAndAPipeIsWrittenInto) {
+    QTemporaryDir dir;
+    const QString real = dir.filePath("shared.ini");
+    const QString link = dir.filePath("linara.ini");
+    writeBytes(real, "[Chart]\nNumFiles=3\n");
+    ASSERT_TRUE(QFile::link("shared.ini", link));
+    IniFile ini = IniFile::load(link);
+    ini.WriteInteger("Chart", "NumFiles", 4);
+    ini.save(link);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readBytes(real), "[Chart]\nNumFiles=4\n");
+
+    const QString pipe = dir.filePath("pipe.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    PipeReader reader(QFile::encodeName(pipe).toStdString());
+    ini.save(pipe);
+    const QByteArray received = QByteArray::fromStdString(reader.finish());
+    EXPECT_EQ(received, "[Chart]\nNumFiles=4\n");
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
 }

@@ -52,10 +52,11 @@ public:
     }
     void runningChanged(int) override {}
     void generatorEnded(int, int mode) override { failed = failed || mode != 1; }
-    void writeFailed(const QString& fileName, int code) override {
+    void writeFailed(const QString& fileName, int code, const QString& reason) override {
         // The message starts a line of its own after the progress bar.
-        std::fprintf(errors_, "%ssorvek: the field could not be written to %s (code %d)\n",
-                     showBar_ ? "\n" : "", qPrintable(fileName), code);
+        std::fprintf(errors_, "%ssorvek: the field could not be written to %s (code %d)%s%s\n",
+                     showBar_ ? "\n" : "", qPrintable(fileName), code,
+                     reason.isEmpty() ? "" : ": ", qPrintable(reason));
         failed = true;
     }
     void fieldNotFinite(const QString& fileName) override {

@@ -56,6 +56,7 @@ public:
     std::vector<QString> messages;
     std::vector<std::pair<int, int>> ended;  // slot, mode
     std::vector<std::pair<QString, int>> failures;
+    std::vector<QString> failureReasons;
     std::vector<QString> notFinite;
     std::function<void()> onMessages;
 
@@ -65,8 +66,9 @@ public:
     void showMessage(const QString& text) override { messages.push_back(text); }
     void runningChanged(int) override {}
     void generatorEnded(int slot, int mode) override { ended.emplace_back(slot, mode); }
-    void writeFailed(const QString& fileName, int code) override {
+    void writeFailed(const QString& fileName, int code, const QString& reason) override {
         failures.emplace_back(fileName, code);
+        failureReasons.push_back(reason);
     }
     void fieldNotFinite(const QString& fileName) override { notFinite.push_back(fileName); }
 };

@@ -1,8 +1,11 @@
 #include "GeneratorTable.h"
 
+#include <QFile>
+#include <cerrno>
 #include <cstdint>
 
 #include "GeneratorMonitor.h"
+#include "OutputTarget.h"
 #include "kelvra.h"
 
 QString fieldNotFiniteText(const QString& fileName) {
@@ -141,14 +144,24 @@ void GeneratorTable::step(int slot, int& status, DrivingHost& host) {
 
 void GeneratorTable::shutDown(int slot, int mode, DrivingHost& host) {
     const QString fileName = entries_[slot].fileName;
+    // Kelvra leaves the reason of a failed write in errno.
+    errno = 0;
     const int code = kelvra_.shutdown_kernel(slot, mode);
+    const int error = errno;
     entries_[slot] = GeneratorEntry{};
     host.generatorEnded(slot, mode);
     if (mode != 1 || code == 0) return;
-    if (code == KELVRA_NOT_FINITE)
+    if (code == KELVRA_NOT_FINITE) {
         host.fieldNotFinite(fileName);
-    else
-        host.writeFailed(fileName, code);
+        return;
+    }
+    const QString reason =
+        error != 0
+            ? QString::fromLocal8Bit(
+                  tolmar::outputFailureReason(QFile::encodeName(fileName).toStdString(), error)
+                      .c_str())
+            : QString();
+    host.writeFailed(fileName, code, reason);
 }
 
 void GeneratorTable::cancelAll() {

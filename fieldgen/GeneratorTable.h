@@ -19,8 +19,9 @@ public:
     // The slot's generator has been shut down (mode 1 written, mode 2 discarded); its monitor
     // is no longer used and may go.
     virtual void generatorEnded(int slot, int mode) = 0;
-    // Kelvra could not write the field's file (shutdown code non-zero).
-    virtual void writeFailed(const QString& fileName, int code) = 0;
+    // Kelvra could not write the field's file (shutdown code non-zero); `reason` says why in
+    // words, or is empty when the library left no reason.
+    virtual void writeFailed(const QString& fileName, int code, const QString& reason) = 0;
     // Kelvra wrote nothing because values of the field are no finite numbers.
     virtual void fieldNotFinite(const QString& fileName) = 0;
 };

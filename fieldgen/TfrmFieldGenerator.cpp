@@ -464,10 +464,13 @@ void TfrmFieldGenerator::generatorEnded(int slot, int) {
     if (window) window->Close();
 }
 
-void TfrmFieldGenerator::writeFailed(const QString& fileName, int code) {
-    dialogs_.message(QStringLiteral("The field could not be written to the file \"%1\" (code %2).")
-                         .arg(fileName)
-                         .arg(code),
+void TfrmFieldGenerator::writeFailed(const QString& fileName, int code, const QString& reason) {
+    const QString text =
+        QStringLiteral("The field could not be written to the file \"%1\" (code %2)")
+            .arg(fileName)
+            .arg(code);
+    dialogs_.message(reason.isEmpty() ? text + QLatin1Char('.')
+                                      : text + QStringLiteral(": ") + reason + QLatin1Char('.'),
                      applicationTitle());
 }
 

@@ -93,7 +93,7 @@ private:
     void showMessage(const QString& text) override;
     void runningChanged(int running) override;
     void generatorEnded(int slot, int mode) override;
-    void writeFailed(const QString& fileName, int code) override;
+    void writeFailed(const QString& fileName, int code, const QString& reason) override;
     void fieldNotFinite(const QString& fileName) override;
 
     UserDialogs& dialogs_;

@@ -14,6 +14,8 @@
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QThread>
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 
 #include "FieldGenTesting.h"
@@ -218,6 +220,9 @@ TEST_F(FieldGeneratorForm, AFieldThatCannotBeWrittenIsReportedWithItsFileName) {
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_TRUE(dialogs.calls[0].text.contains(target)) << qPrintable(dialogs.calls[0].text);
     EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("could not be written")));
+    // The system's reason, which Kelvra leaves in errno.
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOENT))))
+        << qPrintable(dialogs.calls[0].text);
     EXPECT_EQ(form.generators().running(), 0);
 }
 

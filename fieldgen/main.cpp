@@ -7,12 +7,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 #include "BatchCommandLine.h"
 #include "CommandLineJobSetup.h"
+#include "OutputFileDevice.h"
 #include "QtUserDialogs.h"
 #include "SorvekHelp.h"
+#include "StandardOutput.h"
 #include "TCGauge.h"
 #include "TfrmFieldGenerator.h"
 #include "VersionOption.h"
@@ -42,11 +45,12 @@ int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
         painter.drawImage(0, 0, left);
         painter.drawImage(left.width() + 16, 0, right);
         painter.end();
-        if (both.save(file)) {
+        if (const QString reason = writePictureFile(file, both); reason.isEmpty()) {
             std::printf("%s\n", qPrintable(file));
             result = 0;
         } else {
-            std::fprintf(stderr, "sorvek: could not write the screenshot %s\n", qPrintable(file));
+            std::fprintf(stderr, "sorvek: could not write the screenshot %s: %s\n",
+                         qPrintable(file), qPrintable(reason));
         }
         wait->btnCancelGeneration->click();
     });
@@ -58,15 +62,18 @@ int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a write fails with its reason, which is reported, instead of the
+    // signal ending the program halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (asksForVersion(argc, argv)) {
         std::fputs(sorvekVersionText, stdout);
-        return 0;
+        return tolmar::finishStandardOutput("sorvek", 0);
     }
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (isBatchCommandLine(arguments)) {
         setUpCommandLineJob();
-        return runBatchCommandLine(arguments);
+        return tolmar::finishStandardOutput("sorvek", runBatchCommandLine(arguments));
     }
 
     QApplication application(argc, argv);
@@ -94,7 +101,8 @@ int main(int argc, char* argv[]) {
     // The help opens the user guide with the desktop's opener.
     TfrmFieldGenerator form(dialogs, {});
     dialogs.setParentWidget(&form);
-    if (!screenshot.isEmpty()) return runScreenshot(form, screenshot);
+    if (!screenshot.isEmpty())
+        return tolmar::finishStandardOutput("sorvek", runScreenshot(form, screenshot));
     form.setWindowState(Qt::WindowMinimized);
     form.show();
     return application.exec();

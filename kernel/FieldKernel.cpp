@@ -1,15 +1,23 @@
 #include "FieldKernel.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <ctime>
 #include <exception>
+#include <new>
 
 #include "FinalValues.h"
 #include "GridText.h"
-#include "SafeFileWriter.h"
+#include "OutputFile.h"
 
 namespace kelvra {
+namespace {
+
+// The text is handed to the file in blocks of about this size.
+constexpr std::size_t kWriteChunkBytes = std::size_t{1} << 20;
+
+}  // namespace
 
 FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget, SumPath path)
     : ncols_(slot.ncols),
@@ -91,14 +99,22 @@ int FieldKernel::run_stepwise(int& row, int& col, int count) {
 
 FieldKernel::WriteOutcome FieldKernel::write_and_release(bool write) {
     WriteOutcome outcome = WriteOutcome::done;
+    int error = 0;
     if (write) {
         try {
             outcome = write_grid_file();
+        } catch (const std::bad_alloc&) {
+            outcome = WriteOutcome::failed;
+            errno = ENOMEM;
         } catch (const std::exception&) {
             outcome = WriteOutcome::failed;
+            errno = EIO;
         }
+        if (outcome == WriteOutcome::failed) error = errno;
     }
     matrix_.release();
+    // The caller learns why the file could not be written from errno.
+    if (outcome == WriteOutcome::failed) errno = error;
     return outcome;
 }
 
@@ -107,11 +123,11 @@ FieldKernel::WriteOutcome FieldKernel::write_grid_file() {
     if (!apply_final_values(rows, nrows_, ncols_, avg_, stddev_, disttype_)) {
         return WriteOutcome::not_finite;
     }
-    SafeFileWriter file(file_name_);
+    tolmar::OutputFile file(file_name_);
     std::string text = grid_header_text(ncols_, nrows_, xll_, yll_, cs_, nodata_);
     for (int r = 1; r <= nrows_; ++r) {
         append_grid_row(text, rows[r] + 1, ncols_);
-        if (text.size() >= SafeFileWriter::kChunkBytes) {
+        if (text.size() >= kWriteChunkBytes) {
             file.write(text);
             text.clear();
         }

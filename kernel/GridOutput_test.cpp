@@ -27,7 +27,7 @@ protected:
     int leftover_files() const {
         int count = 0;
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            count += entry.path().filename().string().starts_with(".kelvra");
+            count += entry.path().filename().string().starts_with(".");
         }
         return count;
     }

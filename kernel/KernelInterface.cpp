@@ -1,5 +1,6 @@
 // The exported C interface: a table of 20 parameter slots and a table of 20 generators.
 
+#include <cerrno>
 #include <cstring>
 #include <exception>
 #include <memory>
@@ -20,9 +21,11 @@ std::unique_ptr<std::unique_ptr<FieldKernel>[]> generators;
 bool valid_slot(int slot) { return slots != nullptr && slot >= 0 && slot < KELVRA_SLOT_COUNT; }
 
 // Releases the slot's generator and file name and marks the slot finished. Returns 0, or the
-// code of what kept a requested file from being written.
+// code of what kept a requested file from being written; after KELVRA_WRITE_FAILED errno holds
+// the reason.
 int finish_slot(int slot, bool write) {
     const FieldKernel::WriteOutcome outcome = generators[slot]->write_and_release(write);
+    const int error = errno;
     generators[slot].reset();
     slots[slot].file_name.reset();
     slots[slot].finished = 1;
@@ -34,6 +37,7 @@ int finish_slot(int slot, bool write) {
         case FieldKernel::WriteOutcome::failed:
             break;
     }
+    errno = error;
     return KELVRA_WRITE_FAILED;
 }
 

@@ -13,10 +13,15 @@
  *                        shutdown_kernel (modes 1 and 2) on a slot without a generator.
  *   KELVRA_BAD_ARGUMENT  a null pointer, or a file name of 1024 bytes or more with its
  *                        terminating zero; nothing happens.
- *   KELVRA_WRITE_FAILED  shutdown_kernel mode 1 could not write the grid file. The matrix is
- *                        freed and the slot finished all the same. The file is written under a
- *                        temporary name in the target folder and renamed over the target only
- *                        when complete, so an existing file is never left half-written.
+ *   KELVRA_WRITE_FAILED  shutdown_kernel mode 1 could not write the grid file; errno holds the
+ *                        system's reason (ENOSPC, EACCES, ENOENT, ...). The matrix is freed and
+ *                        the slot finished all the same. A new file or an existing regular file
+ *                        is written under a temporary name in the target folder and renamed
+ *                        over the target only when complete, so an existing file is never left
+ *                        half-written; a symbolic link is followed and the file it points at
+ *                        replaced. A pipe or character device is written into, never replaced;
+ *                        a folder, block device or socket is not written (errno EISDIR or
+ *                        ENOTSUP).
  *   KELVRA_NOT_FINITE    shutdown_kernel mode 1 found a final value that is no finite number
  *                        (the mean or standard deviation is too large, or 10 to the power of
  *                        a value overflows). Nothing is written, an existing file stays as it
@@ -80,7 +85,8 @@ KELVRA_API int run_kernel_stepwise(int slot, int* row, int* col, int count);
 
 /* mode 1: writes the grid file, then releases the slot; mode 2: releases the slot without
  * writing; other modes do nothing. Returns 0, or for mode 1 KELVRA_NOT_FINITE when a value
- * is no finite number and KELVRA_WRITE_FAILED when the file could not be written. */
+ * is no finite number and KELVRA_WRITE_FAILED when the file could not be written (errno then
+ * tells why). */
 KELVRA_API int shutdown_kernel(int slot, int mode);
 
 #ifdef __cplusplus

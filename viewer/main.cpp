@@ -8,7 +8,9 @@
 
 #include "CommandLineJobs.h"
 #include "CommandProcessor.h"
+#include "OutputFileDevice.h"
 #include "QtUserDialogs.h"
+#include "StandardOutput.h"
 #include "TfrmVistals.h"
 #include "VersionOption.h"
 #include "VistalHelp.h"
@@ -22,8 +24,9 @@ int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& g
     window.show();
     window.FormShow(grids);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    if (!window.grab().save(file)) {
-        std::fprintf(stderr, "vistal: could not write the screenshot %s\n", qPrintable(file));
+    if (const QString reason = writePictureFile(file, window.grab().toImage()); !reason.isEmpty()) {
+        std::fprintf(stderr, "vistal: could not write the screenshot %s: %s\n", qPrintable(file),
+                     qPrintable(reason));
         return 1;
     }
     std::printf("%s\n", qPrintable(file));
@@ -35,7 +38,7 @@ int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& g
 int main(int argc, char* argv[]) {
     if (asksForVersion(argc, argv)) {
         std::fputs(vistalVersionText, stdout);
-        return 0;
+        return tolmar::finishStandardOutput("vistal", 0);
     }
     // Past a file-size limit a write fails with its reason, which the save reports, instead of
     // the signal ending the program with the grid unsaved.
@@ -70,7 +73,8 @@ int main(int argc, char* argv[]) {
     ShellCommandProcessor commands;
     TfrmVistals window(dialogs, commands);
     dialogs.setParentWidget(&window);
-    if (!screenshot.isEmpty()) return runScreenshot(window, screenshot, grids);
+    if (!screenshot.isEmpty())
+        return tolmar::finishStandardOutput("vistal", runScreenshot(window, screenshot, grids));
     window.show();
     window.FormShow(grids);
     return application.exec();

@@ -1,6 +1,9 @@
 #include "CommandLineJobs.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -11,6 +14,7 @@
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
 #include "RenderCommand.h"
+#include "StandardOutput.h"
 #include "VistalHelp.h"
 
 std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
@@ -24,14 +28,9 @@ std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
-    if (job == CommandLineJob::Help) {
-        std::fputs(vistalHelpText, stdout);
-        return 0;
-    }
-    setUpCommandLineJob();
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+namespace {
+
+int runJob(CommandLineJob job, int argc, char* argv[], QTextStream& out, QTextStream& err) {
     if (job == CommandLineJob::Render) {
         // Fonts need a GUI application; it draws offscreen.
         QGuiApplication application(argc, argv);
@@ -41,4 +40,29 @@ int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
     const QStringList arguments = application.arguments().mid(1);
     return job == CommandLineJob::Info ? runInfoCommand(arguments, out, err)
                                        : runConvertCommand(arguments, out, err);
+}
+
+}  // namespace
+
+int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
+    if (job == CommandLineJob::Help) {
+        std::fputs(vistalHelpText, stdout);
+        return tolmar::finishStandardOutput("vistal", 0);
+    }
+    setUpCommandLineJob();
+    // Written straight to the descriptor, so that a failed write keeps the system's reason.
+    QFile standardOutput;
+    standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                        QFileDevice::DontCloseHandle);
+    QTextStream out(&standardOutput);
+    QTextStream err(stderr);
+    int code = runJob(job, argc, argv, out, err);
+    out.flush();
+    if (standardOutput.error() != QFileDevice::NoError || out.status() != QTextStream::Ok) {
+        err << "vistal: standard output could not be written: " << standardOutput.errorString()
+            << "\n";
+        err.flush();
+        code = 1;
+    }
+    return tolmar::finishStandardOutput("vistal", code);
 }

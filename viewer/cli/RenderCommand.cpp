@@ -11,6 +11,7 @@
 #include "FlowComponents.h"
 #include "GammaSetting.h"
 #include "GridPaint.h"
+#include "OutputFileDevice.h"
 #include "PalettePath.h"
 #include "PaletteSet.h"
 #include "Palettes.h"
@@ -151,8 +152,11 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
             RenderGridPicture(doc, palettes, palette - 1, size,
                               LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font()),
                               arrows ? &*arrows : nullptr);
-        if (!result.save(arguments.files[1], "PNG"))
-            throw std::runtime_error(("could not write " + arguments.files[1]).toStdString());
+        if (const QString reason = writePictureFile(arguments.files[1], result, "PNG");
+            !reason.isEmpty())
+            throw std::runtime_error(QStringLiteral("could not write %1: %2")
+                                         .arg(arguments.files[1], reason)
+                                         .toStdString());
         out << arguments.files[1] << "\n";
         return 0;
     });

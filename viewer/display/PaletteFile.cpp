@@ -2,10 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+
+#include "OutputFileDevice.h"
 
 namespace {
 
@@ -88,16 +89,5 @@ std::optional<FilePalette> ReadPaletteFile(const QString& path, int colourCount)
 
 QString WritePaletteFile(const QString& path, const QString& name,
                          const std::vector<Colour>& colours) {
-    QSaveFile file(path);
-    // Unbuffered: a buffered save file loses the error of its last flush and commits a cut file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    const QByteArray text = PaletteFileText(name, colours);
-    // A short write is repeated for the rest, so that a failure gives the system's reason.
-    for (qint64 written = 0; written < text.size();) {
-        const qint64 count = file.write(text.constData() + written, text.size() - written);
-        if (count <= 0) return file.errorString();
-        written += count;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    return writeFileBytes(path, PaletteFileText(name, colours));
 }

@@ -26,7 +26,7 @@ std::optional<FilePalette> ReadPaletteFileText(std::string_view text, int colour
 // Reads the palette file at `path`; nullopt when it cannot be read or is not a palette.
 std::optional<FilePalette> ReadPaletteFile(const QString& path, int colourCount);
 
-// Writes the palette file at `path` in one piece (a temporary file renamed over the target).
-// Returns the reason when it could not be written, an empty text on success.
+// Writes the palette file at `path` in one piece (a temporary file renamed over the target;
+// see OutputFile). Returns the reason when it could not be written, an empty text on success.
 QString WritePaletteFile(const QString& path, const QString& name,
                          const std::vector<Colour>& colours);

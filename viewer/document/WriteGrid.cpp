@@ -1,17 +1,18 @@
 #include "WriteGrid.h"
 
-#include <QSaveFile>
-
 #include "AsciiGridWriter.h"
 #include "BinaryGridWriter.h"
+#include "OutputFileDevice.h"
 
 namespace {
 
-[[noreturn]] void throwWriteError(const QString& fileName, const QString& reason) {
+[[noreturn]] void throwWriteError(const QString& fileName, const QString& reason,
+                                  bool direct = false) {
+    // A pipe or device written into may have passed part of the grid on.
+    const QString outcome = direct ? QString() : QStringLiteral(" The file was not changed.");
     throw GridFormatError(
         GridFormatError::Kind::Write,
-        QStringLiteral("Could not save the grid as \"%1\": %2. The file was not changed.")
-            .arg(fileName, reason));
+        QStringLiteral("Could not save the grid as \"%1\": %2.%3").arg(fileName, reason, outcome));
 }
 
 }  // namespace
@@ -29,10 +30,8 @@ void WriteGrid(const QString& fileName, const GridDocument& doc, double nodataTo
 void WriteGridAs(const QString& fileName, const GridDocument& doc, double nodataToWrite,
                  GridOutputFormat format) {
     if (!doc.hasValues()) throwWriteError(fileName, QStringLiteral("no grid is loaded"));
-    QSaveFile file(fileName);
-    // Unbuffered: a buffered save file loses the error of its last flush and commits a cut file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throwWriteError(fileName, file.errorString());
+    OutputFileDevice file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) throwWriteError(fileName, file.errorString());
     OutputBuffer out(file);
     switch (format) {
         case GridOutputFormat::Ascii:
@@ -49,11 +48,9 @@ void WriteGridAs(const QString& fileName, const GridDocument& doc, double nodata
     }
     out.flush();
     if (out.failed()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("not every byte could be written");
-        file.cancelWriting();
-        throwWriteError(fileName, reason);
+        const QString reason = file.errorString();
+        file.close();
+        throwWriteError(fileName, reason, file.direct());
     }
-    if (!file.commit()) throwWriteError(fileName, file.errorString());
+    if (!file.commit()) throwWriteError(fileName, file.errorString(), file.direct());
 }

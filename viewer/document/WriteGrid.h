@@ -19,7 +19,8 @@ GridOutputFormat savedFormatOf(const GridDocument& doc);
 // document is not changed.
 //
 // The bytes go to a temporary file beside the target, which replaces the
-// target only when everything was written. On failure GridFormatError (kind
+// target only when everything was written; a link is followed, a pipe or
+// device written into (see OutputFile). On failure GridFormatError (kind
 // Write) is thrown with the reason, and an existing target stays intact.
 void WriteGrid(const QString& fileName, const GridDocument& doc, double nodataToWrite);
 

@@ -1,0 +1,74 @@
+// Linara's jobs without a window as a script meets them: the built program, its exit status and
+// its messages, with standard output or the picture failing.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+
+#include "FileSizeLimit.h"
+#include "PipeReader.h"
+#include "ProgramRun.h"
+#include "TableTestFiles.h"
+#include "TestGridFiles.h"
+
+namespace {
+
+ProgramRun linara(const QStringList& arguments, const QString& standardOutput = {}) {
+    return runProgram(QStringLiteral(LINARA_PROGRAM), arguments, standardOutput);
+}
+
+QByteArray hourlyRows(int count) {
+    std::string rows;
+    for (int r = 0; r < count; ++r)
+        rows += "2001 1 " + std::to_string(1 + r / 24) + " " + std::to_string(r % 24) + " " +
+                std::to_string(r * 0.25) + "\n";
+    return QByteArray::fromStdString(tableText("YYYY MM DD HH Flow", rows));
+}
+
+}  // namespace
+
+TEST(LinaraProgram, AJobWhoseStandardOutputCannotBeWrittenFails) {
+    TestFolder folder;
+    const QString table = folder.write("t.txt", hourlyRows(2000));
+    const ProgramRun values = linara({"--info", table, "--values"}, "/dev/full");
+    EXPECT_EQ(values.exitCode, 1);
+    EXPECT_TRUE(values.err.contains("standard output could not be written: " +
+                                    QByteArray(std::strerror(ENOSPC))))
+        << values.err.constData();
+    EXPECT_EQ(linara({"--info", table}, "/dev/full").exitCode, 1);
+    EXPECT_EQ(linara({"--help"}, "/dev/full").exitCode, 1);
+    EXPECT_EQ(linara({"--info", table, "--values"}, "/dev/null").exitCode, 0);
+}
+
+TEST(LinaraProgram, APictureThatCannotBeWrittenKeepsTheOldOneAndSaysWhy) {
+    TestFolder folder;
+    const QString table = folder.write("t.txt", hourlyRows(100));
+    for (const QString name : {"c.png", "c.pdf", "c.svg"}) {
+        const QString picture = folder.write(name, "an older picture");
+        ProgramRun render;
+        {
+            const FileSizeLimit limit(200);
+            render = linara({"--render", table, picture});
+        }
+        EXPECT_EQ(render.exitCode, 1) << name.toStdString();
+        EXPECT_FALSE(render.crashed);
+        EXPECT_TRUE(render.err.contains(FileSizeLimit::reason().toLocal8Bit()))
+            << render.err.constData();
+        EXPECT_EQ(fileBytes(picture), "an older picture");
+    }
+    EXPECT_EQ(QDir(folder.path(".")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"c.pdf", "c.png", "c.svg", "t.txt"}));
+
+    // A pipe gets the picture and stays a pipe.
+    const QString pipe = folder.path("pipe.svg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    PipeReader reader(QFile::encodeName(pipe).toStdString());
+    const ProgramRun toPipe = linara({"--render", table, pipe});
+    const QByteArray received = QByteArray::fromStdString(reader.finish());
+    EXPECT_EQ(toPipe.exitCode, 0) << toPipe.err.constData();
+    EXPECT_TRUE(received.contains("<svg"));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
