@@ -29,7 +29,13 @@ int runJob(const std::vector<std::string>& arguments) {
 }
 
 // Starts the window with the tables, grabs it into `file` at its design size and exits.
-int runScreenshot(TfrmTolmarCharts& window, const QString& file, const QStringList& tables) {
+// Nobody answers a box here: every message goes to standard error, the picture is taken all
+// the same, and the exit code tells that something was reported.
+int runScreenshot(const QString& file, const QStringList& tables) {
+    ConsoleDialogs dialogs(QStringLiteral("linara"));
+    ShellCommandProcessor commands;
+    PrintDialogSetup printer;
+    TfrmTolmarCharts window(dialogs, commands, printer);
     window.resize(1309, 818);
     window.show();
     window.FormShow(tables);
@@ -39,7 +45,7 @@ int runScreenshot(TfrmTolmarCharts& window, const QString& file, const QStringLi
         return 1;
     }
     std::printf("%s\n", qPrintable(file));
-    return 0;
+    return dialogs.reported() > 0 ? 1 : 0;
 }
 
 // A printer setup that refuses: a picture job never prints.
@@ -61,7 +67,7 @@ int runRender(int argc, char* argv[], const std::vector<std::string>& arguments)
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    ConsoleDialogs dialogs;
+    ConsoleDialogs dialogs(QStringLiteral("linara"));
     ShellCommandProcessor commands;
     NoPrinter printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
@@ -100,12 +106,12 @@ int main(int argc, char* argv[]) {
         tables.remove(at, 2);
     }
 
+    if (!screenshot.isEmpty()) return runScreenshot(screenshot, tables);
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     PrintDialogSetup printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
     dialogs.setParentWidget(&window);
-    if (!screenshot.isEmpty()) return runScreenshot(window, screenshot, tables);
     window.show();
     window.FormShow(tables);
     return application.exec();

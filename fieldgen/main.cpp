@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "BatchCommandLine.h"
+#include "ConsoleDialogs.h"
 #include "QtUserDialogs.h"
 #include "TCGauge.h"
 #include "TfrmFieldGenerator.h"
@@ -49,7 +50,7 @@ int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
     });
     watch.start(10);
     form.btnGo->click();
-    return result;
+    return dialogs.reported() > 0 ? 1 : result;
 }
 
 }  // namespace
@@ -78,10 +79,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    if (!screenshot.isEmpty()) return runScreenshot(screenshot);
     QtUserDialogs dialogs(nullptr);
     TfrmFieldGenerator form(dialogs, [](const QUrl& url) { QDesktopServices::openUrl(url); });
     dialogs.setParentWidget(&form);
-    if (!screenshot.isEmpty()) return runScreenshot(form, screenshot);
     form.setWindowState(Qt::WindowMinimized);
     form.show();
     return application.exec();
