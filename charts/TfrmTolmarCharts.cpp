@@ -22,6 +22,7 @@
 #include "CommandProcessor.h"
 #include "DateTimeStep.h"
 #include "DayNumberDate.h"
+#include "ElidingLineEdit.h"
 #include "RegistryValues.h"
 #include "SeriesListDelegate.h"
 #include "TChart.h"
@@ -292,7 +293,7 @@ void TfrmTolmarCharts::buildOptionsPanel() {
     auto* titles = new QGridLayout;
     auto title = [this, titles](QLineEdit*& target, const char* name, const char* caption,
                                 const QString& text, int at) {
-        target = new QLineEdit(text, pnlOptions);
+        target = new ElidingLineEdit(text, pnlOptions);
         target->setObjectName(QLatin1String(name));
         auto* label = new QLabel(QString::fromLatin1(caption), pnlOptions);
         label->setBuddy(target);

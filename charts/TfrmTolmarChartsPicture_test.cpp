@@ -10,6 +10,7 @@
 #include "ChartRendering.h"
 #include "ChartsWindowTesting.h"
 #include "DayNumberDate.h"
+#include "ElidingLineEdit.h"
 #include "PdfWords.h"
 
 namespace {
@@ -274,6 +275,13 @@ TEST_F(ChartPictures, ALongTitleNeverWidensTheWindow) {
     field("edtChartTitle")->setText(QString(3000, QChar('x')));
     settle();
     EXPECT_EQ(window.size(), before);
+    // The edit shows the title cut with "…" while it is not edited, the whole as tooltip.
+    auto* edit = control<ElidingLineEdit>("edtChartTitle");
+    field("edtOrdinateTitle")->setFocus();
+    EXPECT_TRUE(edit->shownText().endsWith(QString::fromUtf8("\u2026")));
+    EXPECT_LT(edit->shownText().size(), 300);
+    EXPECT_EQ(edit->toolTip().size(), 3000);
+    EXPECT_FALSE(edit->grab().isNull());
 }
 
 TEST_F(ChartPictures, PrintingPutsTheScreensChartOnThePageInTheSameProportions) {

@@ -179,6 +179,7 @@ IniFile& IniFile::operator=(const IniFile& other) {
 }
 
 void IniFile::append(Line line) {
+    if (sections_.empty()) sections_.emplace_back();  // left empty by a move
     if (line.kind == Kind::Section) {
         Section& section = sections_.emplace_back();
         const QString name = line.folded;

@@ -102,23 +102,36 @@ DateTimeTickStep chooseFittingDateTimeStep(double first, double last, double des
                                            bool exact, const DateTimeLabelRoom& room) {
     const std::vector<DateTimeTickStep>& all = steps();
     const double width = last - first;
-    std::size_t i = firstStepFor(desiredIncrement);
-    if (i == all.size()) return {0, desiredIncrement};  // beyond the longest standard step
-    if (!(width > 0) || !(room.pixels > 0)) return all[i];
+    const std::size_t desired = firstStepFor(desiredIncrement);
+    if (desired == all.size()) return {0, desiredIncrement};  // beyond the longest standard step
+    if (!(width > 0) || !(room.pixels > 0)) return all[desired];
     const double pixelsPerDay = room.pixels / width;
     // No label is narrower than one pixel, so more ticks than pixels never fit.
     const int maxTicks = static_cast<int>(std::min(room.pixels, 100000.0)) + 2;
     // Steps whose labels could not fit even at half the width of one label are passed over
     // without making their ticks.
     const double least = (room.labelWidth ? room.labelWidth(first) / 2 : 0.0) + room.gap;
-    for (; i + 1 < all.size(); ++i) {
+    // The number of ticks of step i when its labels fit; 0 when they do not.
+    const auto fittingTicks = [&](std::size_t i) {
         const double count = width / all[i].days;
-        if (count > maxTicks || (count - 1) * least > room.pixels) continue;
+        if (count > maxTicks || (count - 1) * least > room.pixels) return 0;
         const std::vector<double> ticks = dateTimeTicks(first, last, all[i], exact, maxTicks + 1);
-        if (static_cast<int>(ticks.size()) <= maxTicks && labelsFit(ticks, pixelsPerDay, room))
-            return all[i];
+        if (static_cast<int>(ticks.size()) > maxTicks || !labelsFit(ticks, pixelsPerDay, room))
+            return 0;
+        return std::max(1, static_cast<int>(ticks.size()));
+    };
+    std::size_t chosen = desired;
+    int shown = 0;
+    for (; chosen + 1 < all.size(); ++chosen)
+        if ((shown = fittingTicks(chosen)) > 0) break;
+    // Calendar steps vary in length: a view of three months may hold only two month starts.
+    // A view that spans three desired increments shows three labels, of a shorter step when
+    // they fit.
+    if (shown > 0 && shown < 3 && width >= 3 * desiredIncrement * (1 - 1e-9)) {
+        for (std::size_t i = chosen; i-- > 0;)
+            if (fittingTicks(i) >= 3) return all[i];
     }
-    return all[i];
+    return all[chosen];
 }
 
 DateTimeTickStep chooseDateTimeTickStep(double width, double desiredIncrement, int maxTicks) {

@@ -37,7 +37,9 @@ struct DateTimeLabelRoom {
 // The step for the view first..last whose labels, each centred on its tick, keep at least
 // `room.gap` pixels apart: the smallest standard step not below the desired increment (an
 // increment between two standard steps is rounded up) whose labels fit. When none fits,
-// the longest step. So the labels never overlap, and a view that spans several steps of a
-// label that fits shows as many labels as fit.
+// the longest step. A view that spans three desired increments but would show fewer than
+// three labels (month starts fall unevenly) takes the longest shorter step that shows three
+// fitting labels. So the labels never overlap, and a view that spans several steps shows as
+// many labels as fit.
 DateTimeTickStep chooseFittingDateTimeStep(double first, double last, double desiredIncrement,
                                            bool exact, const DateTimeLabelRoom& room);

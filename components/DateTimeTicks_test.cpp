@@ -126,6 +126,21 @@ TEST(DateTimeTicks, AViewOfSeveralFittingStepsShowsAtLeastThreeLabels) {
     }
 }
 
+TEST(DateTimeTicks, ThreeMonthsHoldingOnlyTwoMonthStartsStillShowThreeLabels) {
+    // 2.7. to 30.9.: ninety days, three monthly increments, but only 1.8. and 1.9. begin a
+    // month.
+    const double first = *encodeDate(2001, 7, 2);
+    const double last = *encodeDate(2001, 9, 30);
+    const DateTimeTickStep step =
+        chooseFittingDateTimeStep(first, last, 30, true, roomFor(800, 10));
+    EXPECT_LT(step.days, 30);
+    EXPECT_GE(ticksIn(first, last, step), 3);
+    // With the room for only two labels, two it is.
+    const DateTimeTickStep narrow =
+        chooseFittingDateTimeStep(first, last, 30, true, roomFor(200, 10));
+    EXPECT_LE(ticksIn(first, last, narrow), 2);
+}
+
 TEST(DateTimeTicks, FittingStepsStartAtTheDesiredIncrementAndEndAtTheLongest) {
     const double first = *encodeDate(2000, 1, 1);
     // Plenty of room: the desired increment itself, rounded up to a standard step.

@@ -19,8 +19,11 @@ namespace {
 
 // Shows the form at its design size, starts a generator with the form's defaults on a larger
 // grid and, once its progress passes 40 %, writes the form and its progress window side by
-// side into `file`, then cancels the generator and ends.
-int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
+// side into `file`, then cancels the generator and ends. Nobody answers a box here: every
+// message goes to standard error and ends the job with a non-zero exit code.
+int runScreenshot(const QString& file) {
+    ConsoleDialogs dialogs(QStringLiteral("sorvek"));
+    TfrmFieldGenerator form(dialogs, [](const QUrl&) {});
     form.show();
     form.edtNumRows->setText(QStringLiteral("400"));
     form.edtNumColumns->setText(QStringLiteral("600"));
