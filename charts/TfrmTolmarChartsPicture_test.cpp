@@ -1,6 +1,8 @@
 // What the window's chart shows on the screen, in pictures and on paper: the legend above the
 // plot, date labels that fit, the value axis, long titles, and the printed page.
+#include <QClipboard>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -67,6 +69,17 @@ std::vector<std::pair<QString, double>> svgTexts(const QByteArray& svg) {
     return texts;
 }
 
+// The saturated colours of a picture's rows above `bottom`: the legend's line samples.
+QSet<QRgb> coloursAbove(const QImage& picture, int bottom) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < bottom; ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel.hsvSaturation() > 200 && pixel.value() > 100) colours.insert(pixel.rgb());
+        }
+    return colours;
+}
+
 class ChartPictures : public ChartsWindowTest {
 protected:
     void applyDates(const QStringList& six) {
@@ -126,6 +139,15 @@ TEST_F(ChartPictures, TheLegendStandsAboveThePlotAndWrapsIntoRows) {
     // In the order the series were drawn: the last column first, then the one checked.
     EXPECT_EQ(chart()->legendTexts(),
               QStringList({"Flow_at_the_outlet: B", "Flow_at_the_outlet: A"}));
+    // The clipboard copy shows the same legend: both series' colours above the plot.
+    QGuiApplication::clipboard()->clear();
+    action("miCopytoClipboard")->trigger();
+    const QImage copy = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(copy.size(), chart()->size());
+    const QSet<QRgb> above = coloursAbove(copy, plotArea().top());
+    for (const char* series : {"Flow_at_the_outlet: A", "Flow_at_the_outlet: B"})
+        EXPECT_TRUE(above.contains(drawnLine(QLatin1String(series))->seriesColor().rgb()))
+            << series;
 
     // Twenty-three series wrap into rows, every entry whole and inside the chart.
     QStringList many;
