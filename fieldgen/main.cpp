@@ -1,8 +1,8 @@
 // Sorvek: the parameter form that drives Kelvra's field generators, or one field generated
 // from the command line (--batch) without a window.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -10,10 +10,13 @@
 #include <cstdio>
 
 #include "BatchCommandLine.h"
+#include "CommandLineJobSetup.h"
 #include "ConsoleDialogs.h"
 #include "QtUserDialogs.h"
+#include "SorvekHelp.h"
 #include "TCGauge.h"
 #include "TfrmFieldGenerator.h"
+#include "VersionOption.h"
 
 namespace {
 
@@ -59,13 +62,22 @@ int runScreenshot(const QString& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForVersion(argc, argv)) {
+        std::fputs(sorvekVersionText, stdout);
+        return 0;
+    }
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (isBatchCommandLine(arguments)) return runBatchCommandLine(arguments);
+    if (isBatchCommandLine(arguments)) {
+        setUpCommandLineJob();
+        return runBatchCommandLine(arguments);
+    }
 
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Sorvek"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("sorvek"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("sorvek")));
 
     QString screenshot;
     if (const auto at = arguments.indexOf(QStringLiteral("--screenshot")); at >= 0) {
@@ -84,7 +96,8 @@ int main(int argc, char* argv[]) {
 
     if (!screenshot.isEmpty()) return runScreenshot(screenshot);
     QtUserDialogs dialogs(nullptr);
-    TfrmFieldGenerator form(dialogs, [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    // The help opens the user guide with the desktop's opener.
+    TfrmFieldGenerator form(dialogs, {});
     dialogs.setParentWidget(&form);
     form.setWindowState(Qt::WindowMinimized);
     form.show();
