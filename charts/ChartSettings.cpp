@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cmath>
+#include <limits>
 #include <map>
 
 #include "NumberText.h"
@@ -22,6 +24,10 @@ QString readEdit(const IniFile& ini, const QString& key, const QString& current)
     if (!ini.ValueExists(Chart, key)) return current;
     const std::optional<int> value = IniFile::integerValue(ini.ReadString(Chart, key, QString()));
     return value ? QString::number(*value) : current;
+}
+
+bool readableFloat(const IniFile& ini, const QString& key) {
+    return !std::isnan(ini.ReadFloat(Chart, key, std::numeric_limits<double>::quiet_NaN()));
 }
 
 // The section index of a name "File<i>" (case-insensitive, no leading zeros); -1 otherwise.
@@ -121,6 +127,13 @@ ChartSettings readChartKeys(const IniFile& ini, const ChartSettings& current) {
         readEdit(ini, "StartDay", now.startDay),   readEdit(ini, "EndYear", now.endYear),
         readEdit(ini, "EndMonth", now.endMonth),   readEdit(ini, "EndDay", now.endDay)};
     read.hideLegend = ini.ReadBool(Chart, "HideLegend", current.hideLegend);
+    read.xAxisStored = readableFloat(ini, "XAxisMin") && readableFloat(ini, "XAxisMax");
+    read.yAxisStored =
+        readableFloat(ini, "YAxisMin") && readableFloat(ini, "YAxisMax") &&
+        !(read.yAxisMinimum == SeriesData::unset && read.yAxisMaximum == SeriesData::unset);
+    read.datesStored = false;
+    for (const char* key : {"StartYear", "StartMonth", "StartDay", "EndYear", "EndMonth", "EndDay"})
+        read.datesStored = read.datesStored || readEdit(ini, key, QString()) != QString();
     return read;
 }
 

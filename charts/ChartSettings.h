@@ -46,6 +46,12 @@ struct ChartSettings {
     double yAxisMaximum = SeriesData::unset;
     DateEdits dates;  // the edit texts; written as integers
     bool hideLegend = false;
+    // Whether a settings file read held readable limits of the bottom axis, a set range of
+    // the left axis (not -9999 on both ends) and any date edit. Where it does not, the window
+    // fits that part to the tables it loaded.
+    bool xAxisStored = true;
+    bool yAxisStored = true;
+    bool datesStored = true;
     friend bool operator==(const ChartSettings&, const ChartSettings&) = default;
 };
 
@@ -70,7 +76,7 @@ void saveChartSettings(const QString& path, const ChartSettings& settings,
                        const SettingsProgress& progress = {});
 
 // The "Chart" keys; a missing or unreadable key keeps the value of `current` (whose files
-// are left out of the result).
+// are left out of the result). The flags tell which of the axes and dates the file held.
 ChartSettings readChartKeys(const IniFile& ini, const ChartSettings& current);
 
 // A table section to open: its index i (the keys of section File<i> belong to it), its path

@@ -136,6 +136,26 @@ TEST(ChartSettingsFile, MissingKeysKeepTheCurrentStateOrTheirDefaults) {
     EXPECT_EQ(read.hideLegend, current.hideLegend);
     EXPECT_EQ(read.dates, (DateEdits{"1997", "1", "1", "1998", "1", "31"}));
     EXPECT_TRUE(read.files.empty());
+    // Which parts the file held: no axis limits, one readable date.
+    EXPECT_FALSE(read.xAxisStored);
+    EXPECT_FALSE(read.yAxisStored);
+    EXPECT_TRUE(read.datesStored);
+}
+
+TEST(ChartSettingsFile, AxesCountAsStoredWithBothLimitsReadableAndSet) {
+    const ChartSettings current;
+    const ChartSettings both = readChartKeys(
+        IniFile("[Chart]\nXAxisMin=36000\nXAxisMax=36100\nYAxisMin=-1\nYAxisMax=5\n"), current);
+    EXPECT_TRUE(both.xAxisStored && both.yAxisStored);
+    EXPECT_FALSE(both.datesStored);
+    const ChartSettings half =
+        readChartKeys(IniFile("[Chart]\nXAxisMin=36000\nXAxisMax=x\nYAxisMin=3\n"), current);
+    EXPECT_FALSE(half.xAxisStored);
+    EXPECT_FALSE(half.yAxisStored);
+    // An unset value axis is no range to keep.
+    const ChartSettings unsetAxis =
+        readChartKeys(IniFile("[Chart]\nYAxisMin=-9999\nYAxisMax=-9999\n"), current);
+    EXPECT_FALSE(unsetAxis.yAxisStored);
 }
 
 TEST(ChartSettingsFile, MissingColourAndVisibleKeysGiveRedAndHidden) {

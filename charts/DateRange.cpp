@@ -1,5 +1,6 @@
 #include "DateRange.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -90,13 +91,29 @@ ViewRange unitedSpan(ViewRange a, ViewRange b) {
     return {std::min(a.minimum, b.minimum), std::max(a.maximum, b.maximum)};
 }
 
+ViewRange ascendingTableSpan(double start, double end, double timeStep) {
+    const ViewRange span = tableSpan(start, end, timeStep);
+    return {std::min(span.minimum, span.maximum), std::max(span.minimum, span.maximum)};
+}
+
+ViewRange unitedSpans(const std::vector<ViewRange>& spans, ViewRange none) {
+    if (spans.empty()) return none;
+    ViewRange all = spans.front();
+    for (const ViewRange& span : spans) all = unitedSpan(all, span);
+    return all;
+}
+
 double incrementForTable(double incrementDays, double timeStep) {
     return timeStep > 0.0 && timeStep < incrementDays ? timeStep : incrementDays;
 }
 
 TableView viewForTable(double start, double end, double timeStep) {
+    return viewForSpan(tableSpan(start, end, timeStep), timeStep);
+}
+
+TableView viewForSpan(ViewRange span, double timeStep) {
     TableView table;
-    table.view = tableSpan(start, end, timeStep);
+    table.view = span;
     const double width = table.view.width();
     table.maxPointsPerPage = pointsPerPage(width > 0.0 ? width : 1.0, timeStep);
     table.labels = labelsForWidth(width);

@@ -4,6 +4,7 @@
 // chart; nothing here draws.
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "DateLabels.h"
 
@@ -70,6 +71,13 @@ ZoomedView afterZoom(ViewRange view, double incrementBeforeDays);
 ViewRange tableSpan(double start, double end, double timeStep);
 // The smallest range holding both.
 ViewRange unitedSpan(ViewRange a, ViewRange b);
+// The dates of a table widened by one time step on each side, in ascending order also for
+// rows in falling date order (a negative step).
+ViewRange ascendingTableSpan(double start, double end, double timeStep);
+
+// The dates of all tables given (each one's ascending span); `none` when there is no table.
+ViewRange unitedSpans(const std::vector<ViewRange>& spans, ViewRange none);
+
 // The axis increment after a table of that time step was added: the smaller of both.
 double incrementForTable(double incrementDays, double timeStep);
 
@@ -81,6 +89,8 @@ struct TableView {
     std::optional<DateLabels> labels;
 };
 TableView viewForTable(double start, double end, double timeStep);
+// The same for a span of several tables, pages counted in the smallest time step.
+TableView viewForSpan(ViewRange span, double timeStep);
 
 // The view at start-up: the day before `now` with one page, labelled every year in the
 // format "dd.mm.yyyy hh:nn" until the first file or date edit adapts the labels.

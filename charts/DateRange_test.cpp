@@ -166,6 +166,18 @@ TEST(TableView, ANewTableShowsItsDatesWidenedByOneStep) {
     EXPECT_EQ(unitedSpan(all, tableSpan(jan1st2000 + 5, jan1st2000 + 6, 1)), all);
 }
 
+TEST(TableView, AllTablesTakeTheUnionOfTheirAscendingSpans) {
+    // Rows in falling date order have a negative step: their span is still ascending.
+    EXPECT_EQ(ascendingTableSpan(jan1st2000 + 10, jan1st2000, -1),
+              (ViewRange{jan1st2000 - 1, jan1st2000 + 11}));
+    const ViewRange none{1, 2};
+    EXPECT_EQ(unitedSpans({}, none), none);
+    EXPECT_EQ(unitedSpans({{jan1st2000 + 5, jan1st2000 + 9}, {jan1st2000, jan1st2000 + 6}}, none),
+              (ViewRange{jan1st2000, jan1st2000 + 9}));
+    // A span of several tables pages in the smallest step.
+    EXPECT_EQ(viewForSpan({jan1st2000, jan1st2000 + 2}, 1.0 / 24).maxPointsPerPage, 48);
+}
+
 TEST(StartupView, TheDayBeforeNowInOnePage) {
     const double now = jan1st2000 + 31.5;  // 1.2.2000 12:00
     const StartupView startup = startupView(now);

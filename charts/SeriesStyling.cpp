@@ -1,5 +1,8 @@
 #include "SeriesStyling.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 void takeStyle(SeriesData& series, SeriesStyleTable& styles) {
     const int slot = styles.take();
     const SeriesStyle& style = styles.entry(slot);
@@ -40,4 +43,15 @@ Qt::PenStyle qtPenStyle(int penStyle) {
         default:
             return Qt::SolidLine;
     }
+}
+
+Colour seriesItemTextColour(bool selected, bool checked, Colour seriesColour) {
+    constexpr Colour White(0xFFFFFF);
+    constexpr Colour Silver(0xC0C0C0);
+    if (selected) return White;
+    if (!checked) return Silver;
+    const int distance = std::max({std::abs(seriesColour.red() - Silver.red()),
+                                   std::abs(seriesColour.green() - Silver.green()),
+                                   std::abs(seriesColour.blue() - Silver.blue())});
+    return distance < 48 ? Colour::fromQColor(seriesColour.toQColor().darker(170)) : seriesColour;
 }

@@ -36,6 +36,11 @@ constexpr int selectedLineWidth(int lineWidth, int selectionWidth) {
     return lineWidth + selectionWidth - 1;
 }
 
+// The colour of an entry's text in the series list: white while selected, silver while
+// unchecked, the series' colour while checked. A checked series whose colour comes close to
+// that silver is written darker, so that a checked entry never looks unchecked.
+Colour seriesItemTextColour(bool selected, bool checked, Colour seriesColour);
+
 // Patterns other than solid are drawn at width 1 only, so the pattern menu is enabled
 // exactly when the selection width text reads "1".
 bool patternMenuEnabled(const QString& selectionWidthText);

@@ -186,3 +186,17 @@ TEST(LogarithmicAxis, StartsAtOneThousandthToOneThousand) {
     EXPECT_EQ(axis.maximum(), 50);
     EXPECT_FALSE(axis.logarithmic());
 }
+
+TEST(SeriesLook, ACheckedEntryNeverLooksLikeAnUncheckedOne) {
+    const Colour silver(0xC0C0C0);
+    EXPECT_EQ(seriesItemTextColour(true, true, Colour(0x0000FF)), Colour(0xFFFFFF));
+    EXPECT_EQ(seriesItemTextColour(false, false, Colour(0x0000FF)), silver);
+    EXPECT_EQ(seriesItemTextColour(false, true, Colour(0x0000FF)), Colour(0x0000FF));
+    EXPECT_EQ(seriesItemTextColour(false, true, Colour(0x808080)), Colour(0x808080));
+    // Silver, and colours close to it, are written darker while checked.
+    for (const Colour close : {silver, Colour(0xB0C8C0), Colour(0xD0D0D0)}) {
+        const Colour shown = seriesItemTextColour(false, true, close);
+        EXPECT_NE(shown, silver);
+        EXPECT_LT(shown.red() + shown.green() + shown.blue(), 3 * 0xC0 - 100);
+    }
+}

@@ -22,6 +22,7 @@
 #include "CommandProcessor.h"
 #include "DateTimeStep.h"
 #include "DayNumberDate.h"
+#include "ElidingLineEdit.h"
 #include "RegistryValues.h"
 #include "SeriesListDelegate.h"
 #include "TChart.h"
@@ -89,12 +90,14 @@ TfrmTolmarCharts::TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& comma
     setCentralWidget(centre);
     frmWriteIniFile = new TfrmWriteIniFile(this);
 
-    // Leaving a date group for another control of the program applies the date edits; so
-    // does Enter in one of them.
+    // Leaving a date group for another control of this window applies the date edits; so
+    // does Enter in one of them. The focus going to another window (a message box) is no
+    // leaving: the edit gets it back when that window closes.
     focusWatch_ =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-            const auto leaves = [old, now](QGroupBox* group) {
-                return old && now && group->isAncestorOf(old) && !group->isAncestorOf(now);
+            const auto leaves = [this, old, now](QGroupBox* group) {
+                return old && now && now->window() == this && group->isAncestorOf(old) &&
+                       !group->isAncestorOf(now);
             };
             if (leaves(grpbxStartDate)) edtStartExit();
             if (leaves(grpbxEndDate)) edtEndExit();
@@ -291,7 +294,7 @@ void TfrmTolmarCharts::buildOptionsPanel() {
     auto* titles = new QGridLayout;
     auto title = [this, titles](QLineEdit*& target, const char* name, const char* caption,
                                 const QString& text, int at) {
-        target = new QLineEdit(text, pnlOptions);
+        target = new ElidingLineEdit(text, pnlOptions);
         target->setObjectName(QLatin1String(name));
         auto* label = new QLabel(QString::fromLatin1(caption), pnlOptions);
         label->setBuddy(target);
@@ -340,7 +343,9 @@ void TfrmTolmarCharts::buildChart() {
     chrtTolmarResults->bottomAxis().setDateTime(true);
     chrtTolmarResults->bottomAxis().setDateTimeFormat(QStringLiteral("dd.mm.yyyy hh:nn"));
     TChartAxis& left = chrtTolmarResults->leftAxis();
-    left.setMinMax(-9999.0, -9999.0);
+    left.setMinMax(SeriesData::unset, SeriesData::unset);
+    // An unset range draws the axis without numbers.
+    left.setUnsetMarker(SeriesData::unset);
     left.setValueFormat(QStringLiteral("#,##0.##########"));
     chrtTolmarResults->setMaxPointsPerPage(365);
     chrtTolmarResults->setGradientStartColor(Qt::white);

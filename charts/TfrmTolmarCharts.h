@@ -119,6 +119,12 @@ private:
     // Sets the date axis to a new table's dates, or only widens the all-files range while the
     // range is fixed.
     void showDatesOf(const FileContainer& table);
+    // The dates of every table loaded now, each widened by its time step; the view at start-up
+    // while none is loaded.
+    ViewRange allFilesSpan() const;
+    // The view over every loaded table, with its labels and page size, as adding a single
+    // table sets it; the date edits follow when asked. Nothing changes while none is loaded.
+    void showAllTables(bool withDateEdits);
     void writeDateEdits(const DateEdits& edits);
     DateEdits dateEdits() const;
     // Sets the view to the date edits; throws ConversionError, changing nothing, for a text
@@ -151,6 +157,7 @@ private:
     std::vector<std::unique_ptr<LoadedTable>> files;
     SeriesStyleTable styles;
     bool RangeFixed = false;
+    // The view at start-up, which F8 takes while no table is loaded.
     double AllFilesStart = -9999.0;
     double AllFilesEnd = -9999.0;
     bool SynchronizeDates = true;

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <cmath>
 
 #include "DateRange.h"
 #include "NumberText.h"
@@ -125,8 +126,25 @@ void TfrmTolmarCharts::spdbtnFitHorizontallyClick() {
     chrtTolmarResults->refresh();
 }
 
+void TfrmTolmarCharts::showAllTables(bool withDateEdits) {
+    if (files.empty()) return;
+    double step = 0.0;
+    for (const auto& file : files) {
+        const double own = std::fabs(file->table().timeStep());
+        if (own > 0 && (step == 0.0 || own < step)) step = own;
+    }
+    const TableView shown = viewForSpan(allFilesSpan(), step);
+    TChartAxis& bottom = chrtTolmarResults->bottomAxis();
+    bottom.setDesiredIncrement(incrementForTable(bottom.desiredIncrement(), step));
+    setViewRange(shown.view);
+    chrtTolmarResults->setMaxPointsPerPage(shown.maxPointsPerPage);
+    if (shown.labels) setDateLabels(bottom, *shown.labels);
+    if (withDateEdits) writeDateEdits(dateEditsFor(shown.view.minimum, shown.view.maximum));
+}
+
 void TfrmTolmarCharts::spdbtnFitDataHorizontallyAllClick() {
-    writeDateEdits(dateEditsFor(AllFilesStart, AllFilesEnd));
+    const ViewRange all = allFilesSpan();
+    writeDateEdits(dateEditsFor(all.minimum, all.maximum));
     applyDateEditsReporting();
     chrtTolmarResults->refresh();
 }

@@ -155,3 +155,21 @@ TEST_F(DateRangeTest, FitToAllFilesShowsWholeDaysOfEveryTable) {
     EXPECT_EQ(bottom().maximum(), date(2001, 1, 2));
     EXPECT_EQ(field("edtEndYear")->text(), "2001");
 }
+
+TEST_F(DateRangeTest, FitToAllFilesTakesEveryTableLoadedNowAndNoRemovedOne) {
+    start();
+    // The date edits are never set: both tables count, not only the last one added.
+    addFiles({table("daily.txt", dailyTable(10)), table("hourly.txt", hourlyTable({"A"}, 24))});
+    action("miFitDatatoallXValueDataLimits1")->trigger();
+    EXPECT_EQ(bottom().minimum(), date(1999, 12, 31));
+    EXPECT_EQ(bottom().maximum(), date(2001, 1, 2));
+    // A removed table no longer counts.
+    click(files(), 1);
+    action("miClose")->trigger();
+    settle();
+    action("miFitDatatoallXValueDataLimits1")->trigger();
+    EXPECT_EQ(bottom().minimum(), date(1999, 12, 31));
+    EXPECT_EQ(bottom().maximum(), date(2000, 1, 12));
+    EXPECT_EQ(field("edtEndDay")->text(), "12");
+    EXPECT_TRUE(messages().empty());
+}

@@ -11,6 +11,7 @@
 #include "SeriesStyling.h"
 #include "TChart.h"
 #include "TableFormatError.h"
+#include "TableMessages.h"
 #include "TfrmTolmarCharts.h"
 #include "UpDownButtons.h"
 #include "UserDialogs.h"
@@ -71,7 +72,8 @@ LoadedTable* TfrmTolmarCharts::addResultTable(const QString& path) {
     try {
         read = readTableWithProgress(path);
     } catch (const TableReadError& error) {
-        dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("wrong file format"));
+        dialogs_.message(tableReadMessage(path, QString::fromStdString(error.what())),
+                         QStringLiteral("wrong file format"));
         return nullptr;
     } catch (const std::bad_alloc&) {
         dialogs_.message(QStringLiteral("Not enough memory to read ") + path,
@@ -112,22 +114,23 @@ void TfrmTolmarCharts::showDatesOf(const FileContainer& table) {
     const double step = table.timeStep();
     // Rows in falling date order have a negative step; it never becomes the label increment.
     bottom.setDesiredIncrement(incrementForTable(bottom.desiredIncrement(), step));
+    // While the range is fixed the view stays; the dates of the new table count for F8,
+    // which takes the dates of every table loaded then.
+    if (RangeFixed) return;
     const TableView shown = viewForTable(table.start(), table.end(), step);
-    // The span in ascending order, also for rows in falling date order.
-    const ViewRange span = unitedSpan({shown.view.minimum, shown.view.minimum},
-                                      {shown.view.maximum, shown.view.maximum});
-    if (RangeFixed) {
-        const ViewRange all = unitedSpan({AllFilesStart, AllFilesEnd}, span);
-        AllFilesStart = all.minimum;
-        AllFilesEnd = all.maximum;
-        return;
-    }
-    setViewRange(span);
+    setViewRange(ascendingTableSpan(table.start(), table.end(), step));
     chrtTolmarResults->setMaxPointsPerPage(shown.maxPointsPerPage);
     writeDateEdits(dateEditsFor(shown.view.minimum, shown.view.maximum));
-    AllFilesStart = span.minimum;
-    AllFilesEnd = span.maximum;
     if (shown.labels) setDateLabels(bottom, *shown.labels);
+}
+
+ViewRange TfrmTolmarCharts::allFilesSpan() const {
+    std::vector<ViewRange> spans;
+    for (const auto& file : files) {
+        const FileContainer& table = file->table();
+        spans.push_back(ascendingTableSpan(table.start(), table.end(), table.timeStep()));
+    }
+    return unitedSpans(spans, {AllFilesStart, AllFilesEnd});
 }
 
 LoadedTable* TfrmTolmarCharts::tableOf(const QString& path) const {
@@ -176,6 +179,7 @@ void TfrmTolmarCharts::btnDelDataClick() {
             delete chklstbxFiles->takeItem(index);
         }
         chklstbxSeries->clear();
+        if (chklstbxFiles->count() == 0) edtSeriesName->clear();
         if (chklstbxFiles->count() > 0) {
             const int shown = std::min(index, chklstbxFiles->count() - 1);
             showSeriesOfFile(chklstbxFiles->item(shown)->text());
@@ -258,11 +262,9 @@ void TfrmTolmarCharts::chklstbxSeriesDrawItem(QPainter& canvas, int row, const Q
     if (!lines || !item) return;
     const SeriesData& series = lines->data();
     lines->line().setPenWidth(shownPenWidth(*lines, selected));
-    QColor text = QColor(0xC0, 0xC0, 0xC0);
-    if (selected)
-        text = Qt::white;
-    else if (item->checkState() == Qt::Checked)
-        text = lines->line().seriesColor();
+    const QColor text = seriesItemTextColour(selected, item->checkState() == Qt::Checked,
+                                             Colour::fromQColor(lines->line().seriesColor()))
+                            .toQColor();
     QFont font = canvas.font();
     font.setPointSize(10);
     font.setBold(series.lineWidth > 1);

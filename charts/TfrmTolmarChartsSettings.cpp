@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <unordered_map>
 
 #include "NumberText.h"
 #include "SettingsReading.h"
@@ -64,7 +65,9 @@ void TfrmTolmarCharts::closeEvent(QCloseEvent* event) {
         frmWriteIniFile->finish();
     } catch (const ConversionError& error) {
         frmWriteIniFile->finish();
-        // A date edit that is no integer: nothing is written and the window stays open.
+        // A date edit that is no integer: nothing is written and the window stays open. The
+        // box takes the focus from the edit; that must not apply the edits (a second box).
+        const QScopedValueRollback reporting(ReportingDates, true);
         dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Linara"));
         event->ignore();
         return;
@@ -94,7 +97,9 @@ public:
 
     FileContainer* addTable(const QString& path) override {
         LoadedTable* added = w.addResultTable(path);
-        return added ? &added->table() : nullptr;
+        if (!added) return nullptr;
+        indexes_[&added->table()] = static_cast<int>(w.files.size()) - 1;
+        return &added->table();
     }
 
     void showTable(FileContainer& table) override {
@@ -109,9 +114,17 @@ public:
     }
 
     void applyChartTail(const ChartSettings& settings) override {
-        w.chrtTolmarResults->bottomAxis().setMinMax(settings.xAxisMinimum, settings.xAxisMaximum);
-        w.chrtTolmarResults->leftAxis().setMinMax(settings.yAxisMinimum, settings.yAxisMaximum);
-        w.writeDateEdits(settings.dates);
+        // Parts the file does not hold are fitted to the tables loaded, as F5 fits them.
+        if (settings.xAxisStored)
+            w.chrtTolmarResults->bottomAxis().setMinMax(settings.xAxisMinimum,
+                                                        settings.xAxisMaximum);
+        else
+            w.showAllTables(!settings.datesStored);
+        if (settings.yAxisStored)
+            w.chrtTolmarResults->leftAxis().setMinMax(settings.yAxisMinimum, settings.yAxisMaximum);
+        else if (!w.files.empty())
+            w.fitValueAxis();
+        if (settings.datesStored) w.writeDateEdits(settings.dates);
         w.setLegendHidden(settings.hideLegend);
         w.RangeFixed = true;
     }
@@ -134,19 +147,22 @@ public:
     void closeProgress() override { w.frmWriteIniFile->finish(); }
 
 private:
+    // The place of a table this reading added in the file list; -1 for any other.
     int indexOf(const FileContainer& table) const {
-        for (std::size_t i = 0; i < w.files.size(); ++i)
-            if (&w.files[i]->table() == &table) return static_cast<int>(i);
-        return -1;
+        const auto found = indexes_.find(&table);
+        return found == indexes_.end() ? -1 : found->second;
     }
 
     TfrmTolmarCharts& w;
+    std::unordered_map<const FileContainer*, int> indexes_;
 };
 
 void TfrmTolmarCharts::readSettingsFile(const QString& path) {
     const QString file = openingSettingsPath(path, programPath(), QDir::currentPath());
     try {
         const IniFile ini = IniFile::load(file);
+        // One redraw at the end, not one per table.
+        const ChartRedrawPause pause(*chrtTolmarResults);
         WindowSettingsTarget target(*this);
         readSettingsInto(target, ini, currentSettings());
     } catch (const IniFileError& error) {

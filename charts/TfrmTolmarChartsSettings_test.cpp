@@ -5,6 +5,7 @@
 #include <QProgressBar>
 
 #include "ChartsWindowTesting.h"
+#include "DayNumberDate.h"
 #include "FileSizeLimit.h"
 #include "IniFile.h"
 
@@ -145,6 +146,79 @@ TEST_F(SettingsFileTest, ABadDateEditAtCloseWritesNothingAndKeepsTheWindowOpen) 
     field("edtStartMonth")->setText("1");
     EXPECT_TRUE(window.close());
     EXPECT_NE(readBytes(closingSettings()), before);
+}
+
+namespace {
+
+// Dialogs whose message box takes the focus, as a real one does.
+class FocusTakingDialogs : public ScriptedDialogs {
+public:
+    void message(const QString& text, const QString& caption) override {
+        ScriptedDialogs::message(text, caption);
+        QWidget box;
+        auto* button = new QLineEdit(&box);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        button->setFocus();
+        settle();
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsFileTest, ABadDateAtCloseIsReportedOnceWhenTheBoxTakesTheFocus) {
+    FocusTakingDialogs taking;
+    RecordingCommands noCommands;
+    PdfPrinterSetup noPrinter{QString()};
+    TfrmTolmarCharts focused(taking, noCommands, noPrinter);
+    focused.show();
+    focused.FormShow({});
+    QApplication::setActiveWindow(&focused);
+    auto* month = focused.findChild<QLineEdit*>("edtStartMonth");
+    month->setText("Jan");
+    month->setFocus();
+    settle();
+    ASSERT_TRUE(month->hasFocus());
+    EXPECT_FALSE(focused.close());
+    settle();
+    EXPECT_TRUE(focused.isVisible());
+    ASSERT_EQ(taking.callsOf("message").size(), 1u);
+    EXPECT_EQ(taking.callsOf("message")[0].text, "'Jan' is not a valid integer value");
+    EXPECT_FALSE(QFileInfo::exists(closingSettings()));
+    month->setText("1");
+    EXPECT_TRUE(focused.close());
+}
+
+TEST_F(SettingsFileTest, WithoutAxisKeysTheChartIsFittedToTheTablesAndWithThemKeepsThem) {
+    const QString daily = table("daily.txt", hourlyTable({"A", "B"}, 48));
+    const QString settings =
+        table("noaxes.ini",
+              "[Chart]\nTitle=Without axes\nNumFiles=1\n"
+              "[File0]\nFileName=" +
+                  daily.toUtf8() + "\nFile0series0Visible=1\nFile0series1Visible=1\n");
+    start({settings});
+    ASSERT_TRUE(messages().empty());
+    const TChartAxis& bottom = chart()->bottomAxis();
+    const TChartAxis& left = chart()->leftAxis();
+    // Two days of hours from 1.1.2001, one step more on each side.
+    EXPECT_DOUBLE_EQ(bottom.minimum(), *encodeDateTime(2000, 12, 31, 23, 0));
+    EXPECT_DOUBLE_EQ(bottom.maximum(), *encodeDateTime(2001, 1, 3, 1, 0));
+    EXPECT_EQ(field("edtStartYear")->text(), "2000");
+    EXPECT_EQ(field("edtEndDay")->text(), "3");
+    // Values 0 .. 471 with 2 % on each side.
+    EXPECT_NEAR(left.minimum(), -0.02 * 471, 1e-9);
+    EXPECT_NEAR(left.maximum(), 471 * 1.02, 1e-9);
+
+    // A file with the keys keeps its range; an unset value axis (-9999) is fitted.
+    const QString stored = table("stored.ini",
+                                 "[Chart]\nNumFiles=1\nXAxisMin=36900\nXAxisMax=37000\n"
+                                 "YAxisMin=-9999\nYAxisMax=-9999\n"
+                                 "[File0]\nFileName=" +
+                                     daily.toUtf8() + "\nFile0series0Visible=1\n");
+    addFiles({stored});
+    EXPECT_EQ(bottom.minimum(), 36900);
+    EXPECT_EQ(bottom.maximum(), 37000);
+    EXPECT_GT(left.maximum(), 400);
 }
 
 TEST_F(SettingsFileTest, AFailedWriteIsReportedAndLeavesTheOldFile) {

@@ -150,6 +150,37 @@ TEST_F(ChartsWindowTest, CheckingSeriesDrawsThemAndEachTakesItsOwnColour) {
     EXPECT_EQ(drawnLine(abc + "B")->seriesColor(), QColor(Qt::red));
 }
 
+TEST_F(ChartsWindowTest, ACheckedSeriesLooksCheckedWhateverItsColour) {
+    start();
+    // Twelve drawn series reach the twelfth look, silver; a thirteenth stays unchecked.
+    QStringList columns;
+    for (int c = 0; c < 13; ++c) columns << QStringLiteral("C%1").arg(c);
+    addFiles({table("thirteen.txt", hourlyTable(columns))});
+    check(seriesList(), 12, false);
+    for (int row = 0; row < 12; ++row) check(seriesList(), row, true);
+    ASSERT_EQ(drawnLine(abc + "C11")->seriesColor(), QColor(0xC0, 0xC0, 0xC0));
+    seriesList()->clearSelection();
+    settle();
+    // The darkest pixel of an entry's text (the check box at its left left out).
+    const auto darkest = [this](int row) {
+        const QRect item = seriesList()->visualItemRect(seriesList()->item(row));
+        const QImage picture = seriesList()->viewport()->grab(item).toImage();
+        QColor found(Qt::white);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = picture.width() / 3; x < picture.width(); ++x) {
+                const QColor pixel = picture.pixelColor(x, y);
+                if (pixel.lightness() < found.lightness()) found = pixel;
+            }
+        return found;
+    };
+    const QColor unchecked = darkest(12);
+    const QColor checkedSilver = darkest(11);
+    EXPECT_EQ(unchecked, QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_LT(checkedSilver.lightness(), unchecked.lightness() - 40);
+    // Other colours are written as they are.
+    EXPECT_EQ(darkest(1), QColor(Qt::blue));
+}
+
 TEST_F(ChartsWindowTest, UncheckingAFileHidesItsLinesAndCheckingShowsTheCheckedOnes) {
     start();
     addFiles({table("three.txt", hourlyTable({"A", "B", "C"}))});
@@ -228,6 +259,8 @@ TEST_F(ChartsWindowTest, OnlyTheLastFileMayBeRemoved) {
     EXPECT_EQ(files()->count(), 0);
     EXPECT_EQ(seriesList()->count(), 0);
     EXPECT_TRUE(chart()->seriesList().isEmpty());
+    EXPECT_EQ(field("edtSeriesName")->text(), QString());
+    EXPECT_FALSE(chart()->legendDrawn());
 
     // The removed tables gave their looks back: the next table is drawn red again.
     addFiles({second});
@@ -345,10 +378,11 @@ TEST_F(ChartsWindowTest, BadTablesGiveTheWrongFileFormatBoxAndAddNothing) {
     const QString missing = folder.path("missing.txt");
     addFiles({noData, oneRow, missing});
 
+    // Each box names its file, so that the user knows which of several failed.
     const auto shown = messages();
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[0].text, formatError);
-    EXPECT_EQ(shown[1].text, formatError);
+    EXPECT_EQ(shown[0].text, formatError + "\nFile: " + noData);
+    EXPECT_EQ(shown[1].text, formatError + "\nFile: " + oneRow);
     EXPECT_TRUE(shown[2].text.contains(missing)) << shown[2].text.toStdString();
     for (const auto& call : shown) EXPECT_EQ(call.caption, "wrong file format");
     EXPECT_EQ(files()->count(), 1);

@@ -1,5 +1,8 @@
 #include "ValueAxisFit.h"
 
+#include <algorithm>
+#include <limits>
+
 ValueRange includeRange(ValueRange axis, double minimum, double maximum) {
     if (minimum == SeriesData::unset) return axis;
     if (axis.minimum > minimum || axis.minimum == SeriesData::unset) {
@@ -12,10 +15,13 @@ ValueRange includeRange(ValueRange axis, double minimum, double maximum) {
 }
 
 ValueRange withMargin(ValueRange axis, bool logarithmic) {
-    const double range = axis.maximum - axis.minimum;
-    if (range > 0.0 && !logarithmic) {
-        axis.minimum -= 0.02 * range;
-        axis.maximum += 0.02 * range;
+    // Each limit's share is taken apart, so that values near the largest double give a
+    // finite margin; the limits stay within the finite numbers.
+    const double margin = 0.02 * axis.maximum - 0.02 * axis.minimum;
+    if (margin > 0.0 && !logarithmic) {
+        constexpr double largest = std::numeric_limits<double>::max();
+        axis.minimum = std::max(-largest, axis.minimum - margin);
+        axis.maximum = std::min(largest, axis.maximum + margin);
     }
     return axis;
 }

@@ -18,6 +18,7 @@ ValueRange includeRange(ValueRange axis, double minimum, double maximum);
 
 // 2 % of the range added on each side, which keeps the extreme values off the frame; none
 // on a logarithmic axis, where it could reach zero or below, and none for an empty range.
+// Near the largest doubles the limits stop at them: the range stays finite.
 ValueRange withMargin(ValueRange axis, bool logarithmic);
 
 // A table as the window lists it: checked or not in the file list.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "TableTestFiles.h"
 
 namespace {
@@ -63,4 +66,22 @@ TEST(ValueAxisFit, ANewTableWidensTheAxisWithoutMargin) {
     const FileContainer empty = twoColumns("2001 1 1 0 -9999 -9999\n2001 1 1 1 -9999 -9999\n");
     EXPECT_EQ(widenForTable({0, 1}, empty), (ValueRange{0, 1}));
     EXPECT_EQ(widenForTable({}, empty), (ValueRange{unset, unset}));
+}
+
+TEST(ValueAxisFit, ValuesNearTheLargestDoubleGiveAFiniteAxis) {
+    const double largest = std::numeric_limits<double>::max();
+    const ValueRange both = withMargin({-1.78e308, 1.78e308}, false);
+    EXPECT_EQ(both.minimum, -largest);
+    EXPECT_EQ(both.maximum, largest);
+    const ValueRange within = withMargin({-1.7e308, 1.7e308}, false);
+    EXPECT_DOUBLE_EQ(within.maximum, 1.768e308);
+    const ValueRange high = withMargin({1e308, 1.5e308}, false);
+    EXPECT_DOUBLE_EQ(high.minimum, 1e308 - 0.01e308);
+    EXPECT_DOUBLE_EQ(high.maximum, 1.5e308 + 0.01e308);
+    FileContainer table = twoColumns("2001 1 1 0 1.7e308 1\n2001 1 1 1 -1.7e308 2\n");
+    table.series(0)->visible = true;
+    const ValueRange fitted = fitValueAxis({{&table, true}}, false);
+    EXPECT_TRUE(std::isfinite(fitted.minimum) && std::isfinite(fitted.maximum));
+    EXPECT_LE(fitted.minimum, -1.7e308);
+    EXPECT_GE(fitted.maximum, 1.7e308);
 }

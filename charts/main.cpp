@@ -1,8 +1,8 @@
 // The chart viewer: a window over the result tables of the command line, or a job without a
 // window (--info, --render, --help).
 #include <QApplication>
-#include <csignal>
 #include <QIcon>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,8 +12,8 @@
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
-#include "OutputFileDevice.h"
 #include "LinaraHelp.h"
+#include "OutputFileDevice.h"
 #include "PrintDialogSetup.h"
 #include "QtUserDialogs.h"
 #include "StandardOutput.h"
@@ -36,7 +36,13 @@ int runJob(const std::vector<std::string>& arguments) {
 }
 
 // Starts the window with the tables, grabs it into `file` at its design size and exits.
-int runScreenshot(TfrmTolmarCharts& window, const QString& file, const QStringList& tables) {
+// Nobody answers a box here: every message goes to standard error, the picture is taken all
+// the same, and the exit code tells that something was reported.
+int runScreenshot(const QString& file, const QStringList& tables) {
+    ConsoleDialogs dialogs(QStringLiteral("linara"));
+    ShellCommandProcessor commands;
+    PrintDialogSetup printer;
+    TfrmTolmarCharts window(dialogs, commands, printer);
     window.resize(1309, 818);
     window.show();
     window.FormShow(tables);
@@ -47,7 +53,7 @@ int runScreenshot(TfrmTolmarCharts& window, const QString& file, const QStringLi
         return 1;
     }
     std::printf("%s\n", qPrintable(file));
-    return 0;
+    return dialogs.reported() > 0 ? 1 : 0;
 }
 
 // A printer setup that refuses: a picture job never prints.
@@ -69,7 +75,7 @@ int runRender(int argc, char* argv[], const std::vector<std::string>& arguments)
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    ConsoleDialogs dialogs;
+    ConsoleDialogs dialogs(QStringLiteral("linara"));
     ShellCommandProcessor commands;
     NoPrinter printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
@@ -118,13 +124,13 @@ int main(int argc, char* argv[]) {
         tables.remove(at, 2);
     }
 
+    if (!screenshot.isEmpty())
+        return tolmar::finishStandardOutput("linara", runScreenshot(screenshot, tables));
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     PrintDialogSetup printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
     dialogs.setParentWidget(&window);
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("linara", runScreenshot(window, screenshot, tables));
     window.show();
     window.FormShow(tables);
     return application.exec();

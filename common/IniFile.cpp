@@ -68,6 +68,12 @@ bool parseInteger(std::string_view text, int& out) {
     return tryParseInt(text, out);
 }
 
+// Notes `value` under `key` unless the key is there already: the first of a name counts.
+template <class Value>
+void keepFirst(QHash<QString, Value>& hash, const QString& key, const Value& value) {
+    if (!hash.contains(key)) hash.insert(key, value);
+}
+
 }  // namespace
 
 IniFile::IniFile(std::string_view text) {
@@ -81,7 +87,7 @@ IniFile::IniFile(std::string_view text) {
             if (first && end != std::string_view::npos) crlf_ = true;
             while (line.ends_with('\r')) line.remove_suffix(1);
         }
-        lines_.push_back(parseLine(line, first));
+        append(parseLine(line, first));
         first = false;
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
@@ -137,12 +143,51 @@ void IniFile::save(const QString& path) const {
         throw IniFileError(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
 }
 
+IniFile::IniFile(const IniFile& other) : crlf_(other.crlf_) {
+    // The indexes hold positions in the lists, so a copy is built line by line.
+    for (const Section& section : other.sections_) {
+        if (section.header) append(*section.header);
+        for (const Line& line : section.body) append(line);
+    }
+}
+
+IniFile& IniFile::operator=(const IniFile& other) {
+    if (this != &other) *this = IniFile(other);
+    return *this;
+}
+
+void IniFile::append(Line line) {
+    if (sections_.empty()) sections_.emplace_back();  // left empty by a move
+    if (line.kind == Kind::Section) {
+        Section& section = sections_.emplace_back();
+        const QString name = line.folded;
+        section.header = std::move(line);
+        keepFirst(index_, name, std::prev(sections_.end()));
+        return;
+    }
+    Section& section = sections_.back();
+    const Kind kind = line.kind;
+    section.body.push_back(std::move(line));
+    if (kind == Kind::Key) noteKey(section, std::prev(section.body.end()));
+}
+
+void IniFile::noteKey(Section& section, LineList::iterator line) {
+    keepFirst(section.keys, line->folded, line);
+    section.lastKey = line;
+}
+
 std::string IniFile::text() const {
     const std::string_view lineEnd = crlf_ ? "\r\n" : "\n";
     std::string out;
-    for (const Line& line : lines_) {
-        out += line.text;
-        out += lineEnd;
+    for (const Section& section : sections_) {
+        if (section.header) {
+            out += section.header->text;
+            out += lineEnd;
+        }
+        for (const Line& line : section.body) {
+            out += line.text;
+            out += lineEnd;
+        }
     }
     return out;
 }
@@ -157,33 +202,21 @@ IniFile::Line IniFile::keyLine(std::string name, const QString& value) {
     return line;
 }
 
-int IniFile::findSection(const QString& section) const {
-    const QString wanted = folded(section);
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == Kind::Section && lines_[i].folded == wanted)
-            return static_cast<int>(i);
-    return -1;
+const IniFile::Section* IniFile::findSection(const QString& section) const {
+    const auto found = index_.constFind(folded(section));
+    return found == index_.constEnd() ? nullptr : &*found.value();
 }
 
-int IniFile::sectionEnd(int start) const {
-    int i = start + 1;
-    while (i < static_cast<int>(lines_.size()) && lines_[i].kind != Kind::Section) ++i;
-    return i;
-}
-
-int IniFile::findKey(const QString& section, const QString& key) const {
-    const int start = findSection(section);
-    if (start < 0) return -1;
-    const QString wanted = folded(key);
-    const int end = sectionEnd(start);
-    for (int i = start + 1; i < end; ++i)
-        if (lines_[i].kind == Kind::Key && lines_[i].folded == wanted) return i;
-    return -1;
+IniFile::Section* IniFile::findSection(const QString& section) {
+    const auto found = index_.constFind(folded(section));
+    return found == index_.constEnd() ? nullptr : &*found.value();
 }
 
 const std::string* IniFile::value(const QString& section, const QString& key) const {
-    const int at = findKey(section, key);
-    return at < 0 ? nullptr : &lines_[at].value;
+    const Section* found = findSection(section);
+    if (!found) return nullptr;
+    const auto line = found->keys.constFind(folded(key));
+    return line == found->keys.constEnd() ? nullptr : &line.value()->value;
 }
 
 QString IniFile::ReadString(const QString& section, const QString& key,
@@ -221,30 +254,29 @@ bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultV
 }
 
 void IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-    const int at = findKey(section, key);
-    if (at >= 0) {
-        // The key keeps the spelling it has in the file.
-        lines_[at] = keyLine(lines_[at].name, value);
-        return;
-    }
-    Line line = keyLine(oneLine(key), value);
-    const int start = findSection(section);
-    if (start < 0) {
+    Section* found = findSection(section);
+    if (!found) {
         Line header;
         header.kind = Kind::Section;
         header.name = oneLine(section);
         header.text = "[" + header.name + "]";
         header.folded = folded(decoded(header.name));
-        lines_.push_back(std::move(header));
-        lines_.push_back(std::move(line));
+        append(std::move(header));
+        append(keyLine(oneLine(key), value));
+        return;
+    }
+    const auto existing = found->keys.constFind(folded(key));
+    if (existing != found->keys.constEnd()) {
+        // The key keeps the spelling it has in the file.
+        Line& line = *existing.value();
+        line = keyLine(line.name, value);
         return;
     }
     // After the section's last key, so blank lines and comments before the next section
     // stay where they are.
-    int place = start + 1;
-    for (int i = start + 1; i < sectionEnd(start); ++i)
-        if (lines_[i].kind == Kind::Key) place = i + 1;
-    lines_.insert(lines_.begin() + place, std::move(line));
+    const LineList::iterator place =
+        found->lastKey ? std::next(*found->lastKey) : found->body.begin();
+    noteKey(*found, found->body.insert(place, keyLine(oneLine(key), value)));
 }
 
 void IniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -259,41 +291,60 @@ void IniFile::WriteBool(const QString& section, const QString& key, bool value) 
     WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool IniFile::SectionExists(const QString& section) const { return findSection(section) >= 0; }
+bool IniFile::SectionExists(const QString& section) const {
+    return findSection(section) != nullptr;
+}
 
 bool IniFile::ValueExists(const QString& section, const QString& key) const {
-    return findKey(section, key) >= 0;
+    return value(section, key) != nullptr;
 }
 
 QStringList IniFile::ReadSection(const QString& section) const {
     QStringList keys;
-    const int start = findSection(section);
-    if (start < 0) return keys;
-    for (int i = start + 1; i < sectionEnd(start); ++i)
-        if (lines_[i].kind == Kind::Key) keys.append(decoded(lines_[i].name));
+    if (const Section* found = findSection(section))
+        for (const Line& line : found->body)
+            if (line.kind == Kind::Key) keys.append(decoded(line.name));
     return keys;
 }
 
 QStringList IniFile::ReadSections() const {
     QStringList sections;
-    QStringList seen;
-    for (const Line& line : lines_) {
-        if (line.kind != Kind::Section) continue;
-        if (!seen.contains(line.folded)) {
-            seen.append(line.folded);
-            sections.append(decoded(line.name));
-        }
+    for (auto it = sections_.begin(); it != sections_.end(); ++it) {
+        // Each name once: where its first section stands.
+        if (it->header && index_.value(it->header->folded) == it)
+            sections.append(decoded(it->header->name));
     }
     return sections;
 }
 
 void IniFile::EraseSection(const QString& section) {
-    const int start = findSection(section);
-    if (start < 0) return;
-    lines_.erase(lines_.begin() + start, lines_.begin() + sectionEnd(start));
+    const QString name = folded(section);
+    const auto found = index_.constFind(name);
+    if (found == index_.constEnd()) return;
+    const SectionList::iterator next = sections_.erase(found.value());
+    index_.remove(name);
+    // A later section of the same name now comes first.
+    for (auto it = next; it != sections_.end(); ++it) {
+        if (it->header && it->header->folded == name) {
+            index_.insert(name, it);
+            break;
+        }
+    }
 }
 
 void IniFile::DeleteKey(const QString& section, const QString& key) {
-    const int at = findKey(section, key);
-    if (at >= 0) lines_.erase(lines_.begin() + at);
+    Section* found = findSection(section);
+    if (!found) return;
+    const QString name = folded(key);
+    const auto line = found->keys.constFind(name);
+    if (line == found->keys.constEnd()) return;
+    found->body.erase(line.value());
+    // A later key of the same name now counts, and the last key may have changed.
+    found->keys.remove(name);
+    found->lastKey.reset();
+    for (auto it = found->body.begin(); it != found->body.end(); ++it) {
+        if (it->kind != Kind::Key) continue;
+        if (it->folded == name) keepFirst(found->keys, name, it);
+        found->lastKey = it;
+    }
 }

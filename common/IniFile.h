@@ -9,10 +9,15 @@
 // the first key of a name count. Blanks around names and values are ignored; there is no
 // quoting or escaping. Files with CR LF line ends are rewritten with CR LF.
 //
+// Sections and keys are found through indexes, so reading and writing a file take time in
+// proportion to its size, however many sections and lines it has.
+//
 // Numbers are written with a dot whatever the locale, since settings files move between
 // machines; when read, a comma is taken as well.
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <list>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -29,6 +34,10 @@ public:
 class IniFile {
 public:
     IniFile() = default;
+    IniFile(const IniFile& other);
+    IniFile& operator=(const IniFile& other);
+    IniFile(IniFile&& other) noexcept = default;
+    IniFile& operator=(IniFile&& other) noexcept = default;
     // Parses the text of a file (UTF-8; lines in another 8-bit encoding are read as Latin-1).
     explicit IniFile(std::string_view text);
 
@@ -88,16 +97,33 @@ private:
         std::string value;  // key value, trimmed
         QString folded;     // the name as compared: decoded and case-folded
     };
+    using LineList = std::list<Line>;
+    // A section header with the lines up to the next header. The lines before the first
+    // header form a section without a header, which no name finds.
+    struct Section {
+        std::optional<Line> header;
+        LineList body;
+        // The first key line of each name, and the last key line (where new keys go after).
+        QHash<QString, LineList::iterator> keys;
+        std::optional<LineList::iterator> lastKey;
+    };
+    using SectionList = std::list<Section>;
 
     static Line parseLine(std::string_view text, bool first);
     static Line keyLine(std::string name, const QString& value);
-    // Index of the first section line of that name; -1 when there is none.
-    int findSection(const QString& section) const;
-    // One past the last line of the section that starts at index `start`.
-    int sectionEnd(int start) const;
-    int findKey(const QString& section, const QString& key) const;
+    // Appends a line at the end of the text: a header opens a new section.
+    void append(Line line);
+    // Notes a key line of `section` that lies after all its other lines.
+    static void noteKey(Section& section, LineList::iterator line);
+    // The first section of that name; null when there is none.
+    const Section* findSection(const QString& section) const;
+    Section* findSection(const QString& section);
     const std::string* value(const QString& section, const QString& key) const;
 
-    std::vector<Line> lines_;
+    // Sections in file order; the first one holds the lines before the first header. Lists,
+    // so that the positions held in the indexes stay valid while lines come and go.
+    SectionList sections_{Section{}};
+    // The first section of each name.
+    QHash<QString, SectionList::iterator> index_;
     bool crlf_ = false;
 };

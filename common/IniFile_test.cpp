@@ -252,3 +252,45 @@ TEST(IniFile, SavingThroughALinkKeepsTheLinkAndAPipeIsWrittenInto) {
     EXPECT_EQ(received, "[Chart]\nNumFiles=4\n");
     EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
+
+TEST(IniFile, AfterEraseOrDeleteTheNextOfTheSameNameCountsAndCopiesStandAlone) {
+    IniFile ini("[A]\nk=1\nk=2\nz=0\n; end of A\n[B]\nx=1\n[a]\nk=3\n");
+    ini.DeleteKey("A", "K");
+    EXPECT_EQ(ini.ReadInteger("A", "k", 0), 2);
+    ini.DeleteKey("A", "z");
+    ini.WriteInteger("A", "new", 4);  // after the last key left, before the comment
+    EXPECT_EQ(ini.text(), "[A]\nk=2\nnew=4\n; end of A\n[B]\nx=1\n[a]\nk=3\n");
+    ini.EraseSection("A");
+    EXPECT_EQ(ini.ReadInteger("A", "k", 0), 3);
+    EXPECT_EQ(ini.ReadSections(), QStringList({"B", "a"}));
+
+    // A copy has its own lines: writing one leaves the other as it was.
+    IniFile copy = ini;
+    copy.WriteInteger("B", "x", 9);
+    copy.WriteInteger("C", "y", 1);
+    EXPECT_EQ(ini.ReadInteger("B", "x", 0), 1);
+    EXPECT_FALSE(ini.SectionExists("C"));
+    EXPECT_EQ(copy.text(), "[B]\nx=9\n[a]\nk=3\n[C]\ny=1\n");
+    IniFile assigned;
+    assigned = copy;
+    copy.WriteInteger("a", "k", 5);
+    EXPECT_EQ(assigned.ReadInteger("A", "K", 0), 3);
+    EXPECT_EQ(copy.ReadInteger("A", "K", 0), 5);
+}
+
+TEST(IniFile, ManySectionsAndLinesKeepTheirOrderAndAreFoundByName) {
+    std::string text = "[Chart]\nNumFiles=3\n";
+    for (int i = 0; i < 2000; ++i) text += "; comment " + std::to_string(i) + "\n";
+    for (int i = 0; i < 3000; ++i)
+        text += "[File" + std::to_string(i) + "]\nFileName=f" + std::to_string(i) + ".txt\n";
+    IniFile ini(text);
+    EXPECT_EQ(ini.ReadSections().size(), 3001);
+    EXPECT_EQ(ini.ReadString("file2999", "filename", ""), "f2999.txt");
+    ini.WriteInteger("Chart", "HideLegend", 1);
+    ini.WriteString("File1500", "EntityName", "Flow");
+    const std::string written = ini.text();
+    EXPECT_EQ(written.find("[Chart]\nNumFiles=3\nHideLegend=1\n; comment 0\n"), 0u);
+    EXPECT_NE(written.find("[File1500]\nFileName=f1500.txt\nEntityName=Flow\n[File1501]"),
+              std::string::npos);
+    EXPECT_EQ(IniFile(written).text(), written);
+}

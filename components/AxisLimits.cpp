@@ -1,6 +1,8 @@
 #include "AxisLimits.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 bool AxisLimits::setMinimum(double value) {
     if (!std::isfinite(value) || value > max_) return false;
@@ -45,6 +47,11 @@ AxisLimits::Range AxisLimits::shownRange() const {
         if (lower == upper) return {lower / 10.0, upper * 10.0};
         return {lower, upper};
     }
-    if (lower == upper) return {lower - 1.0, upper + 1.0};
+    if (lower == upper) {
+        // By one on each side, or by a billionth of the value where one is lost in it.
+        constexpr double largest = std::numeric_limits<double>::max();
+        const double half = std::max(1.0, std::fabs(lower) * 1e-9);
+        return {std::max(-largest, lower - half), std::min(largest, upper + half)};
+    }
     return {lower, upper};
 }

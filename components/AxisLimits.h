@@ -34,8 +34,9 @@ public:
         double lower;
         double upper;
     };
-    // What the axis shows: the limits, widened when they are equal (by one on each side,
-    // or a decade each way on a logarithmic axis), and on a logarithmic axis kept
+    // What the axis shows: the limits, widened when they are equal (by one on each side, or
+    // by a billionth of a value too large to change by one, or a decade each way on a
+    // logarithmic axis), and on a logarithmic axis kept
     // positive: a non-positive maximum shows 1..10, a non-positive minimum three decades
     // below the maximum.
     Range shownRange() const;

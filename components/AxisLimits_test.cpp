@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "ChartPaging.h"
 
@@ -70,4 +71,18 @@ TEST(ChartPaging, PagesCountTheLongestSeries) {
     EXPECT_EQ(paging.page(), 720);
     paging.setMaxPointsPerPage(4);
     EXPECT_EQ(paging.page(), 1);
+}
+
+TEST(AxisLimits, EqualHugeLimitsAreWidenedByAShareOfTheirValueAndStayFinite) {
+    AxisLimits axis;
+    ASSERT_TRUE(axis.setMinMax(1e300, 1e300));
+    EXPECT_LT(axis.shownRange().lower, 1e300);
+    EXPECT_GT(axis.shownRange().upper, 1e300);
+    const double largest = std::numeric_limits<double>::max();
+    ASSERT_TRUE(axis.setMinMax(largest, largest));
+    EXPECT_LT(axis.shownRange().lower, largest);
+    EXPECT_EQ(axis.shownRange().upper, largest);
+    ASSERT_TRUE(axis.setMinMax(-largest, -largest));
+    EXPECT_EQ(axis.shownRange().lower, -largest);
+    EXPECT_GT(axis.shownRange().upper, -largest);
 }

@@ -75,3 +75,85 @@ TEST(DateTimeTicks, EmptyOrBrokenRangesGiveNoTicksAndCountsAreBounded) {
     EXPECT_TRUE(dateTimeTicks(0, 5, {0, 0}, true).empty());
     EXPECT_EQ(dateTimeTicks(0, 1e6, {0, 1.0 / 1440}, true, 50).size(), 50u);
 }
+
+namespace {
+
+// Labels of `characters` characters at 7 pixels each.
+DateTimeLabelRoom roomFor(double pixels, int characters, double gap = 6) {
+    return {pixels, [characters](double) { return 7.0 * characters; }, gap};
+}
+
+int ticksIn(double first, double last, DateTimeTickStep step) {
+    return static_cast<int>(dateTimeTicks(first, last, step, true).size());
+}
+
+}  // namespace
+
+TEST(DateTimeTicks, FittingLabelsNeverOverlap) {
+    // Fourteen days of "Mon, 10.05.10 00:00" (19 characters, 133 pixels) on 820 pixels:
+    // daily labels would run into each other, every second day too; three days fit.
+    const double first = *encodeDate(2010, 5, 9);
+    const double last = first + 14;
+    const DateTimeLabelRoom room = roomFor(820, 19);
+    const DateTimeTickStep step = chooseFittingDateTimeStep(first, last, 1.0, true, room);
+    const std::vector<double> ticks = dateTimeTicks(first, last, step, true);
+    ASSERT_GE(ticks.size(), 3u);
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        EXPECT_GE((ticks[i] - ticks[i - 1]) * 820 / 14, 133 + 6);
+    EXPECT_EQ(step.days, 3.0);
+}
+
+TEST(DateTimeTicks, AViewOfSeveralFittingStepsShowsAtLeastThreeLabels) {
+    // Views of two months, one year, a week, two days and two hours, each with weekday
+    // labels about 105 pixels wide, on charts from 500 to 1200 pixels wide.
+    const double day = *encodeDate(2010, 3, 1);
+    const double views[][2] = {{day, day + 61},
+                               {day, day + 366},
+                               {day, day + 7},
+                               {day, day + 2},
+                               {day + 0.3, day + 0.3 + 2.0 / 24}};
+    const double increments[] = {7, 30, 1, 1.0 / 24, 10.0 / 1440};
+    for (double pixels : {500.0, 820.0, 1200.0}) {
+        for (int v = 0; v < 5; ++v) {
+            const double first = views[v][0];
+            const double last = views[v][1];
+            const DateTimeLabelRoom room = roomFor(pixels, 15);
+            const DateTimeTickStep step =
+                chooseFittingDateTimeStep(first, last, increments[v], true, room);
+            // When three labels of the kind fit side by side, at least three are shown.
+            EXPECT_GE(ticksIn(first, last, step), 3) << "view " << v << " on " << pixels;
+        }
+    }
+}
+
+TEST(DateTimeTicks, ThreeMonthsHoldingOnlyTwoMonthStartsStillShowThreeLabels) {
+    // 2.7. to 30.9.: ninety days, three monthly increments, but only 1.8. and 1.9. begin a
+    // month.
+    const double first = *encodeDate(2001, 7, 2);
+    const double last = *encodeDate(2001, 9, 30);
+    const DateTimeTickStep step =
+        chooseFittingDateTimeStep(first, last, 30, true, roomFor(800, 10));
+    EXPECT_LT(step.days, 30);
+    EXPECT_GE(ticksIn(first, last, step), 3);
+    // With the room for only two labels, two it is.
+    const DateTimeTickStep narrow =
+        chooseFittingDateTimeStep(first, last, 30, true, roomFor(200, 10));
+    EXPECT_LE(ticksIn(first, last, narrow), 2);
+}
+
+TEST(DateTimeTicks, FittingStepsStartAtTheDesiredIncrementAndEndAtTheLongest) {
+    const double first = *encodeDate(2000, 1, 1);
+    // Plenty of room: the desired increment itself, rounded up to a standard step.
+    EXPECT_EQ(chooseFittingDateTimeStep(first, first + 10, 1.0, true, roomFor(2000, 5)).days, 1.0);
+    EXPECT_EQ(chooseFittingDateTimeStep(first, first + 300, 25, true, roomFor(4000, 5)).months, 1);
+    // No room at all: a single label at most; an axis without length: the desired step.
+    const DateTimeTickStep crowded =
+        chooseFittingDateTimeStep(first, first + 3650, 1, true, roomFor(1, 5));
+    EXPECT_LE(ticksIn(first, first + 3650, crowded), 1);
+    EXPECT_EQ(chooseFittingDateTimeStep(first, first + 10, 1.0, true, roomFor(0, 5)).days, 1.0);
+    // Millions of minutes on a short axis are passed over without making their ticks.
+    EXPECT_EQ(
+        chooseFittingDateTimeStep(first, first + 36500, 1.0 / 1440, true, roomFor(800, 4)).months %
+            12,
+        0);
+}

@@ -12,11 +12,17 @@
 #include "ChartPaging.h"
 #include "TChartAxis.h"
 
+class ChartTitle;
 class TChartSeries;
 class PrinterSetup;
 class QRubberBand;
 
 // A line chart with a title, a legend, a bottom and a left axis, drawn by QCustomPlot.
+//
+// From top to bottom: the title (its lines wrapped at the chart's width), the legend (its
+// entries side by side, wrapped into as many rows as the width needs; drawn only while it
+// has entries) and the plot area, which takes the rest. Neither the title nor the legend
+// ever asks the chart to be wider, so the window around it never grows with them.
 //
 // Mouse: drag a rectangle with the left button from its top-left to its bottom-right
 // corner to zoom into it; drag the left button up or to the left, or double-click, to undo
@@ -48,8 +54,14 @@ public:
     void setGradientEndColor(const QColor& colour);
     QColor backWallColor() const { return backWall_; }
     void setBackWallColor(const QColor& colour);
-    bool legendVisible() const;
+    bool legendVisible() const { return legendShown_; }
     void setLegendVisible(bool visible);
+    // Whether the legend is drawn: it is visible and has entries.
+    bool legendDrawn() const;
+    // The texts of the legend entries as they are drawn (cut with "…" where too wide).
+    QStringList legendTexts() const;
+    // The title lines as they are drawn at the chart's width.
+    QStringList shownTitleLines() const;
 
     // Paging: MaxPointsPerPage points of the longest attached series make a page.
     int maxPointsPerPage() const { return paging_.maxPointsPerPage(); }
@@ -65,8 +77,10 @@ public:
     // The attached series, in the order they were attached.
     QList<TChartSeries*> seriesList() const { return series_; }
 
-    // Printing through the printer setup (the print dialog in the program); the chart
-    // fills the printable page. false when the setup was cancelled or failed.
+    // Printing through the printer setup (the print dialog in the program): the chart as it
+    // shows now, scaled to the printable page with its text in the same proportion to the
+    // chart as on the screen. The page is landscape when the chart is wider than high,
+    // unless the setup chooses otherwise. false when the setup was cancelled or failed.
     bool print(PrinterSetup& setup);
     // The chart as it looks now, at its current size.
     QImage bitmap();
@@ -78,12 +92,24 @@ public:
 
     // Asks for a redraw at the next turn of the event loop.
     void refresh();
+    // While paused (calls nest) a refresh is only noted; the last resume asks for one redraw.
+    // For many changes in a row, so that the chart is not drawn again after each of them.
+    void pauseRedraw() { ++paused_; }
+    void resumeRedraw();
     // Draws now.
     void redraw();
 
     // Used by TChartSeries.
     void attachSeries(TChartSeries& series);
     void detachSeries(TChartSeries& series);
+
+    // A chart never asks for more room than this, whatever its title and legend hold.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+    // Lays the chart out for a picture of `size` (the title, the legend rows, the axes and
+    // their labels), as every drawing does first.
+    void layOutFor(const QSize& size);
 
 signals:
     void zoomed();
@@ -99,6 +125,8 @@ protected:
 
 private:
     void prepareAxes();
+    void arrangeLayout();
+    void wrapLegend(int width);
     void applyBackground();
     void rebuildTitle();
     int longestSeriesCount() const;
@@ -109,7 +137,10 @@ private:
     void clickAt(QMouseEvent* event);
 
     QStringList titleLines_;
-    QCPTextElement* title_ = nullptr;  // in the layout while there are title lines
+    ChartTitle* title_ = nullptr;         // in the layout while there are title lines
+    QCPLayoutGrid* legendRow_ = nullptr;  // the legend between two spacers, centred
+    QCPAxisRect* plotArea_ = nullptr;
+    bool legendShown_ = true;
     QFont titleFont_;
     QColor backColor_ = Qt::white;
     bool gradientVisible_ = false;
@@ -121,6 +152,8 @@ private:
     std::unique_ptr<TChartAxis> bottom_;
     std::unique_ptr<TChartAxis> left_;
     QList<TChartSeries*> series_;
+    int paused_ = 0;
+    bool refreshPending_ = false;
 
     enum class Drag { None, Zoom, Pan };
     Drag drag_ = Drag::None;
@@ -129,4 +162,16 @@ private:
     QRubberBand* band_ = nullptr;
     // The limits before the first zoom or pan, for undoing it.
     std::optional<std::pair<AxisLimits, AxisLimits>> beforeZoom_;
+};
+
+// Pauses the redraws of a chart for its lifetime.
+class ChartRedrawPause {
+public:
+    explicit ChartRedrawPause(TChart& chart) : chart_(chart) { chart_.pauseRedraw(); }
+    ~ChartRedrawPause() { chart_.resumeRedraw(); }
+    ChartRedrawPause(const ChartRedrawPause&) = delete;
+    ChartRedrawPause& operator=(const ChartRedrawPause&) = delete;
+
+private:
+    TChart& chart_;
 };

@@ -4,9 +4,11 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 #include "AxisTickers.h"
 #include "DateFormatLetters.h"
+#include "DayNumberDate.h"
 #include "TChart.h"
 
 TChartAxis::TChartAxis(TChart& chart, QCPAxis& axis, bool horizontal)
@@ -104,6 +106,20 @@ void TChartAxis::setLogarithmic(bool on) {
     changed();
 }
 
+void TChartAxis::setUnsetMarker(std::optional<double> marker) {
+    unsetMarker_ = marker;
+    changed();
+}
+
+bool TChartAxis::labelsShown() const {
+    return !(unsetMarker_ && limits_.minimum() == *unsetMarker_ &&
+             limits_.maximum() == *unsetMarker_);
+}
+
+double TChartAxis::pixelToValue(double pixel) const { return axis_.pixelToCoord(pixel) / scale_; }
+
+double TChartAxis::valueToPixel(double value) const { return axis_.coordToPixel(value * scale_); }
+
 QString TChartAxis::title() const { return axis_.label(); }
 
 void TChartAxis::setTitle(const QString& caption) {
@@ -128,6 +144,7 @@ void TChartAxis::updateTicker() {
     } else {
         axis_.setScaleType(QCPAxis::stLinear);
         valueTicker_->setDesiredIncrement(increment_);
+        valueTicker_->setScale(scale_);
         valueTicker_->setMinorTickCount(minorTicks_);
         valueTicker_->setFormat(valueFormat_);
         axis_.setTicker(valueTicker_);
@@ -139,19 +156,57 @@ int TChartAxis::labelRoom() const {
     const double gap = 1.0 + separation_ / 100.0;
     if (!horizontal_)
         return std::max(1, static_cast<int>(axis_.axisRect()->height() / (metrics.height() * gap)));
-    // A label of the widest kind: two-digit days and months, a long weekday name.
-    const QString sample = QLocale::c().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58, 58)),
-                                                 qtDateTimeFormat(format_));
-    const int width = dateTime_ ? metrics.horizontalAdvance(sample)
-                                : metrics.horizontalAdvance(QStringLiteral("-0.000000"));
+    const int width = metrics.horizontalAdvance(QStringLiteral("-0.000000"));
     return std::max(1, static_cast<int>(axis_.axisRect()->width() / (std::max(1, width) * gap)));
+}
+
+int TChartAxis::widestLabelWidth() const {
+    if (!dateTime_ || limits_.logarithmic()) return 0;
+    const QFontMetrics metrics(axis_.tickLabelFont());
+    const QString format = qtDateTimeFormat(format_);
+    // Two-digit days, months, hours and minutes on each day of the week.
+    int widest = 0;
+    for (int day = 25; day < 32; ++day)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(DayNumberTicker::labelOf(
+                        dayNumberFromDateTime(QDateTime(QDate(2000, 12, day), QTime(23, 58, 58))),
+                        format)));
+    return widest;
+}
+
+void TChartAxis::fitDateLabels(double lower, double upper) {
+    const QFontMetricsF metrics(axis_.tickLabelFont());
+    const QString format = qtDateTimeFormat(format_);
+    DateTimeLabelRoom room;
+    room.pixels = horizontal_ ? axis_.axisRect()->width() : axis_.axisRect()->height();
+    if (horizontal_)
+        room.labelWidth = [metrics, format](double tick) {
+            return metrics.horizontalAdvance(DayNumberTicker::labelOf(tick, format));
+        };
+    else
+        room.labelWidth = [height = metrics.height()](double) { return height; };
+    // At least two blanks between labels, more with a labels separation (in percent of a
+    // label's width).
+    const double sample = room.labelWidth((lower + upper) / 2);
+    room.gap =
+        std::max(metrics.horizontalAdvance(QStringLiteral("  ")), sample * separation_ / 100.0);
+    dateTicker_->setLabelRoom(std::move(room));
 }
 
 void TChartAxis::prepare(double dataMin, double dataMax, bool hasData) {
     if (hasData) limits_.applyAutomatic(dataMin, dataMax);
-    const int room = labelRoom();
-    dateTicker_->setMaxLabels(room);
-    valueTicker_->setMaxLabels(room);
     const AxisLimits::Range shown = limits_.shownRange();
-    axis_.setRange(shown.lower, shown.upper);
+    // The plot draws ranges within about ±1e250 only; beyond, values are drawn scaled.
+    const double largest = std::max(std::fabs(shown.lower), std::fabs(shown.upper));
+    const double scale = dateTime_ || limits_.logarithmic() || !(largest > 1e200)
+                             ? 1.0
+                             : std::pow(10.0, -std::floor(std::log10(largest)));
+    if (scale != scale_) {
+        scale_ = scale;
+        updateTicker();
+    }
+    valueTicker_->setMaxLabels(labelRoom());
+    fitDateLabels(shown.lower, shown.upper);
+    axis_.setTickLabels(labelsShown());
+    axis_.setRange(shown.lower * scale_, shown.upper * scale_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QSharedPointer>
 #include <QString>
+#include <optional>
 
 #include "AxisLimits.h"
 
@@ -59,6 +60,11 @@ public:
     bool logarithmic() const { return limits_.logarithmic(); }
     void setLogarithmic(bool on);
 
+    // The value that marks limits as not set: while both limits equal it, the axis is drawn
+    // without labels. None by default.
+    void setUnsetMarker(std::optional<double> marker);
+    bool labelsShown() const;
+
     QString title() const;
     void setTitle(const QString& caption);
 
@@ -66,8 +72,17 @@ public:
     double shownLower() const;
     double shownUpper() const;
 
+    // Values beyond what the plot can draw (about 1e250) are drawn scaled by a power of ten:
+    // plot coordinate = value × valueScale(). 1 for every ordinary range.
+    double valueScale() const { return scale_; }
+    // The value at a pixel of the axis and back, through the scale.
+    double pixelToValue(double pixel) const;
+    double valueToPixel(double value) const;
+    // The widest label the axis draws with its format (date/time axes; 0 for value axes).
+    int widestLabelWidth() const;
+
     // Used by the chart before every redraw: applies automatic limits from the data range
-    // and fits the label count to the axis length.
+    // and fits the labels to the axis length (date/time labels never overlap).
     void prepare(double dataMin, double dataMax, bool hasData);
     QCPAxis& plotAxis() { return axis_; }
     AxisLimits limits() const { return limits_; }
@@ -76,6 +91,7 @@ public:
 private:
     void updateTicker();
     int labelRoom() const;
+    void fitDateLabels(double lower, double upper);
     void changed();
 
     TChart& chart_;
@@ -89,6 +105,8 @@ private:
     int minorTicks_ = 3;
     QString format_ = QStringLiteral("dd.mm.yyyy");
     QString valueFormat_;
+    std::optional<double> unsetMarker_;
+    double scale_ = 1.0;
     QSharedPointer<DayNumberTicker> dateTicker_;
     QSharedPointer<ValueTicker> valueTicker_;
     QSharedPointer<QCPAxisTicker> logTicker_;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ChartLegendItem.h"
 #include "ColouredGraph.h"
 #include "TChart.h"
 
@@ -20,7 +21,7 @@ void TChartSeries::setParentChart(TChart* chart) {
     }
     if (!chart) return;
     chart_ = chart;
-    auto* graph = new ColouredGraph(chart->xAxis, chart->yAxis, points_);
+    auto* graph = new ColouredGraph(chart->xAxis, chart->yAxis, points_, chart->leftAxis());
     graph->setData(points_.container());  // shared: the points stay in one container
     graph->setAdaptiveSampling(true);
     graph_ = graph;
@@ -92,10 +93,11 @@ void TChartSeries::applyStyle() {
     graph_->setOwnColoursShown(colorEachPoint_);
     graph_->setScatterStyle(pointerVisible_ ? QCPScatterStyle(QCPScatterStyle::ssCircle, 5)
                                             : QCPScatterStyle(QCPScatterStyle::ssNone));
-    if (showInLegend_)
-        graph_->addToLegend();
-    else
+    QCPLegend* legend = chart_->legend;
+    if (!showInLegend_)
         graph_->removeFromLegend();
+    else if (legend && !legend->hasItemWithPlottable(graph_))
+        legend->addItem(new ChartLegendItem(legend, graph_));
     chart_->refresh();
 }
 

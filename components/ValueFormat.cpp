@@ -4,9 +4,14 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "NumberText.h"
+
 QString formatValue(double value, const QString& pattern) {
     if (!std::isfinite(value)) return QString::number(value);
     if (pattern.isEmpty()) return QString::number(value, 'g', 15);
+    // Numbers with more digits than a double holds are written in the general form, as the
+    // toolkit's pattern formatting does ("1.79769313486232E308").
+    if (std::fabs(value) >= 1e18) return formatGeneral15(value);
     const int point = pattern.indexOf(u'.');
     const QString integerPart = point < 0 ? pattern : pattern.left(point);
     const QString fractionPart = point < 0 ? QString() : pattern.mid(point + 1);

@@ -19,3 +19,11 @@ TEST(ValueFormat, FixedDigitsAndNoPattern) {
     EXPECT_EQ(formatValue(7, "000"), "007");
     EXPECT_EQ(formatValue(1.0 / 3, ""), "0.333333333333333");
 }
+
+TEST(ValueFormat, NumbersBeyondEighteenDigitsAreWrittenInTheGeneralForm) {
+    const QString pattern = "#,##0.##########";
+    EXPECT_EQ(formatValue(1.7976931348623157e308, pattern), "1.79769313486232E308");
+    EXPECT_EQ(formatValue(-1e300, pattern), "-1E300");
+    EXPECT_EQ(formatValue(1e18, pattern), "1E18");
+    EXPECT_EQ(formatValue(999999999999999872.0, pattern), "999,999,999,999,999,872");
+}

@@ -12,6 +12,7 @@
 
 #include "BatchCommandLine.h"
 #include "CommandLineJobSetup.h"
+#include "ConsoleDialogs.h"
 #include "OutputFileDevice.h"
 #include "QtUserDialogs.h"
 #include "SorvekHelp.h"
@@ -24,8 +25,11 @@ namespace {
 
 // Shows the form at its design size, starts a generator with the form's defaults on a larger
 // grid and, once its progress passes 40 %, writes the form and its progress window side by
-// side into `file`, then cancels the generator and ends.
-int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
+// side into `file`, then cancels the generator and ends. Nobody answers a box here: every
+// message goes to standard error and ends the job with a non-zero exit code.
+int runScreenshot(const QString& file) {
+    ConsoleDialogs dialogs(QStringLiteral("sorvek"));
+    TfrmFieldGenerator form(dialogs, [](const QUrl&) {});
     form.show();
     form.edtNumRows->setText(QStringLiteral("400"));
     form.edtNumColumns->setText(QStringLiteral("600"));
@@ -56,7 +60,7 @@ int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
     });
     watch.start(10);
     form.btnGo->click();
-    return result;
+    return dialogs.reported() > 0 ? 1 : result;
 }
 
 }  // namespace
@@ -97,12 +101,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    if (!screenshot.isEmpty())
+        return tolmar::finishStandardOutput("sorvek", runScreenshot(screenshot));
     QtUserDialogs dialogs(nullptr);
     // The help opens the user guide with the desktop's opener.
     TfrmFieldGenerator form(dialogs, {});
     dialogs.setParentWidget(&form);
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("sorvek", runScreenshot(form, screenshot));
     form.setWindowState(Qt::WindowMinimized);
     form.show();
     return application.exec();

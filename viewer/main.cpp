@@ -8,6 +8,7 @@
 
 #include "CommandLineJobs.h"
 #include "CommandProcessor.h"
+#include "ConsoleDialogs.h"
 #include "OutputFileDevice.h"
 #include "QtUserDialogs.h"
 #include "StandardOutput.h"
@@ -18,8 +19,13 @@
 namespace {
 
 // Starts the window, loads the first file, grabs the window into `file` and exits.
-// The picture shows the window at its design size, whatever the screen.
-int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& grids) {
+// The picture shows the window at its design size, whatever the screen. Nobody answers a box
+// here: every message and question goes to standard error (questions answered No or Cancel),
+// the picture is taken all the same, and the exit code tells that something was reported.
+int runScreenshot(const QString& file, const QStringList& grids) {
+    ConsoleDialogs dialogs(QStringLiteral("vistal"));
+    ShellCommandProcessor commands;
+    TfrmVistals window(dialogs, commands);
     window.resize(1316, 819);
     window.show();
     window.FormShow(grids);
@@ -30,7 +36,7 @@ int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& g
         return 1;
     }
     std::printf("%s\n", qPrintable(file));
-    return 0;
+    return dialogs.reported() > 0 ? 1 : 0;
 }
 
 }  // namespace
@@ -69,12 +75,12 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    if (!screenshot.isEmpty())
+        return tolmar::finishStandardOutput("vistal", runScreenshot(screenshot, grids));
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     TfrmVistals window(dialogs, commands);
     dialogs.setParentWidget(&window);
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("vistal", runScreenshot(window, screenshot, grids));
     window.show();
     window.FormShow(grids);
     return application.exec();

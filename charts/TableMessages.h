@@ -1,0 +1,7 @@
+#pragma once
+// The texts the window shows when a table cannot be read.
+#include <QString>
+
+// The reader's reason with the file it is about: a user who added several files sees which
+// one failed. A reason that names the file already is taken as it is.
+QString tableReadMessage(const QString& path, const QString& reason);
