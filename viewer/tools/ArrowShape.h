@@ -21,6 +21,23 @@ struct ArrowShape {
 ArrowShape ArrowShapeFor(double angle, double magnitude, double maxMagnitude,
                          const ArrowOptions& options);
 
+// ArrowShapeFor prepared for the arrows of one overlay, which share the largest magnitude and
+// the options.
+class ArrowShaper {
+public:
+    ArrowShaper(double maxMagnitude, const ArrowOptions& options);
+    ArrowShape shapeOf(double angle, double magnitude) const;
+
+private:
+    ArrowShape exactShapeOf(double angle, double length) const;
+    void addHead(ArrowShape& shape, double angle, double cosine, double sine) const;
+
+    double maxMagnitude_;
+    double maxLength_;
+    double minLength_;
+    int peakLength_;
+};
+
 // An arrow with the given tip, its head strokes `peakLength` long at pi/7 on both sides of
 // `angle`, each end rounded as floor(offset + 0.4999).
 ArrowShape ArrowShapeWithTip(QPoint tip, double angle, int peakLength);
