@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -28,6 +29,16 @@ public:
     // with the cell order. `stamp` is the shape's stamp (with pen width `thickness`).
     void add(std::uint64_t order, QPoint from, const ArrowShape& shape,
              const ArrowStampTable::Stamp& stamp, std::uint32_t pixel);
+
+    // Whether the pixels [left, right] x [top, bottom] that lie inside the picture are all
+    // written, so that an arrow within them would show nowhere (also when none lies inside).
+    bool hidden(int left, int top, int right, int bottom) const {
+        left = std::max(left, 0);
+        top = std::max(top, 0);
+        right = std::min(right, size_.width() - 1);
+        bottom = std::min(bottom, size_.height() - 1);
+        return left > right || top > bottom || tilesWritten(left, top, right, bottom);
+    }
 
     // Draws the arrows across the picture's edge; after the last add.
     void finish(int thickness);

@@ -92,10 +92,12 @@ ArrowShape ArrowShaper::exactShapeOf(double angle, double length) const {
 
 ArrowShape ArrowShaper::shapeOf(double angle, double magnitude) const {
     if (maxMagnitude_ == 0) return {};
-    const double length = magnitude / maxMagnitude_ * maxLength_ + minLength_;
+    return shapeWith(angle, lengthOf(magnitude), NearSineCosine(angle));
+}
+
+ArrowShape ArrowShaper::shapeWith(double angle, double length, const SineCosine& near) const {
     // The near cosine and sine give the library's tip and heads unless a product lands within
     // Margin of a whole number, where the two could round apart; then all is computed anew.
-    const SineCosine near = NearSineCosine(angle);
     const double x = near.cosine * length;
     const double y = near.sine * length;
     // Written so that a NaN takes the library's way too.

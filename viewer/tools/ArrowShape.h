@@ -3,6 +3,7 @@
 
 #include "ArrowOptions.h"
 #include "Colour.h"
+#include "SineCosine.h"
 
 // One arrow, relative to its start point: the shaft from (0, 0) to the tip and, unless the
 // shaft has no length, two head strokes from the tip back to head1 and head2.
@@ -27,6 +28,14 @@ class ArrowShaper {
 public:
     ArrowShaper(double maxMagnitude, const ArrowOptions& options);
     ArrowShape shapeOf(double angle, double magnitude) const;
+
+    // The length of an arrow of `magnitude`; no number while the largest magnitude is 0.
+    double lengthOf(double magnitude) const {
+        return magnitude / maxMagnitude_ * maxLength_ + minLength_;
+    }
+    // shapeOf for an arrow of `length` (from lengthOf) whose angle has the sine and cosine
+    // `near` (from NearSineCosine); the largest magnitude must not be 0.
+    ArrowShape shapeWith(double angle, double length, const SineCosine& near) const;
 
 private:
     ArrowShape exactShapeOf(double angle, double length) const;
