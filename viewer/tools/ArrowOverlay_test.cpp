@@ -151,10 +151,13 @@ TEST(ArrowShape, TipsNextToWholeNumbersAreTruncatedAsTheLibraryDoes) {
     for (int quarter = 0; quarter < 4; ++quarter) {
         const double angle = quarter * ArrowPi / 2;  // the ten-digit pi: cosines near 0, 1, -1
         const double cosine = std::cos(angle);
+        // The coordinate along the axis: its cosine or sine lies near 1 or -1.
+        const double along = std::max(std::fabs(cosine), std::fabs(std::sin(angle)));
         for (int whole = 1; whole < 200; ++whole) {
-            // Magnitudes that make cosine * length land on, just below and just above `whole`.
+            // Magnitudes that make the coordinate along the axis land on, just below and just
+            // above `whole`, while the other lies a hair from 0.
             for (double step : {0.0, -1e-13, 1e-13, -1e-10, 1e-10}) {
-                const double length = (whole + step) / std::fabs(cosine);
+                const double length = (whole + step) / along;
                 ArrowOptions options;
                 options.ArrowMinLength = 0;
                 options.ArrowMaxLength = 1000;
