@@ -1,17 +1,21 @@
 // The chart viewer: a window over the result tables of the command line, or a job without a
 // window (--info, --render, --help).
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "ChartRendering.h"
+#include "CommandLineJobSetup.h"
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
+#include "LinaraHelp.h"
 #include "PrintDialogSetup.h"
 #include "QtUserDialogs.h"
 #include "TfrmTolmarCharts.h"
+#include "VersionOption.h"
 
 namespace {
 
@@ -57,7 +61,7 @@ int runRender(int argc, char* argv[], const std::vector<std::string>& arguments)
         std::fwrite(err.data(), 1, err.size(), stderr);
         return 1;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    setUpCommandLineJob();
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
@@ -81,6 +85,10 @@ int runRender(int argc, char* argv[], const std::vector<std::string>& arguments)
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForVersion(argc, argv)) {
+        std::fputs(linaraVersionText, stdout);
+        return 0;
+    }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (isLinaraRenderJob(arguments)) return runRender(argc, argv, arguments);
     if (isLinaraCommandLineJob(arguments)) return runJob(arguments);
@@ -88,6 +96,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("linara"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("linara")));
 
     QStringList tables = application.arguments().mid(1);
     QString screenshot;

@@ -1,6 +1,7 @@
 // The grid viewer: a window over the grid files of the command line, or a
 // command-line job (--info, --convert, --render) that needs no display.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -9,6 +10,8 @@
 #include "CommandProcessor.h"
 #include "QtUserDialogs.h"
 #include "TfrmVistals.h"
+#include "VersionOption.h"
+#include "VistalHelp.h"
 
 namespace {
 
@@ -30,6 +33,10 @@ int runScreenshot(TfrmVistals& window, const QString& file, const QStringList& g
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForVersion(argc, argv)) {
+        std::fputs(vistalVersionText, stdout);
+        return 0;
+    }
     // Past a file-size limit a write fails with its reason, which the save reports, instead of
     // the signal ending the program with the grid unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -38,6 +45,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Vistal"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("vistal"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("vistal")));
 
     QStringList grids = application.arguments().mid(1);
     QString screenshot;

@@ -7,23 +7,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "CommandLineJobSetup.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
 #include "RenderCommand.h"
-
-namespace {
-
-const char* const usage =
-    "usage: vistal [GRID ...] [--screenshot FILE.png]\n"
-    "       vistal --info FILE [--level N] [--values]\n"
-    "       vistal --convert IN OUT [--to ascii|single|double] [--level N] [--nodata V]\n"
-    "       vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]\n"
-    "                       [--gradients | --flow XGRID YGRID]\n"
-    "\n"
-    "Without a job option the window opens with the GRID files in its list and\n"
-    "shows the first; --screenshot writes a picture of that window and exits.\n";
-
-}  // namespace
+#include "VistalHelp.h"
 
 std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
@@ -38,16 +26,14 @@ std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
 
 int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
     if (job == CommandLineJob::Help) {
-        std::fputs(usage, stdout);
+        std::fputs(vistalHelpText, stdout);
         return 0;
     }
+    setUpCommandLineJob();
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (job == CommandLineJob::Render) {
-        // Fonts need a GUI application; without a display it runs offscreen.
-        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Fonts need a GUI application; it draws offscreen.
         QGuiApplication application(argc, argv);
         return runRenderCommand(application.arguments().mid(1), out, err);
     }
