@@ -68,6 +68,12 @@ ColourLookup::ColourLookup(const ColourClasses& classes)
     for (Colour c : colours_)
         classColours_.push_back({static_cast<double>(c.red()), static_cast<double>(c.green()),
                                  static_cast<double>(c.blue()), c.argb()});
+    for (std::size_t k = 0; k + 1 < classColours_.size(); ++k) {
+        const ClassColour& from = classColours_[k];
+        const ClassColour& to = classColours_[k + 1];
+        blends_.push_back({bounds_[k], bounds_[k + 1] - bounds_[k], from.red, from.green, from.blue,
+                           to.red, to.green, to.blue});
+    }
 }
 
 void ColourLookup::buildHints() {
@@ -106,6 +112,19 @@ inline int ColourLookup::classOf(double value) const {
     return k;
 }
 
+// classOf for a value above the lowest bound (or NaN), whose bucket is not below 0.
+inline int ColourLookup::classAbove(double value) const {
+    const int count = static_cast<int>(bounds_.size());
+    if (hints_.empty()) return classOf(value);
+    // The walk ends on the same class from wherever it starts.
+    const double bucket = (value - bounds_[0]) * bucketScale_;
+    int k =
+        bucket < static_cast<double>(hints_.size()) ? hints_[static_cast<int>(bucket)] : count - 1;
+    while (k > 0 && bounds_[k] > value) --k;
+    while (k < count - 1 && !(bounds_[k + 1] > value)) ++k;
+    return k;
+}
+
 Colour ColourLookup::colour(double value) const {
     const int count = static_cast<int>(bounds_.size());
     if (count == 0) return Colour();
@@ -129,4 +148,41 @@ std::uint32_t ColourLookup::pixel(double value) const {
     };
     return 0xFF000000u | channel(to.red, from.red) << 16 | channel(to.green, from.green) << 8 |
            channel(to.blue, from.blue);
+}
+
+void ColourLookup::pixels(const double* values, std::uint32_t* out, std::size_t count) const {
+    const int classes = static_cast<int>(bounds_.size());
+    if (classes < 2) {
+        std::fill(out, out + count, classes == 0 ? Colour().argb() : classColours_[0].pixel);
+        return;
+    }
+    const double lowest = bounds_[0];
+    if (discontinuous_) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const double value = values[i];
+            const int k = lowest >= value ? 0 : std::min(classAbove(value), classes - 2);
+            out[i] = classColours_[k].pixel;
+        }
+        return;
+    }
+    // pixel()'s arithmetic with its branches turned into selections, so that the divisions of
+    // neighbouring values overlap. A value at or below the lowest bound blends class 0 with
+    // weight 0, which gives class 0's colour exactly.
+    for (std::size_t i = 0; i < count; ++i) {
+        const double value = values[i];
+        const bool low = lowest >= value;
+        const Blend& blend = blends_[low ? 0 : std::min(classAbove(value), classes - 2)];
+        const double position = (value - blend.low) / blend.width;
+        double w = blend.width == 0 ? 0.0 : position;
+        w = w >= 0 ? w : 0.0;  // also a NaN position
+        w = w > 1 ? 1.0 : w;
+        w = low ? 0.0 : w;
+        const double rest = 1 - w;
+        const auto channel = [w, rest](double high, double from) {
+            return static_cast<std::uint32_t>(static_cast<int>(high * w + from * rest));
+        };
+        out[i] = 0xFF000000u | channel(blend.toRed, blend.fromRed) << 16 |
+                 channel(blend.toGreen, blend.fromGreen) << 8 |
+                 channel(blend.toBlue, blend.fromBlue);
+    }
 }

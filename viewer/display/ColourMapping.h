@@ -26,14 +26,16 @@ Colour GetColorDyn(double value, const ColourClasses& classes);
 // bounds do not descend anywhere, a table of value buckets tells where to start looking and a
 // short walk along the bounds finds the class; otherwise it scans like GetColorDyn.
 class ColourLookup {
-  public:
+public:
     explicit ColourLookup(const ColourClasses& classes);
 
     Colour colour(double value) const;
     // The colour as a pixel of an RGB32 image (0xFFRRGGBB).
     std::uint32_t pixel(double value) const;
+    // pixel() of each of the `count` values, into `out`.
+    void pixels(const double* values, std::uint32_t* out, std::size_t count) const;
 
-  private:
+private:
     // A class colour ready for blending and for writing as a pixel.
     struct ClassColour {
         double red;
@@ -42,12 +44,23 @@ class ColourLookup {
         std::uint32_t pixel;
     };
 
+    // A class ready for blending without a branch: its lower bound, its width and the
+    // channels of its colour and of the next class's.
+    struct Blend {
+        double low;
+        double width;
+        double fromRed, fromGreen, fromBlue;
+        double toRed, toGreen, toBlue;
+    };
+
     int classOf(double value) const;
+    int classAbove(double value) const;
     void buildHints();
 
     std::vector<double> bounds_;
     std::vector<Colour> colours_;
     std::vector<ClassColour> classColours_;
+    std::vector<Blend> blends_;        // one per class but the last
     std::vector<std::uint8_t> hints_;  // per bucket: a class to start the walk from
     double bucketScale_ = 0;           // buckets per value unit above the lowest bound
     bool discontinuous_ = false;

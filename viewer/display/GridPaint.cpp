@@ -1,12 +1,18 @@
 #include "GridPaint.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "PaintWorkers.h"
+
 namespace {
+
+// Below this many pixels a second thread costs more than it saves.
+constexpr std::int64_t PixelsPerWorker = 1 << 16;
 
 // A drawn column: the grid column it shows, its pixels [left, right) and the part of them
 // inside the picture [fillLeft, fillRight).
@@ -16,6 +22,13 @@ struct ColumnSpan {
     int right;
     int fillLeft;
     int fillRight;
+};
+
+// A drawn row: its offset in the window and its lines [top, bottom).
+struct RowSpan {
+    int offset;
+    int top;
+    int bottom;
 };
 
 // How a cell of the current row was drawn.
@@ -40,6 +53,20 @@ std::vector<ColumnSpan> drawnColumns(const ViewWindow& window, int pictureWidth)
         left = right;
     }
     return spans;
+}
+
+// The drawn rows; a row less than a pixel high is merged into the next one.
+std::vector<RowSpan> drawnRows(const ViewWindow& window) {
+    std::vector<RowSpan> rows;
+    const int count = window.rowCount();
+    int top = 0;
+    for (int offset = 0; offset < count; ++offset) {
+        const int bottom = spanEnd(window.DrawHeight, offset, count);
+        if (bottom == top) continue;
+        rows.push_back({offset, top, bottom});
+        top = bottom;
+    }
+    return rows;
 }
 
 // Writes pixels into an RGB32 picture through its scanlines, clipped to the picture.
@@ -78,15 +105,17 @@ public:
         for (int y = std::max(top, 0); y <= std::min(bottom, height_ - 1); ++y) line(y)[x] = pixel;
     }
 
-    // The outline of the rectangle [left, right) x [top, bottom).
-    void frame(int left, int top, int right, int bottom, std::uint32_t pixel) const {
-        fillSpan(top, left, right, pixel);
-        fillSpan(bottom - 1, left, right, pixel);
-        column(left, top, bottom - 1, pixel);
-        column(right - 1, top, bottom - 1, pixel);
+    // The outline of the rectangle [left, right) x [top, bottom), on lines from `firstLine` on.
+    void frame(int left, int top, int right, int bottom, std::uint32_t pixel,
+               int firstLine = INT_MIN) const {
+        if (top >= firstLine) fillSpan(top, left, right, pixel);
+        if (bottom - 1 >= firstLine) fillSpan(bottom - 1, left, right, pixel);
+        column(left, std::max(top, firstLine), bottom - 1, pixel);
+        column(right - 1, std::max(top, firstLine), bottom - 1, pixel);
     }
 
     int width() const { return width_; }
+    int height() const { return height_; }
 
 private:
     uchar* bits_;
@@ -94,6 +123,131 @@ private:
     int width_;
     int height_;
 };
+
+// A line of a frame that the first row of a band draws above the band, on the last line of the
+// band before it: it is drawn once every band is done, as it would have been drawn after the
+// whole band above.
+struct LineAbove {
+    int y;
+    int left;
+    int right;
+    std::uint32_t pixel;
+};
+
+// Paints cell rows, one after the other; each thread has its own.
+class RowPainter {
+public:
+    RowPainter(const PixelWriter& pixels, const GridRows& values, double nodataValue,
+               const ViewWindow& window, const ColourLookup& lookup,
+               const std::vector<ColumnSpan>& spans, const PaintSettings& settings)
+        : pixels_(pixels),
+          values_(values),
+          nodataValue_(nodataValue),
+          firstRow_(window.FirstRow),
+          drawWidth_(window.DrawWidth),
+          lookup_(lookup),
+          spans_(spans),
+          settings_(settings),
+          cellValues_(spans.size()),
+          cellPixels_(spans.size()),
+          states_(spans.size()) {}
+
+    // Paints `row`; with `linesAbove`, the frame lines above the row are kept there instead.
+    void paint(const RowSpan& row, std::vector<LineAbove>* linesAbove) {
+        const int top = row.top;
+        const int bottom = row.bottom;
+        const double* cells = values_.row(firstRow_ + row.offset);
+        const std::size_t count = spans_.size();
+        for (std::size_t s = 0; s < count; ++s) cellValues_[s] = cells[spans_[s].column];
+        lookup_.pixels(cellValues_.data(), cellPixels_.data(), count);
+
+        // The first line of the cell row, span by span.
+        std::uint32_t* const line = pixels_.line(top);
+        const std::uint32_t nodataPixel = settings_.ButtonFace.argb();
+        bool anySkipped = false;
+        for (std::size_t s = 0; s < count; ++s) {
+            const bool nodata = cellValues_[s] == nodataValue_;
+            if (nodata && settings_.NodataTransparent) {
+                states_[s] = CellState::Skipped;
+                anySkipped = true;
+                continue;
+            }
+            states_[s] = nodata ? CellState::Nodata : CellState::Data;
+            const ColumnSpan& span = spans_[s];
+            const std::uint32_t pixel = nodata ? nodataPixel : cellPixels_[s];
+            for (int x = span.fillLeft; x < span.fillRight; ++x) line[x] = pixel;
+        }
+
+        // The other lines of the cell row are copies of the first, except under skipped cells,
+        // which keep what the picture showed there.
+        for (int y = top + 1; y < bottom; ++y) {
+            if (!anySkipped) {
+                pixels_.copySpan(top, y, 0, drawWidth_);
+                continue;
+            }
+            std::size_t s = 0;
+            while (s < count) {
+                if (states_[s] == CellState::Skipped) {
+                    ++s;
+                    continue;
+                }
+                const int left = spans_[s].left;
+                while (s + 1 < count && states_[s + 1] != CellState::Skipped) ++s;
+                pixels_.copySpan(top, y, left, spans_[s].right);
+                ++s;
+            }
+        }
+
+        // Frames come after the fills of the row: no frame reaches a later cell of the row, so
+        // the picture equals framing each cell right after filling it.
+        if (settings_.DrawGridLines && bottom - 2 > top) {
+            const int firstLine = linesAbove ? top : INT_MIN;
+            for (std::size_t s = 0; s < count; ++s) {
+                const ColumnSpan& span = spans_[s];
+                if (states_[s] == CellState::Skipped || !(span.right - 2 > span.left)) continue;
+                const std::uint32_t pixel = states_[s] == CellState::Nodata
+                                                ? NodataLineColour.argb()
+                                                : DataLineColour.argb();
+                pixels_.frame(span.left - 1, top - 1, span.right, bottom, pixel, firstLine);
+                if (linesAbove) linesAbove->push_back({top - 1, span.left - 1, span.right, pixel});
+            }
+        }
+    }
+
+private:
+    const PixelWriter& pixels_;
+    const GridRows& values_;
+    double nodataValue_;
+    int firstRow_;
+    int drawWidth_;
+    const ColourLookup& lookup_;
+    const std::vector<ColumnSpan>& spans_;
+    const PaintSettings& settings_;
+    std::vector<double> cellValues_;
+    std::vector<std::uint32_t> cellPixels_;
+    std::vector<CellState> states_;
+};
+
+// The first drawn row of each band: band b paints rows [starts[b], starts[b + 1]). Bands hold
+// about equal numbers of lines; without a requested number of threads, one per core and at
+// least PixelsPerWorker pixels each.
+std::vector<std::size_t> bandStarts(const std::vector<RowSpan>& rows, const ViewWindow& window,
+                                    int requestedWorkers) {
+    const std::int64_t pixels = std::int64_t(window.DrawWidth) * window.DrawHeight;
+    const int bands = requestedWorkers > 0
+                          ? requestedWorkers
+                          : static_cast<int>(std::clamp<std::int64_t>(
+                                pixels / PixelsPerWorker, 1, PaintWorkerCount(requestedWorkers)));
+    std::vector<std::size_t> starts{0};
+    std::size_t r = 0;
+    for (int b = 1; b < bands; ++b) {
+        const std::int64_t line = std::int64_t(window.DrawHeight) * b / bands;
+        while (r < rows.size() && rows[r].top < line) ++r;
+        if (r > starts.back() && r < rows.size()) starts.push_back(r);
+    }
+    starts.push_back(rows.size());
+    return starts;
+}
 
 bool insideGrid(const ViewWindow& window, const GridRows& values) {
     return !window.isEmpty() && window.FirstRow >= 0 && window.FirstCol >= 0 &&
@@ -131,72 +285,36 @@ void GridPaint(QImage& picture, const GridRows& values, double nodataValue, View
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
     FitWindow(window, picture.width(), picture.height());
-    if (settings.EraseGrid) picture.fill(EraseColour.argb());
-    if (picture.isNull() || window.DrawWidth <= 0 || window.DrawHeight <= 0) return;
+    if (picture.isNull() || window.DrawWidth <= 0 || window.DrawHeight <= 0) {
+        if (settings.EraseGrid) picture.fill(EraseColour.argb());
+        return;
+    }
 
     const PixelWriter pixels(picture);
     const ColourLookup lookup(classes);
     const std::vector<ColumnSpan> spans = drawnColumns(window, pixels.width());
-    std::vector<CellState> states(spans.size());
-    const std::uint32_t nodataPixel = settings.ButtonFace.argb();
-    const std::uint32_t nodataLine = NodataLineColour.argb();
-    const std::uint32_t dataLine = DataLineColour.argb();
-    const int rows = window.rowCount();
+    const std::vector<RowSpan> rows = drawnRows(window);
+    const std::vector<std::size_t> starts = bandStarts(rows, window, settings.Workers);
+    const int bands = static_cast<int>(starts.size()) - 1;
+    std::vector<std::vector<LineAbove>> linesAbove(static_cast<std::size_t>(bands));
 
-    int top = 0;
-    for (int offset = 0; offset < rows; ++offset) {
-        const int bottom = spanEnd(window.DrawHeight, offset, rows);
-        if (bottom == top) continue;  // less than a pixel high: merged into the next row
-        const double* cells = values.row(window.FirstRow + offset);
-
-        // The first line of the cell row, span by span.
-        std::uint32_t* const line = pixels.line(top);
-        bool anySkipped = false;
-        for (std::size_t s = 0; s < spans.size(); ++s) {
-            const ColumnSpan& span = spans[s];
-            const double value = cells[span.column];
-            const bool nodata = value == nodataValue;
-            if (nodata && settings.NodataTransparent) {
-                states[s] = CellState::Skipped;
-                anySkipped = true;
-                continue;
-            }
-            states[s] = nodata ? CellState::Nodata : CellState::Data;
-            if (span.fillLeft >= span.fillRight) continue;
-            const std::uint32_t pixel = nodata ? nodataPixel : lookup.pixel(value);
-            for (int x = span.fillLeft; x < span.fillRight; ++x) line[x] = pixel;
+    // Each band erases and paints its own lines: the first band from the top of the picture,
+    // the last to its bottom.
+    RunPaintWorkers(bands, [&](int band) {
+        const std::size_t first = starts[static_cast<std::size_t>(band)];
+        const std::size_t end = starts[static_cast<std::size_t>(band) + 1];
+        if (settings.EraseGrid) {
+            const int fromLine = band == 0 ? 0 : rows[first].top;
+            const int toLine = band == bands - 1 ? pixels.height() : rows[end].top;
+            if (fromLine < toLine) pixels.fillSpan(fromLine, 0, pixels.width(), EraseColour.argb());
+            for (int y = fromLine + 1; y < toLine; ++y)
+                pixels.copySpan(fromLine, y, 0, pixels.width());
         }
-
-        // The other lines of the cell row are copies of the first, except under skipped cells,
-        // which keep what the picture showed there.
-        for (int y = top + 1; y < bottom; ++y) {
-            if (!anySkipped) {
-                pixels.copySpan(top, y, 0, window.DrawWidth);
-                continue;
-            }
-            std::size_t s = 0;
-            while (s < spans.size()) {
-                if (states[s] == CellState::Skipped) {
-                    ++s;
-                    continue;
-                }
-                const int left = spans[s].left;
-                while (s + 1 < spans.size() && states[s + 1] != CellState::Skipped) ++s;
-                pixels.copySpan(top, y, left, spans[s].right);
-                ++s;
-            }
-        }
-
-        // Frames come after the fills of the row: no frame reaches a later cell of the row, so
-        // the picture equals framing each cell right after filling it.
-        if (settings.DrawGridLines && bottom - 2 > top) {
-            for (std::size_t s = 0; s < spans.size(); ++s) {
-                const ColumnSpan& span = spans[s];
-                if (states[s] == CellState::Skipped || !(span.right - 2 > span.left)) continue;
-                pixels.frame(span.left - 1, top - 1, span.right, bottom,
-                             states[s] == CellState::Nodata ? nodataLine : dataLine);
-            }
-        }
-        top = bottom;
-    }
+        RowPainter painter(pixels, values, nodataValue, window, lookup, spans, settings);
+        for (std::size_t r = first; r < end; ++r)
+            painter.paint(rows[r], band > 0 && r == first ? &linesAbove[band] : nullptr);
+    });
+    for (const std::vector<LineAbove>& lines : linesAbove)
+        for (const LineAbove& line : lines)
+            pixels.fillSpan(line.y, line.left, line.right, line.pixel);
 }

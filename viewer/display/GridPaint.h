@@ -12,6 +12,7 @@ struct PaintSettings {
     bool DrawGridLines = false;     // frame cells of at least 3 x 3 pixels
     bool NodataTransparent = true;  // leave nodata cells unpainted
     Colour ButtonFace{0xF0F0F0};    // the colour of nodata cells when they are painted
+    int Workers = 0;  // threads that paint bands of rows; 0: one per core for a large picture
 };
 
 inline constexpr Colour EraseColour{0xC0C0C0};
@@ -37,6 +38,9 @@ void FitWindow(ViewWindow& window, int width, int height);
 // GetColorDyn's mapping, nodata cells with the button face. Grid lines: a one-pixel frame of
 // the rectangle (left - 1, top - 1, right, bottom), silver around nodata cells, gray around data
 // cells, drawn in cell order.
+//
+// Bands of rows are painted by threads of their own (see PaintSettings::Workers); the picture
+// is the same with any number of them.
 //
 // Stores DrawWidth and DrawHeight in the window (0 x 0 and nothing drawn when the window is
 // empty or not inside the grid).

@@ -5,6 +5,10 @@
 #include <cmath>
 #include <random>
 
+#include "ClassBounds.h"
+#include "PaletteSet.h"
+#include "ReferenceGridPaint.h"
+
 namespace {
 
 constexpr double Nodata = -9999;
@@ -177,5 +181,96 @@ TEST(GridPaint, EqualsPaintingCellByCell) {
         ASSERT_EQ(window.DrawWidth, expectedWindow.DrawWidth) << round;
         ASSERT_EQ(window.DrawHeight, expectedWindow.DrawHeight) << round;
         ASSERT_EQ(actual, expected) << round;
+    }
+}
+
+namespace {
+
+// A terrain with noise, nodata patches and a stretch of equal values.
+GridRows terrain(int rows, int columns, std::mt19937& random) {
+    std::uniform_real_distribution<double> noise(-3, 3);
+    GridRows values(rows, columns);
+    const double holes = random() % 4 * 0.1;
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < columns; ++j) {
+            const bool hole = std::sin(i * 0.05 + j * 0.02) + std::cos(j * 0.07) < -2 + holes * 3;
+            values.at(i, j) =
+                hole         ? Nodata
+                : j % 97 < 5 ? 250
+                             : 200 + 100 * std::sin(i * 0.01) * std::cos(j * 0.013) + noise(random);
+        }
+    return values;
+}
+
+// The colours of a built-in palette at some gamma, maybe inverted, with bounds from the value
+// range and mean of the grid, or from a range that cuts it.
+ColourClasses paletteClasses(const GridRows& values, std::mt19937& random) {
+    GridStatistics statistics;
+    statistics.Minimum = 1e300;
+    statistics.Maximum = -1e300;
+    double sum = 0;
+    int count = 0;
+    for (std::size_t k = 0; k < values.cellCount(); ++k) {
+        const double v = values.data()[k];
+        if (v == Nodata) continue;
+        statistics.Minimum = std::min(statistics.Minimum, v);
+        statistics.Maximum = std::max(statistics.Maximum, v);
+        sum += v;
+        ++count;
+    }
+    statistics.Average = count ? sum / count : 0;
+    PaletteSet palettes;
+    palettes.BuildPalettes(0.2 + random() % 10 * 0.2);
+    const int palette = static_cast<int>(random() % 6);
+    if (random() % 3 == 0) palettes.InvertPalette(palette);
+    const bool range = random() % 4 == 0;
+    ColourClasses classes;
+    classes.ClassBounds = UpdateLegendValues(statistics, range, 180, 260).ClassBounds;
+    classes.LegendColours = palettes.Palettes[static_cast<std::size_t>(palette)];
+    classes.DiscontinuousColors = random() % 2 == 0;
+    return classes;
+}
+
+}  // namespace
+
+// Bands of rows painted by threads of their own give the picture of the painting on one thread
+// cell after cell: whole grids merged into few pixels, zoomed windows whose grid lines cross
+// the bands, nodata over an earlier picture or in the button face, real palettes blended or in
+// steps, pictures down to a few lines.
+TEST(GridPaint, EveryNumberOfThreadsPaintsTheOneThreadPicture) {
+    std::mt19937 random(29);
+    const auto below = [&](int n) { return static_cast<int>(random() % n); };
+    for (int round = 0; round < 60; ++round) {
+        const bool big = round == 0;
+        const int rows = big ? 1500 : 20 + below(500);
+        const int columns = big ? 1200 : 20 + below(500);
+        const GridRows values = terrain(rows, columns, random);
+        ViewWindow window{0, rows, 0, columns};
+        if (round % 3 == 1) {  // zoomed in: cells of several pixels
+            const int height = 2 + below(30), width = 2 + below(30);
+            window.FirstRow = below(rows - height);
+            window.LastRow = window.FirstRow + height;
+            window.FirstCol = below(columns - width);
+            window.LastCol = window.FirstCol + width;
+        }
+        const ColourClasses classes = paletteClasses(values, random);
+        const PaintSettings s =
+            settings(below(2) == 0, round % 3 == 1 || below(4) == 0, below(2) == 0);
+        QImage before = big ? picture(700, 500) : picture(2 + below(400), 2 + below(300));
+        for (int y = 0; y < before.height(); ++y)  // an earlier picture that shows through
+            for (int x = 0; x < before.width(); ++x) before.setPixel(x, y, random());
+        QImage expected = before;
+        ViewWindow expectedWindow = window;
+        ReferenceGridPaint(expected, values, Nodata, expectedWindow, classes, s);
+        for (int workers : {0, 1, 2, 3, 4, 7}) {
+            PaintSettings threaded = s;
+            threaded.Workers = workers;
+            QImage actual = before;
+            ViewWindow actualWindow = window;
+            GridPaint(actual, values, Nodata, actualWindow, classes, threaded);
+            ASSERT_EQ(actualWindow.DrawWidth, expectedWindow.DrawWidth) << round;
+            ASSERT_EQ(actualWindow.DrawHeight, expectedWindow.DrawHeight) << round;
+            ASSERT_EQ(actual, expected) << "round " << round << ", " << workers << " threads";
+        }
     }
 }

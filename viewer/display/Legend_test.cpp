@@ -67,7 +67,8 @@ TEST(ColourMapping, EqualAndOutOfOrderBoundsFollowTheScan) {
     EXPECT_EQ(GetColorDyn(7.5, classes), classes.LegendColours[7]);
 }
 
-// The prepared lookup must give GetColorDyn's colours for every kind of bounds.
+// The prepared lookup, for one value or a whole line of them, must give GetColorDyn's colours
+// for every kind of bounds.
 TEST(ColourMapping, LookupGivesExactlyTheScanColours) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> uniform(-50, 50);
@@ -77,6 +78,7 @@ TEST(ColourMapping, LookupGivesExactlyTheScanColours) {
         for (double& bound : b) bound = std::round(uniform(random) * (round % 3 ? 1 : 0.1));
         if (round % 5 != 4) std::sort(b.begin(), b.end());  // else out of order
         if (round % 7 == 6) b[round % 21] = NaN;
+        if (round % 50 == 49) b.resize(round / 50 % 3);  // no, one or two classes
         const double scale = std::pow(10.0, uniform(random) / 4), lo = uniform(random) * scale;
         if (round % 4 == 3)  // two halves of different steps, at any scale
             b = bounds(lo, lo + 50 * scale, lo + scale * std::pow(uniform(random) / 50, 4))
@@ -86,9 +88,13 @@ TEST(ColourMapping, LookupGivesExactlyTheScanColours) {
         for (double bound : b) probes.insert(probes.end(), {bound, std::nextafter(bound, Inf)});
         for (int i = 0; i < 100; ++i) probes.push_back(uniform(random) * scale);
         const ColourLookup lookup(classes);
-        for (double v : probes) {
+        std::vector<std::uint32_t> line(probes.size());
+        lookup.pixels(probes.data(), line.data(), probes.size());
+        for (std::size_t i = 0; i < probes.size(); ++i) {
+            const double v = probes[i];
             ASSERT_EQ(lookup.colour(v), GetColorDyn(v, classes)) << round << " " << v;
             ASSERT_EQ(lookup.pixel(v), GetColorDyn(v, classes).argb()) << round << " " << v;
+            ASSERT_EQ(line[i], GetColorDyn(v, classes).argb()) << round << " " << v;
         }
     }
 }

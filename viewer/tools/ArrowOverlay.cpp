@@ -1,13 +1,22 @@
 #include "ArrowOverlay.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <optional>
+#include <memory>
 
+#include "ArrowLayer.h"
 #include "ArrowShape.h"
+#include "PaintWorkers.h"
 
 namespace {
+
+// Below this many cells per thread a second thread costs more than it saves.
+constexpr std::int64_t CellsPerWorker = 1 << 14;
+
+// Arrows reaching farther than this are never passed by before their shape is known.
+constexpr double MaxCulledLength = 1e5;
 
 bool coversWindow(const ArrowGrids& arrows, const ViewWindow& view) {
     return arrows.present() && view.FirstRow >= 0 && view.FirstCol >= 0 &&
@@ -17,37 +26,20 @@ bool coversWindow(const ArrowGrids& arrows, const ViewWindow& view) {
            view.LastCol <= arrows.ArrowMagnitude->columnCount();
 }
 
-// Writes runs of pixels into an RGB32 picture.
-class RunWriter {
-public:
-    explicit RunWriter(QImage& picture) : bits_(picture.bits()), stride_(picture.bytesPerLine()) {}
+int workerCount(const ViewWindow& view, int requested) {
+    if (requested > 0) return std::min(requested, view.rowCount());
+    const std::int64_t cells = std::int64_t(view.rowCount()) * view.columnCount();
+    return static_cast<int>(std::clamp<std::int64_t>(
+        cells / CellsPerWorker, 1, std::min(PaintWorkerCount(0), view.rowCount())));
+}
 
-    // Runs that lie inside the picture.
-    void writeInside(QPoint start, std::span<const ArrowSpan> spans, std::uint32_t pixel) const {
-        std::uint32_t* origin =
-            reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(start.y()) * stride_) +
-            start.x();
-        const std::ptrdiff_t words = stride_ / std::ptrdiff_t(sizeof(std::uint32_t));
-        for (const ArrowSpan& span : spans) {
-            std::uint32_t* run = origin + span.dy * words + span.left;
-            for (int k = span.right - span.left; k > 0; --k) *run++ = pixel;
-        }
-    }
-
-private:
-    uchar* bits_;
-    qsizetype stride_;
+// Where the arrows of a view start: x of each column, y of each row.
+struct ArrowStarts {
+    std::vector<int> x;
+    std::vector<int> y;
 };
 
-}  // namespace
-
-void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataValue,
-                      const ViewWindow& view, ArrowStart start, const ArrowOptions& options,
-                      ArrowStamps& stamps) {
-    if (view.isEmpty() || !view.hasPicture() || !coversWindow(arrows, view)) return;
-    if (picture.format() != QImage::Format_RGB32 &&
-        picture.format() != QImage::Format_ARGB32_Premultiplied)
-        picture.convertTo(QImage::Format_RGB32);
+ArrowStarts startsOf(const ViewWindow& view, ArrowStart start) {
     int offsetX = 0;
     int offsetY = 0;
     if (start == ArrowStart::CellCentre) {
@@ -56,44 +48,153 @@ void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataVa
         offsetY = -static_cast<int>(
             std::floor(static_cast<double>(view.DrawHeight) / view.rowCount() * 0.5));
     }
-    std::vector<int> columnEnds;
-    columnEnds.reserve(static_cast<std::size_t>(view.columnCount()));
+    ArrowStarts starts;
+    starts.x.reserve(static_cast<std::size_t>(view.columnCount()));
     for (int j = view.FirstCol; j < view.LastCol; ++j)
-        columnEnds.push_back(view.columnRight(j) + offsetX);
+        starts.x.push_back(view.columnRight(j) + offsetX);
+    starts.y.reserve(static_cast<std::size_t>(view.rowCount()));
+    for (int i = view.FirstRow; i < view.LastRow; ++i)
+        starts.y.push_back(view.rowBottom(i) + offsetY);
+    return starts;
+}
 
-    const RunWriter writer(picture);
-    const QRect inside = picture.rect();
+// Adds the arrows of rows [firstRow, endRow) to `layer`, the last first.
+void addRows(ArrowLayer& layer, ArrowStampTable& stamps, const ArrowGrids& arrows,
+             double nodataValue, const ViewWindow& view, const ArrowStarts& starts, int firstRow,
+             int endRow, const ArrowOptions& options) {
     const int thickness = options.ArrowThickness;
-    // Arrows that cross the picture's edge are drawn by the painter itself, in their turn.
-    std::optional<QPainter> painter;
-    std::uint32_t penPixel = 0;
     const double maxMagnitude = arrows.ArrowMaxMagnitude;
-    for (int i = view.FirstRow; i < view.LastRow; ++i) {
-        const int y = view.rowBottom(i) + offsetY;
+    if (maxMagnitude == 0) return;  // no arrow has a length
+    const ArrowShaper shaper(maxMagnitude, options);
+    // The tip and the head ends lie within a pixel (two for the heads' rounding) of their near
+    // places, and the pen within ArrowReach's margin of those.
+    const double peak = options.ArrowPeakLength;
+    const double cosHead = std::cos(ArrowPi / 7);
+    const double sinHead = std::sin(ArrowPi / 7);
+    const double slack = 2 + std::max(thickness, 1) + 2 + 1;
+    const bool mayPassBy = std::fabs(peak) <= MaxCulledLength;
+    for (int i = endRow - 1; i >= firstRow; --i) {
+        const int y = starts.y[static_cast<std::size_t>(i - view.FirstRow)];
         const double* directions = arrows.ArrowDirection->row(i);
         const double* magnitudes = arrows.ArrowMagnitude->row(i);
-        for (int j = view.FirstCol; j < view.LastCol; ++j) {
+        const int* x = starts.x.data() - view.FirstCol;
+        for (int j = view.LastCol - 1; j >= view.FirstCol; --j) {
             const double magnitude = magnitudes[j];
             const double direction = directions[j];
             if (magnitude == nodataValue || direction == nodataValue) continue;
-            const ArrowShape shape =
-                ArrowShapeFor(ScreenAngleOf(direction), magnitude, maxMagnitude, options);
+            // Most arrows of a dense view lie under later ones: those are passed by before
+            // their shape or their stamp is looked up. The near cosine and sine place the tip
+            // and the head ends within a pixel or two; the box around them and the start takes
+            // in the pen.
+            const double angle = ScreenAngleOf(direction);
+            const double length = shaper.lengthOf(magnitude);
+            const SineCosine near = NearSineCosine(angle);
+            if (mayPassBy) {
+                const double tipX = near.cosine * length;
+                const double tipY = near.sine * length;
+                const double head1X = tipX - (near.cosine * cosHead - near.sine * sinHead) * peak;
+                const double head1Y = tipY - (near.sine * cosHead + near.cosine * sinHead) * peak;
+                const double head2X = tipX - (near.cosine * cosHead + near.sine * sinHead) * peak;
+                const double head2Y = tipY - (near.sine * cosHead - near.cosine * sinHead) * peak;
+                const double left = std::min({0.0, tipX, head1X, head2X}) - slack;
+                const double right = std::max({0.0, tipX, head1X, head2X}) + slack;
+                const double top = std::min({0.0, tipY, head1Y, head2Y}) - slack;
+                const double bottom = std::max({0.0, tipY, head1Y, head2Y}) + slack;
+                // Written so that a NaN never passes an arrow by.
+                if (left >= -MaxCulledLength && right <= MaxCulledLength &&
+                    top >= -MaxCulledLength && bottom <= MaxCulledLength &&
+                    layer.hidden(x[j] + static_cast<int>(std::floor(left)),
+                                 y + static_cast<int>(std::floor(top)),
+                                 x[j] + static_cast<int>(std::ceil(right)),
+                                 y + static_cast<int>(std::ceil(bottom))))
+                    continue;
+            }
+            const ArrowShape shape = shaper.shapeWith(angle, length, near);
             if (!shape.hasHead) continue;
-            const std::uint32_t pixel = ArrowColourFor(magnitude, maxMagnitude).argb();
-            const QPoint from(columnEnds[static_cast<std::size_t>(j - view.FirstCol)], y);
-            const QRect reach = ArrowReach(shape, thickness).translated(from);
-            if (inside.contains(reach)) {
-                writer.writeInside(from, stamps.spansOf(shape, thickness), pixel);
-            } else if (inside.intersects(reach)) {
-                if (!painter || pixel != penPixel) {
-                    if (!painter) painter.emplace(&picture);
-                    painter->setPen(
-                        ArrowPen(Colour::fromQColor(QColor::fromRgb(pixel)), thickness));
-                    penPixel = pixel;
+            const QRect reach = ArrowReach(shape, thickness);
+            if (layer.hidden(x[j] + reach.left(), y + reach.top(), x[j] + reach.right(),
+                             y + reach.bottom()))
+                continue;
+            const std::uint64_t order =
+                std::uint64_t(static_cast<std::uint32_t>(i)) << 32 | static_cast<std::uint32_t>(j);
+            layer.add(order, QPoint(x[j], y), shape, stamps.stampOf(shape, thickness),
+                      ArrowColourFor(magnitude, maxMagnitude).argb());
+        }
+    }
+}
+
+// Pixels of the earlier layers that no later layer has written, into the picture, which the
+// last layer drew into; lines [firstLine, endLine).
+void mergeLayers(QImage& picture, const std::vector<std::unique_ptr<ArrowLayer>>& layers,
+                 int firstLine, int endLine) {
+    const int words = (picture.width() + 63) / 64;
+    const ArrowLayer& last = *layers.back();
+    for (int y = firstLine; y < endLine; ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(picture.scanLine(y));
+        for (int word = 0; word < words; ++word) {
+            std::uint64_t taken = last.written(y)[word];
+            for (std::size_t k = layers.size() - 1; k-- > 0;) {
+                std::uint64_t fresh = layers[k]->written(y)[word] & ~taken;
+                taken |= fresh;
+                const std::uint32_t* source = layers[k]->line(y);
+                while (fresh != 0) {
+                    const int x = word * 64 + std::countr_zero(fresh);
+                    line[x] = source[x];
+                    fresh &= fresh - 1;
                 }
-                PaintArrow(*painter, from, shape);
             }
         }
+    }
+}
+
+}  // namespace
+
+void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataValue,
+                      const ViewWindow& view, ArrowStart start, const ArrowOptions& options,
+                      ArrowStamps& stamps, int workers) {
+    if (view.isEmpty() || !view.hasPicture() || !coversWindow(arrows, view)) return;
+    if (picture.format() != QImage::Format_RGB32 &&
+        picture.format() != QImage::Format_ARGB32_Premultiplied)
+        picture.convertTo(QImage::Format_RGB32);
+    if (picture.isNull()) return;
+    const ArrowStarts starts = startsOf(view, start);
+    const int count = workerCount(view, workers);
+    stamps.makeTables(count);
+
+    // Each thread draws a run of rows into a layer of its own; the last run's layer draws into
+    // the picture itself, the others into pictures of their own that are merged afterwards,
+    // later runs over earlier ones.
+    const QSize size = picture.size();
+    std::vector<std::unique_ptr<std::uint32_t[]>> ownPixels(static_cast<std::size_t>(count - 1));
+    std::vector<std::unique_ptr<ArrowLayer>> layers;
+    for (int k = 0; k < count; ++k) {
+        if (k + 1 < count) {
+            ownPixels[static_cast<std::size_t>(k)] =
+                std::make_unique_for_overwrite<std::uint32_t[]>(
+                    static_cast<std::size_t>(size.width()) *
+                    static_cast<std::size_t>(size.height()));
+            layers.push_back(std::make_unique<ArrowLayer>(
+                size, reinterpret_cast<uchar*>(ownPixels[static_cast<std::size_t>(k)].get()),
+                qsizetype(size.width()) * 4));
+        } else {
+            layers.push_back(
+                std::make_unique<ArrowLayer>(size, picture.bits(), picture.bytesPerLine()));
+        }
+    }
+    const int rows = view.rowCount();
+    RunPaintWorkers(count, [&](int k) {
+        const int firstRow = view.FirstRow + static_cast<int>(std::int64_t(rows) * k / count);
+        const int endRow = view.FirstRow + static_cast<int>(std::int64_t(rows) * (k + 1) / count);
+        ArrowLayer& layer = *layers[static_cast<std::size_t>(k)];
+        addRows(layer, stamps.table(k), arrows, nodataValue, view, starts, firstRow, endRow,
+                options);
+        layer.finish(options.ArrowThickness);
+    });
+    if (count > 1) {
+        RunPaintWorkers(count, [&](int k) {
+            mergeLayers(picture, layers, static_cast<int>(std::int64_t(size.height()) * k / count),
+                        static_cast<int>(std::int64_t(size.height()) * (k + 1) / count));
+        });
     }
 }
 

@@ -7,6 +7,9 @@
 #include <random>
 
 #include "ArrowShape.h"
+#include "GridPaint.h"
+#include "ReferenceArrowOverlay.h"
+#include "SineCosine.h"
 
 namespace {
 
@@ -114,9 +117,10 @@ TEST(ArrowShape, DirectionsOnScreenAndTruncatedTips) {
     EXPECT_EQ(left.head2, QPoint(-55, -2));
 }
 
-// The heads of the overlay's arrows come from the cosine and sine of the shaft; they are the
-// same as those computed from the head angles directly, for every angle and peak length.
-TEST(ArrowShape, HeadsEqualThoseOfTheDirectFormula) {
+// The tip is the truncated product of the library's cosine and sine with the length, and the
+// heads come from the head angles directly, for every angle, length and peak length: also where
+// the products are whole numbers or next to one, on the axes and the diagonals.
+TEST(ArrowShape, TipsAndHeadsEqualThoseOfTheDirectFormula) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> compass(0, 360);
     int checked = 0;
@@ -128,13 +132,62 @@ TEST(ArrowShape, HeadsEqualThoseOfTheDirectFormula) {
         for (int k = 0; k < 20000; ++k) directions.push_back(compass(random));
         for (double direction : directions) {
             const double angle = ScreenAngleOf(direction);
-            const ArrowShape shape = ArrowShapeFor(angle, 1, 1, options);
-            const ArrowShape direct = ArrowShapeWithTip(shape.tip, angle, peak);
-            ASSERT_EQ(shape, direct) << direction << " with peak " << peak;
-            ++checked;
+            for (double magnitude : {1.0, 0.5, 0.0, 0.1, 1e-12, 0.3 + peak * 1e-3}) {
+                const ArrowShape shape = ArrowShapeFor(angle, magnitude, 1, options);
+                const double length = magnitude * options.ArrowMaxLength + options.ArrowMinLength;
+                const QPoint tip(static_cast<int>(std::trunc(std::cos(angle) * length)),
+                                 static_cast<int>(std::trunc(std::sin(angle) * length)));
+                const ArrowShape direct = ArrowShapeWithTip(tip, angle, peak);
+                ASSERT_EQ(shape, direct) << direction << " with peak " << peak;
+                ++checked;
+            }
         }
     }
-    EXPECT_GT(checked, 150000);
+    EXPECT_GT(checked, 900000);
+}
+
+// Lengths whose products with the cosine or sine are whole numbers, or lie a hair from one.
+TEST(ArrowShape, TipsNextToWholeNumbersAreTruncatedAsTheLibraryDoes) {
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const double angle = quarter * ArrowPi / 2;  // the ten-digit pi: cosines near 0, 1, -1
+        const double cosine = std::cos(angle);
+        // The coordinate along the axis: its cosine or sine lies near 1 or -1.
+        const double along = std::max(std::fabs(cosine), std::fabs(std::sin(angle)));
+        for (int whole = 1; whole < 200; ++whole) {
+            // Magnitudes that make the coordinate along the axis land on, just below and just
+            // above `whole`, while the other lies a hair from 0.
+            for (double step : {0.0, -1e-13, 1e-13, -1e-10, 1e-10}) {
+                const double length = (whole + step) / along;
+                ArrowOptions options;
+                options.ArrowMinLength = 0;
+                options.ArrowMaxLength = 1000;
+                const double magnitude = length / 1000;
+                const ArrowShape shape = ArrowShapeFor(angle, magnitude, 1, options);
+                const double exact = magnitude / 1 * 1000 + 0;
+                ASSERT_EQ(shape.tip.x(), static_cast<int>(std::trunc(cosine * exact)))
+                    << quarter << " " << whole << " " << step;
+                ASSERT_EQ(shape.tip.y(), static_cast<int>(std::trunc(std::sin(angle) * exact)))
+                    << quarter << " " << whole << " " << step;
+            }
+        }
+    }
+}
+
+TEST(SineCosine, WithinTwoUnitsInTheFifteenthPlaceUpToAHundredThousand) {
+    std::mt19937 random(3);
+    std::uniform_real_distribution<double> small(-10, 10), large(-1e5, 1e5);
+    double worst = 0;
+    for (int k = 0; k < 400000; ++k) {
+        const double angle = k % 4 == 0   ? large(random)
+                             : k % 4 == 1 ? k * ArrowPi / 8
+                                          : small(random);
+        const SineCosine near = NearSineCosine(angle);
+        worst = std::max({worst, std::fabs(near.sine - std::sin(angle)),
+                          std::fabs(near.cosine - std::cos(angle))});
+    }
+    EXPECT_LT(worst, 2e-15);
+    EXPECT_TRUE(std::isnan(NearSineCosine(2e5).sine));
+    EXPECT_TRUE(std::isnan(NearSineCosine(std::nan("")).cosine));
 }
 
 TEST(ArrowShape, NoLargestMagnitudeMeansNoShaftAndNoHead) {
@@ -259,13 +312,90 @@ TEST(ArrowOverlay, SamePixelsAsThePainterForEveryPenWidth) {
         options.ArrowPeakLength = 7;
         for (const Case& c : cases) {
             for (ArrowStart start : {ArrowStart::CellCentre, ArrowStart::LowerRightCorner}) {
-                QImage picture = whitePicture(c.size.width(), c.size.height());
-                DrawArrowOverlay(picture, arrows, Nodata, c.view, start, options, stamps);
                 const QImage expected = paintedOverlay(
                     whitePicture(c.size.width(), c.size.height()), arrows, c.view, start, options);
-                EXPECT_EQ(differingPixels(picture, expected), 0)
-                    << "thickness " << thickness << ", " << c.size.width() << " wide";
+                for (int workers : {1, 2, 3}) {
+                    QImage picture = whitePicture(c.size.width(), c.size.height());
+                    DrawArrowOverlay(picture, arrows, Nodata, c.view, start, options, stamps,
+                                     workers);
+                    EXPECT_EQ(differingPixels(picture, expected), 0)
+                        << "thickness " << thickness << ", " << c.size.width() << " wide, "
+                        << workers << " threads";
+                }
             }
+        }
+    }
+}
+
+// Arrow grids for the comparisons with the one-thread overlay: gradients of a noisy terrain with
+// nodata patches, or a flow field with nodata cells; the largest magnitude as computed, 0, or
+// below some magnitudes.
+ArrowGrids comparisonArrows(int rows, int columns, std::mt19937& random) {
+    std::uniform_real_distribution<double> noise(-1, 1);
+    ArrowGrids arrows;
+    if (random() % 3 == 0) {
+        GridRows x(rows, columns), y(rows, columns);
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < columns; ++j) {
+                const bool none = (i * 7 + j * 13) % 29 == 0;
+                x.at(i, j) = none ? Nodata : std::sin(i * 0.05) + 0.3 * noise(random);
+                y.at(i, j) = std::cos(j * 0.04) + 0.3 * noise(random);
+            }
+        ComputeFlowGrids(arrows, x, y, Nodata);
+    } else {
+        const double roughness = random() % 4 * 0.5;
+        GridRows values(rows, columns);
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < columns; ++j)
+                values.at(i, j) =
+                    std::sin(i * 0.3 + j * 0.2) + std::cos(j * 0.11) < -1.6
+                        ? Nodata
+                        : 40 * std::sin(i * 0.02) * std::cos(j * 0.03) + roughness * noise(random);
+        ComputeGradientGrids(arrows, values, 1 + random() % 30, Nodata);
+    }
+    if (random() % 8 == 0) arrows.ArrowMaxMagnitude = 0;
+    if (random() % 8 == 1) arrows.ArrowMaxMagnitude *= 0.5;  // longer arrows than the options say
+    return arrows;
+}
+
+// The overlay on any number of threads, each pixel drawn once, gives the picture of the drawing
+// on one thread that writes every arrow over the ones before: whole grids with many arrows on a
+// pixel, zoomed windows, pictures narrower than the window's pixels, arrows across every edge,
+// every pen width and head length, arrows from the centres and from the corners, pictures of
+// both formats the overlay draws on, the shapes of earlier paints kept.
+TEST(ArrowOverlay, EveryNumberOfThreadsDrawsTheOneThreadPicture) {
+    std::mt19937 random(17);
+    const auto below = [&](int n) { return static_cast<int>(random() % n); };
+    ArrowStamps stamps;
+    for (int round = 0; round < 40; ++round) {
+        const int rows = 20 + below(160), columns = 20 + below(160);
+        const ArrowGrids arrows = comparisonArrows(rows, columns, random);
+        ViewWindow view{0, rows, 0, columns};
+        if (round % 3 == 1) {
+            view.FirstRow = below(rows - 5);
+            view.LastRow = view.FirstRow + 5 + below(rows - view.FirstRow - 4);
+            view.FirstCol = below(columns - 5);
+            view.LastCol = view.FirstCol + 5 + below(columns - view.FirstCol - 4);
+        }
+        QImage before(30 + below(320), 30 + below(240),
+                      round % 4 == 3 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x) before.setPixel(x, y, 0xFF000000u | random());
+        FitWindow(view, before.width(), before.height());
+        if (round % 5 == 4) view.DrawWidth += view.DrawWidth / 2;  // beyond the picture
+        ArrowOptions options;
+        options.ArrowMinLength = below(30);
+        options.ArrowMaxLength = below(80);
+        options.ArrowThickness = below(6);
+        options.ArrowPeakLength = below(13);
+        const ArrowStart start = below(2) ? ArrowStart::CellCentre : ArrowStart::LowerRightCorner;
+        QImage expected = before;
+        ArrowStamps referenceStamps;
+        ReferenceArrowOverlay(expected, arrows, Nodata, view, start, options, referenceStamps);
+        for (int workers : {0, 1, 2, 5}) {
+            QImage actual = before;
+            DrawArrowOverlay(actual, arrows, Nodata, view, start, options, stamps, workers);
+            ASSERT_EQ(actual, expected) << "round " << round << ", " << workers << " threads";
         }
     }
 }

@@ -2,13 +2,25 @@
 
 #include <cmath>
 
+#include "SineCosine.h"
+
 namespace {
 
 // The head strokes leave the tip at this angle on both sides of the shaft.
 constexpr double HeadAngle = ArrowPi / 7;
 
+const double CosHead = std::cos(HeadAngle);
+const double SinHead = std::sin(HeadAngle);
+
 int headOffset(double component, int peakLength) {
     return static_cast<int>(std::floor(component * peakLength + 0.4999));
+}
+
+// The whole number nearest to x (ties to even), for |x| < 2^51: adding and taking away 1.5 *
+// 2^52 leaves no fraction.
+inline double nearestWhole(double x) {
+    constexpr double Shift = 6755399441055744.0;
+    return (x + Shift) - Shift;
 }
 
 // headOffset of a cosine or sine found through the angle-addition identity, which is off from
@@ -22,23 +34,10 @@ int headOffset(double approximate, int peakLength, Exact exact) {
     return static_cast<int>(whole);
 }
 
-// The head strokes of an arrow at `angle` whose cosine and sine are known.
-void addHead(ArrowShape& shape, double angle, double cosine, double sine, int peakLength) {
-    static const double cosHead = std::cos(HeadAngle);
-    static const double sinHead = std::sin(HeadAngle);
-    const double left = angle + HeadAngle;
-    const double right = angle - HeadAngle;
-    const int leftX = headOffset(cosine * cosHead - sine * sinHead, peakLength,
-                                 [left] { return std::cos(left); });
-    const int leftY = headOffset(sine * cosHead + cosine * sinHead, peakLength,
-                                 [left] { return std::sin(left); });
-    const int rightX = headOffset(cosine * cosHead + sine * sinHead, peakLength,
-                                  [right] { return std::cos(right); });
-    const int rightY = headOffset(sine * cosHead - cosine * sinHead, peakLength,
-                                  [right] { return std::sin(right); });
-    shape.head1 = shape.tip - QPoint(leftX, leftY);
-    shape.head2 = shape.tip - QPoint(rightX, rightY);
-}
+// How far a cosine or sine computed otherwise (NearSineCosine, the angle-addition identity)
+// may lie from the directly computed one, scaled: below it, floors and truncations of the
+// scaled value are taken as they are; nearer to a whole number they are computed directly.
+constexpr double Margin = 1e-9;
 
 }  // namespace
 
@@ -56,12 +55,30 @@ ArrowShape ArrowShapeWithTip(QPoint tip, double angle, int peakLength) {
     return shape;
 }
 
-ArrowShape ArrowShapeFor(double angle, double magnitude, double maxMagnitude,
-                         const ArrowOptions& options) {
+ArrowShaper::ArrowShaper(double maxMagnitude, const ArrowOptions& options)
+    : maxMagnitude_(maxMagnitude),
+      maxLength_(options.ArrowMaxLength),
+      minLength_(options.ArrowMinLength),
+      peakLength_(options.ArrowPeakLength) {}
+
+void ArrowShaper::addHead(ArrowShape& shape, double angle, double cosine, double sine) const {
+    const double left = angle + HeadAngle;
+    const double right = angle - HeadAngle;
+    const int leftX = headOffset(cosine * CosHead - sine * SinHead, peakLength_,
+                                 [left] { return std::cos(left); });
+    const int leftY = headOffset(sine * CosHead + cosine * SinHead, peakLength_,
+                                 [left] { return std::sin(left); });
+    const int rightX = headOffset(cosine * CosHead + sine * SinHead, peakLength_,
+                                  [right] { return std::cos(right); });
+    const int rightY = headOffset(sine * CosHead - cosine * SinHead, peakLength_,
+                                  [right] { return std::sin(right); });
+    shape.head1 = shape.tip - QPoint(leftX, leftY);
+    shape.head2 = shape.tip - QPoint(rightX, rightY);
+}
+
+// With the library's cosine and sine; every other way must give the same shape.
+ArrowShape ArrowShaper::exactShapeOf(double angle, double length) const {
     ArrowShape shape;
-    if (maxMagnitude == 0) return shape;
-    const double length =
-        magnitude / maxMagnitude * options.ArrowMaxLength + options.ArrowMinLength;
     const double cosine = std::cos(angle);
     const double sine = std::sin(angle);
     // A grid without cell size gives slopes and directions that are no numbers: no arrow.
@@ -69,8 +86,54 @@ ArrowShape ArrowShapeFor(double angle, double magnitude, double maxMagnitude,
     shape.tip = QPoint(static_cast<int>(std::trunc(cosine * length)),
                        static_cast<int>(std::trunc(sine * length)));
     shape.hasHead = shape.tip != QPoint(0, 0);
-    if (shape.hasHead) addHead(shape, angle, cosine, sine, options.ArrowPeakLength);
+    if (shape.hasHead) addHead(shape, angle, cosine, sine);
     return shape;
+}
+
+ArrowShape ArrowShaper::shapeOf(double angle, double magnitude) const {
+    if (maxMagnitude_ == 0) return {};
+    return shapeWith(angle, lengthOf(magnitude), NearSineCosine(angle));
+}
+
+ArrowShape ArrowShaper::shapeWith(double angle, double length, const SineCosine& near) const {
+    // The near cosine and sine give the library's tip and heads unless a product lands within
+    // Margin of a whole number, where the two could round apart; then all is computed anew.
+    const double x = near.cosine * length;
+    const double y = near.sine * length;
+    // Written so that a NaN takes the library's way too.
+    if (!(std::fabs(length) <= 1e5) || !(std::fabs(x - nearestWhole(x)) >= Margin) ||
+        !(std::fabs(y - nearestWhole(y)) >= Margin))
+        return exactShapeOf(angle, length);
+    ArrowShape shape;
+    shape.tip = QPoint(static_cast<int>(x), static_cast<int>(y));
+    shape.hasHead = shape.tip != QPoint(0, 0);
+    if (!shape.hasHead) return shape;
+    // The heads through the angle-addition identity, all four at once: floor(offset) is the
+    // nearest whole number, or one less when that lies above.
+    const double peak = peakLength_;
+    const double offsets[4] = {(near.cosine * CosHead - near.sine * SinHead) * peak + 0.4999,
+                               (near.sine * CosHead + near.cosine * SinHead) * peak + 0.4999,
+                               (near.cosine * CosHead + near.sine * SinHead) * peak + 0.4999,
+                               (near.sine * CosHead - near.cosine * SinHead) * peak + 0.4999};
+    int floors[4];
+    bool doubtful = !(std::fabs(peak) <= 1e5);
+    for (int k = 0; k < 4; ++k) {
+        const double whole = nearestWhole(offsets[k]);
+        doubtful |= !(std::fabs(offsets[k] - whole) >= Margin);
+        floors[k] = static_cast<int>(whole) - (whole > offsets[k] ? 1 : 0);
+    }
+    if (doubtful) {
+        addHead(shape, angle, std::cos(angle), std::sin(angle));
+        return shape;
+    }
+    shape.head1 = shape.tip - QPoint(floors[0], floors[1]);
+    shape.head2 = shape.tip - QPoint(floors[2], floors[3]);
+    return shape;
+}
+
+ArrowShape ArrowShapeFor(double angle, double magnitude, double maxMagnitude,
+                         const ArrowOptions& options) {
+    return ArrowShaper(maxMagnitude, options).shapeOf(angle, magnitude);
 }
 
 Colour ArrowColourFor(double magnitude, double maxMagnitude) {

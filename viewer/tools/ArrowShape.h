@@ -3,6 +3,7 @@
 
 #include "ArrowOptions.h"
 #include "Colour.h"
+#include "SineCosine.h"
 
 // One arrow, relative to its start point: the shaft from (0, 0) to the tip and, unless the
 // shaft has no length, two head strokes from the tip back to head1 and head2.
@@ -20,6 +21,31 @@ struct ArrowShape {
 // each coordinate of the tip truncated towards 0; no length at all while maxMagnitude is 0.
 ArrowShape ArrowShapeFor(double angle, double magnitude, double maxMagnitude,
                          const ArrowOptions& options);
+
+// ArrowShapeFor prepared for the arrows of one overlay, which share the largest magnitude and
+// the options.
+class ArrowShaper {
+public:
+    ArrowShaper(double maxMagnitude, const ArrowOptions& options);
+    ArrowShape shapeOf(double angle, double magnitude) const;
+
+    // The length of an arrow of `magnitude`; no number while the largest magnitude is 0.
+    double lengthOf(double magnitude) const {
+        return magnitude / maxMagnitude_ * maxLength_ + minLength_;
+    }
+    // shapeOf for an arrow of `length` (from lengthOf) whose angle has the sine and cosine
+    // `near` (from NearSineCosine); the largest magnitude must not be 0.
+    ArrowShape shapeWith(double angle, double length, const SineCosine& near) const;
+
+private:
+    ArrowShape exactShapeOf(double angle, double length) const;
+    void addHead(ArrowShape& shape, double angle, double cosine, double sine) const;
+
+    double maxMagnitude_;
+    double maxLength_;
+    double minLength_;
+    int peakLength_;
+};
 
 // An arrow with the given tip, its head strokes `peakLength` long at pi/7 on both sides of
 // `angle`, each end rounded as floor(offset + 0.4999).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -49,55 +50,87 @@ void PaintArrow(QPainter& painter, QPoint start, const ArrowShape& shape) {
     painter.drawLines(strokes, 3);
 }
 
-ArrowStamps::ArrowStamps() = default;
+ArrowStampTable::ArrowStampTable() = default;
 
-ArrowStamps::~ArrowStamps() {
+ArrowStampTable::~ArrowStampTable() {
     if (painter_) painter_->end();
 }
 
-ArrowStamps::Slot& ArrowStamps::slotOf(std::uint64_t key) {
+ArrowStampTable::Slot& ArrowStampTable::slotOf(std::uint64_t key) {
     const std::size_t mask = slots_.size() - 1;
     std::size_t index = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
     while (slots_[index].key != 0 && slots_[index].key != key) index = (index + 1) & mask;
     return slots_[index];
 }
 
-void ArrowStamps::grow() {
+void ArrowStampTable::grow() {
     std::vector<Slot> old(slots_.size() * 2);
     old.swap(slots_);
     for (const Slot& slot : old)
         if (slot.key != 0) slotOf(slot.key) = slot;
 }
 
-std::span<const ArrowSpan> ArrowStamps::spansOf(const ArrowShape& shape, int thickness) {
-    // A new pen width, or more shapes than a view of long arrows in every direction has: start
-    // afresh, so that the table does not grow without end over many grids and options.
-    if (thickness != thickness_ || shapeCount_ >= MaxShapes) {
-        thickness_ = thickness;
-        std::fill(slots_.begin(), slots_.end(), Slot{});
-        shapeCount_ = 0;
-        spans_.clear();
-        if (painter_) painter_->setPen(ArrowPen(Colour(0xFFFFFF), thickness_));
-    }
-    if (!shape.hasHead) return {};
-    const std::uint64_t key = keyOf(shape);
-    Slot* slot = &slotOf(key);
-    if (slot->key == 0) {
-        const auto first = static_cast<std::uint32_t>(spans_.size());
-        drawShape(shape);
-        const auto count = static_cast<std::uint32_t>(spans_.size()) - first;
-        if (2 * (shapeCount_ + 1) > slots_.size()) {
-            grow();
-            slot = &slotOf(key);
-        }
-        *slot = Slot{key, first, count};
-        ++shapeCount_;
-    }
-    return {spans_.data() + slot->first, slot->count};
+void ArrowStampTable::forget(int thickness) {
+    thickness_ = thickness;
+    std::fill(slots_.begin(), slots_.end(), Slot{});
+    entries_.clear();
+    spans_.clear();
+    lines_.clear();
+    lastKey_ = 0;
+    if (painter_) painter_->setPen(ArrowPen(Colour(0xFFFFFF), thickness_));
 }
 
-void ArrowStamps::drawShape(const ArrowShape& shape) {
-    const QRect reach = ArrowReach(shape, thickness_);
+ArrowStampTable::Stamp ArrowStampTable::stampOf(const ArrowShape& shape, int thickness) {
+    // A new pen width, or more shapes than a view of long arrows in every direction has: start
+    // afresh, so that the table does not grow without end over many grids and options.
+    if (thickness != thickness_ || entries_.size() >= MaxShapes) forget(thickness);
+    if (!shape.hasHead) return {{}, {}, {}, ArrowReach(shape, thickness)};
+    const std::uint64_t key = keyOf(shape);
+    if (key != lastKey_) {
+        Slot* slot = &slotOf(key);
+        if (slot->key == 0) {
+            const QRect reach = ArrowReach(shape, thickness);
+            const auto first = static_cast<std::uint32_t>(spans_.size());
+            drawShape(shape, reach);
+            const auto count = static_cast<std::uint32_t>(spans_.size()) - first;
+            if (2 * (entries_.size() + 1) > slots_.size()) {
+                grow();
+                slot = &slotOf(key);
+            }
+            *slot = Slot{key, static_cast<std::uint32_t>(entries_.size())};
+            QRect box;
+            for (std::uint32_t k = first; k < first + count; ++k)
+                box |= QRect(spans_[k].left, spans_[k].dy, spans_[k].right - spans_[k].left, 1);
+            const auto firstLine = static_cast<std::uint32_t>(lines_.size());
+            addLines(first, count, box);
+            entries_.push_back({first, count, firstLine,
+                                static_cast<std::uint32_t>(lines_.size()) - firstLine, box, reach});
+        }
+        lastKey_ = key;
+        lastEntry_ = slot->entry;
+    }
+    const Entry& entry = entries_[lastEntry_];
+    return {{spans_.data() + entry.first, entry.count},
+            {lines_.data() + entry.firstLine, entry.lineCount},
+            entry.box,
+            entry.reach};
+}
+
+void ArrowStampTable::addLines(std::uint32_t first, std::uint32_t count, const QRect& box) {
+    std::uint32_t k = first;
+    for (int dy = box.top(); dy <= box.bottom(); ++dy) {
+        StampLine line{std::numeric_limits<std::int16_t>::max(),
+                       std::numeric_limits<std::int16_t>::min(), k - first};
+        for (; k < first + count && spans_[k].dy == dy; ++k) {
+            line.left = static_cast<std::int16_t>(std::min<int>(line.left, spans_[k].left));
+            line.right = static_cast<std::int16_t>(std::max<int>(line.right, spans_[k].right));
+        }
+        lines_.push_back(line);
+    }
+    lines_.push_back({0, 0, count});
+}
+
+void ArrowStampTable::drawShape(const ArrowShape& shape, const QRect& reach) {
     if (scratch_.width() < reach.width() || scratch_.height() < reach.height()) {
         if (painter_) painter_->end();
         const QSize size = scratch_.size().expandedTo(reach.size());
@@ -124,4 +157,17 @@ void ArrowStamps::drawShape(const ArrowShape& shape) {
         }
         std::memset(line, 0, static_cast<std::size_t>(reach.width()) * sizeof(std::uint32_t));
     }
+}
+
+ArrowStamps::ArrowStamps() = default;
+ArrowStamps::~ArrowStamps() = default;
+
+std::span<const ArrowSpan> ArrowStamps::spansOf(const ArrowShape& shape, int thickness) {
+    makeTables(1);
+    return tables_[0]->spansOf(shape, thickness);
+}
+
+void ArrowStamps::makeTables(int count) {
+    while (static_cast<int>(tables_.size()) < count)
+        tables_.push_back(std::make_unique<ArrowStampTable>());
 }

@@ -16,6 +16,14 @@ struct ArrowSpan {
     int right;
 };
 
+// A line of a stamp: the pixels from the leftmost to the rightmost run on it,
+// [left, right) relative to the arrow's start (empty when left >= right), and its first run.
+struct StampLine {
+    std::int16_t left;
+    std::int16_t right;
+    std::uint32_t firstSpan;
+};
+
 // The pen the arrows are drawn with.
 QPen ArrowPen(Colour colour, int thickness);
 
@@ -32,6 +40,71 @@ void PaintArrow(QPainter& painter, QPoint start, const ArrowShape& shape);
 // state change per arrow, as long as the arrow's reach lies inside the picture: the painter
 // clips lines that cross the picture's edge before it steps along them, which may move their
 // pixels by one. Arrows of many cells share a shape, so each shape is drawn only once.
+// A table serves one thread at a time.
+class ArrowStampTable {
+public:
+    // A shape's runs, the box around them and its reach (ArrowReach). `lines` has one entry
+    // per line of the box from its top and one more whose firstSpan ends the runs; the lines'
+    // firstSpan count from the first run.
+    struct Stamp {
+        std::span<const ArrowSpan> spans;
+        std::span<const StampLine> lines;
+        QRect box;
+        QRect reach;
+    };
+
+    ArrowStampTable();
+    ~ArrowStampTable();
+    ArrowStampTable(const ArrowStampTable&) = delete;
+    ArrowStampTable& operator=(const ArrowStampTable&) = delete;
+
+    // The runs of `shape` drawn with pen width `thickness`; a new width forgets the shapes of
+    // the old one.
+    std::span<const ArrowSpan> spansOf(const ArrowShape& shape, int thickness) {
+        return stampOf(shape, thickness).spans;
+    }
+    Stamp stampOf(const ArrowShape& shape, int thickness);
+
+    // Number of shapes drawn so far for the current pen width.
+    std::size_t shapeCount() const { return entries_.size(); }
+
+private:
+    // A slot of the hash table: a shape as one number and its entry. Key 0 marks a free slot
+    // (an arrow without length has no runs and is never kept).
+    struct Slot {
+        std::uint64_t key = 0;
+        std::uint32_t entry = 0;
+    };
+    // A shape's runs: `count` runs from `first` in spans_.
+    struct Entry {
+        std::uint32_t first;
+        std::uint32_t count;
+        std::uint32_t firstLine;
+        std::uint32_t lineCount;
+        QRect box;
+        QRect reach;
+    };
+    Slot& slotOf(std::uint64_t key);
+    void grow();
+    void forget(int thickness);
+    void drawShape(const ArrowShape& shape, const QRect& reach);
+    void addLines(std::uint32_t first, std::uint32_t count, const QRect& box);
+
+    int thickness_ = -1;
+    QImage scratch_;
+    std::unique_ptr<QPainter> painter_;
+    // Open addressing over a power-of-two table, at most half full.
+    std::vector<Slot> slots_ = std::vector<Slot>(1024);
+    std::vector<Entry> entries_;
+    std::vector<ArrowSpan> spans_;
+    std::vector<StampLine> lines_;
+    // The shape looked up last: neighbouring cells often share one.
+    std::uint64_t lastKey_ = 0;
+    std::uint32_t lastEntry_ = 0;
+};
+
+// What the arrow overlay keeps from one paint to the next: a table of stamps for each thread
+// that draws arrows (the shapes of the view, each drawn once per thread).
 class ArrowStamps {
 public:
     ArrowStamps();
@@ -39,30 +112,15 @@ public:
     ArrowStamps(const ArrowStamps&) = delete;
     ArrowStamps& operator=(const ArrowStamps&) = delete;
 
-    // The runs of `shape` drawn with pen width `thickness`; a new width forgets the shapes of
-    // the old one.
+    // The runs of `shape` from the first thread's table.
     std::span<const ArrowSpan> spansOf(const ArrowShape& shape, int thickness);
+    // Number of shapes drawn for the first thread's table.
+    std::size_t shapeCount() const { return tables_.empty() ? 0 : tables_[0]->shapeCount(); }
 
-    // Number of shapes drawn so far for the current pen width.
-    std::size_t shapeCount() const { return shapeCount_; }
+    // Makes sure there are tables for `count` threads; then thread k uses table(k) only.
+    void makeTables(int count);
+    ArrowStampTable& table(int index) { return *tables_[static_cast<std::size_t>(index)]; }
 
 private:
-    // A shape's runs: `count` runs from `first` in spans_. Key 0 marks a free slot (an arrow
-    // without length has no runs and is never kept).
-    struct Slot {
-        std::uint64_t key = 0;
-        std::uint32_t first = 0;
-        std::uint32_t count = 0;
-    };
-    Slot& slotOf(std::uint64_t key);
-    void grow();
-    void drawShape(const ArrowShape& shape);
-
-    int thickness_ = -1;
-    QImage scratch_;
-    std::unique_ptr<QPainter> painter_;
-    // Open addressing over a power-of-two table, at most half full.
-    std::vector<Slot> slots_ = std::vector<Slot>(1024);
-    std::size_t shapeCount_ = 0;
-    std::vector<ArrowSpan> spans_;
+    std::vector<std::unique_ptr<ArrowStampTable>> tables_;
 };
