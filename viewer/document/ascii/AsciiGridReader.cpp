@@ -2,8 +2,6 @@
 
 #include "GridFormatError.h"
 
-namespace {
-
 [[noreturn]] void throwBadNumber(TextNumberScanner& scanner, TextNumberScanner::Result result,
                                  const QString& where, const QString& fileName) {
     const QString word = QString::fromStdString(scanner.currentWord());
@@ -23,6 +21,8 @@ QString cellPlace(int row, int column, int level, int levelCount) {
     if (levelCount > 1) text += QStringLiteral(", level %1").arg(level);
     return text;
 }
+
+namespace {
 
 // Reads one row of a plain grid; the hot loop of text loading.
 void readPlainRow(TextNumberScanner& scanner, double* row, int columns, double nodata,

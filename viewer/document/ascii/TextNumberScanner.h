@@ -16,7 +16,7 @@ class TextNumberScanner {
 public:
     enum class Result { Number, End, NotANumber, OutOfRange };
 
-    // `name` is used in error messages only.
+    // Reads from the device's current position on. `name` is used in error messages only.
     TextNumberScanner(QIODevice& device, const QString& name, std::size_t chunkSize = 1 << 20);
 
     // The next word, valid until the next call; empty at the end of the text.
@@ -43,6 +43,16 @@ public:
     std::string currentWord();
     // Bytes of the file before the current position.
     std::int64_t consumed() const { return bufferStart_ + (pos_ - buffer_.data()); }
+    // Bytes of the file read from the device so far (the end of the buffer).
+    std::int64_t readOffset() const { return readOffset_; }
+    // True when no word is left (before the stop, if one is set).
+    bool atEnd() { return !skipSeparators(); }
+
+    // Ends the text at file offset `offset`, which must follow a separator and lie at or after
+    // readOffset(): the bytes from there on are left to another reader. resumeAfterStop()
+    // reads on past it.
+    void stopAt(std::int64_t offset) { stop_ = offset; }
+    void resumeAfterStop() { stop_ = noStop; }
 
     static bool isSeparator(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -52,11 +62,15 @@ private:
         for (;;) {
             while (pos_ < safeEnd_ && isSeparator(*pos_)) ++pos_;
             if (pos_ < safeEnd_) return true;
-            if (atEnd_) return false;
+            if (pos_ >= end_ && exhausted()) return false;
             refill();
         }
     }
     void refill();
+
+    bool exhausted() const { return deviceEnded_ || readOffset_ >= stop_; }
+
+    static constexpr std::int64_t noStop = INT64_MAX;
 
     QIODevice& device_;
     QString name_;
@@ -65,5 +79,7 @@ private:
     const char* safeEnd_ = nullptr;  // words that start before it end before it
     const char* end_ = nullptr;
     std::int64_t bufferStart_ = 0;  // file offset of buffer_[0]
-    bool atEnd_ = false;
+    std::int64_t readOffset_ = 0;   // file offset of end_
+    std::int64_t stop_ = noStop;
+    bool deviceEnded_ = false;
 };
