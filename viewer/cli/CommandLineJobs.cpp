@@ -1,7 +1,5 @@
 #include "CommandLineJobs.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
@@ -9,7 +7,6 @@
 
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
-#include "RenderCommand.h"
 
 namespace {
 
@@ -36,23 +33,15 @@ std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
+int runCommandLineJob(CommandLineJob job, int argc, char* argv[], const NetcdfLevelReader& netcdf) {
     if (job == CommandLineJob::Help) {
         std::fputs(usage, stdout);
         return 0;
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (job == CommandLineJob::Render) {
-        // Fonts need a GUI application; without a display it runs offscreen.
-        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication application(argc, argv);
-        return runRenderCommand(application.arguments().mid(1), out, err);
-    }
-    QCoreApplication application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
-    return job == CommandLineJob::Info ? runInfoCommand(arguments, out, err)
-                                       : runConvertCommand(arguments, out, err);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return job == CommandLineJob::Info ? runInfoCommand(arguments, out, err, netcdf)
+                                       : runConvertCommand(arguments, out, err, netcdf);
 }
