@@ -32,11 +32,15 @@ void readBodyBytes(QIODevice& device, char* target, std::size_t count, std::int6
 }
 
 void addBodyRow(double* row, int columns, double nodata, StatClass& stats) {
+    // A copy the row cannot alias stays in registers: the stores into the row would otherwise
+    // make every sum go through memory.
+    StatClass local = stats;
     for (int c = 0; c < columns; ++c) {
         double value = row[c];
         if (!std::isfinite(value)) row[c] = value = nodata;  // rare: store only then
-        if (value != nodata) stats.Add(value);
+        if (value != nodata) local.Add(value);
     }
+    stats = local;
 }
 
 namespace {
