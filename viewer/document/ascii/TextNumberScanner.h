@@ -30,6 +30,10 @@ public:
         const char* start = pos_;
         // from_chars takes no leading '+'; a text number may carry one.
         if (*start == '+' && start + 1 < end_ && start[1] != '-' && start[1] != '+') ++start;
+        if (const char* after = plainDecimal(start, value)) {
+            pos_ = after;
+            return Result::Number;
+        }
         const auto [ptr, error] = std::from_chars(start, end_, value);
         if (ptr == start || (ptr < end_ && !isSeparator(*ptr))) return Result::NotANumber;
         if (error == std::errc::result_out_of_range) return Result::OutOfRange;
@@ -57,6 +61,31 @@ public:
     static bool isSeparator(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 private:
+    // The common word "[-]digits[.digits]" of at most 15 digits: its digits and the power of
+    // ten are exact doubles, so one division rounds exactly as from_chars does. Returns the end
+    // of the word, or null when the word needs from_chars (longer, with an exponent, or not a
+    // number at all).
+    const char* plainDecimal(const char* at, double& value) const {
+        static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const bool negative = *at == '-';
+        if (negative) ++at;
+        std::uint64_t digits = 0;
+        int count = 0;
+        int decimals = 0;
+        for (; at < end_ && static_cast<unsigned>(*at - '0') < 10; ++at, ++count)
+            digits = digits * 10 + static_cast<unsigned>(*at - '0');
+        if (at < end_ && *at == '.') {
+            for (++at; at < end_ && static_cast<unsigned>(*at - '0') < 10;
+                 ++at, ++count, ++decimals)
+                digits = digits * 10 + static_cast<unsigned>(*at - '0');
+        }
+        if (count == 0 || count > 15 || (at < end_ && !isSeparator(*at))) return nullptr;
+        value = static_cast<double>(digits) / powersOfTen[decimals];
+        if (negative) value = -value;
+        return at;
+    }
+
     // Moves to the start of the next word; false at the end of the text.
     bool skipSeparators() {
         for (;;) {
