@@ -3,26 +3,12 @@
 #include <cctype>
 
 #include "FileContainer.h"
+#include "LinaraHelp.h"
 #include "NumberText.h"
 #include "TableFormatError.h"
 #include "TableInfoJson.h"
 
 namespace {
-
-const char* const usage =
-    "usage: linara --info TABLE [--values]\n"
-    "       linara --render TABLE|SETTINGS.ini ... OUT.png|OUT.pdf|OUT.svg [--size WxH]\n"
-    "       linara [TABLE|SETTINGS.ini ...] [--screenshot OUT.png]\n"
-    "  TABLE ...     open the chart window with these result tables\n"
-    "  --screenshot OUT.png\n"
-    "                start the window with the tables, save a picture of it and exit\n"
-    "  --info TABLE  print the table's start, end, time step, description, value range\n"
-    "                and series as JSON (dates are day numbers since 30.12.1899)\n"
-    "  --values      with --info: also each series' values, null where a value is missing\n"
-    "  --render      draw the chart the window shows for the tables and settings files\n"
-    "                (a settings file restores its view) into a PNG, PDF or SVG file\n"
-    "  --size WxH    with --render: the picture's size in pixels (default 1000x700)\n"
-    "  --help        show this help\n";
 
 bool parseSize(const std::string& text, int& width, int& height) {
     const std::size_t x = text.find_first_of("xX");
@@ -67,7 +53,7 @@ bool parseRenderJob(const std::vector<std::string>& arguments, RenderJob& job, s
     }
     if (files.size() < 2) {
         err += "linara: --render needs at least one table or settings file and the picture\n";
-        err += usage;
+        err += linaraUsageText;
         return false;
     }
     job.picture = files.back();
@@ -101,7 +87,7 @@ int runLinaraCommandLine(const std::vector<std::string>& arguments, std::string&
     std::vector<std::string> files;
     for (const std::string& argument : arguments) {
         if (argument == "--help") {
-            out += usage;
+            out += linaraHelpText;
             return 0;
         }
         if (argument == "--info") {
@@ -116,12 +102,12 @@ int runLinaraCommandLine(const std::vector<std::string>& arguments, std::string&
         }
     }
     if (!info) {
-        err += usage;
+        err += linaraUsageText;
         return 1;
     }
     if (files.size() != 1) {
         err += "linara: --info needs exactly one table\n";
-        err += usage;
+        err += linaraUsageText;
         return 1;
     }
     try {

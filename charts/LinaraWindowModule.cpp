@@ -1,11 +1,13 @@
 // The parts of the chart viewer that bring the GUI libraries: the window over the result
 // tables of the command line and the --render job. The program loads this module only for them.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "ChartRendering.h"
+#include "CommandLineJobSetup.h"
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
@@ -48,7 +50,7 @@ TOLMAR_MODULE_ENTRY int linaraRenderMain(int argc, char* argv[]) {
         std::fwrite(err.data(), 1, err.size(), stderr);
         return 1;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    setUpCommandLineJob();
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
@@ -73,6 +75,8 @@ TOLMAR_MODULE_ENTRY int linaraWindowMain(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("linara"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("linara")));
 
     QStringList tables = application.arguments().mid(1);
     QString screenshot;

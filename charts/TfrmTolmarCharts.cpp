@@ -28,6 +28,7 @@
 #include "TfrmWriteIniFile.h"
 #include "UpDownButtons.h"
 #include "UserDialogs.h"
+#include "UserGuide.h"
 
 namespace {
 
@@ -496,6 +497,11 @@ void TfrmTolmarCharts::miPrintClick() { chrtTolmarResults->print(printer_); }
 void TfrmTolmarCharts::miOpenHelpClick() {
     QString command =
         RegistryValues::readMachineString(QStringLiteral("Linara"), QStringLiteral("HelpCommand"));
+    // Without a configured help command the user guide opens.
+    if (command.isEmpty()) {
+        UserGuide::open(QStringLiteral("linara.html"), this, dialogs_);
+        return;
+    }
     if (command.contains(QLatin1Char(' '))) command = QLatin1Char('"') + command + QLatin1Char('"');
     commands_.run(command);
 }

@@ -13,6 +13,7 @@
 
 #include "ChartsWindowTesting.h"
 #include "DayNumberDate.h"
+#include "StandInOpener.h"
 #include "UpDownButtons.h"
 
 namespace {
@@ -422,14 +423,45 @@ TEST_F(ChartsWindowTest, AboutCopyPrintAndHelp) {
     action("miPrint")->trigger();
     EXPECT_GT(QFileInfo(folder.path("chart.pdf")).size(), 0);
 
-    // Without a help command the command is empty; one with blanks runs quoted.
-    action("miOpenHelp")->trigger();
+    // A help command with blanks runs quoted, one without as it is; either replaces the guide.
+    const StandInOpener opener;
     {
         QSettings machine(QSettings::SystemScope, "Tolmar-Tools", "Linara");
         machine.setValue("HelpCommand", "xdg-open /usr/share/doc/linara.html");
     }
     action("miOpenHelp")->trigger();
-    EXPECT_EQ(commands.commands, QStringList({"", "\"xdg-open /usr/share/doc/linara.html\""}));
+    {
+        QSettings machine(QSettings::SystemScope, "Tolmar-Tools", "Linara");
+        machine.setValue("HelpCommand", "/opt/help");
+    }
+    action("miOpenHelp")->trigger();
+    EXPECT_EQ(commands.commands,
+              QStringList({"\"xdg-open /usr/share/doc/linara.html\"", "/opt/help"}));
+    settle();
+    EXPECT_TRUE(opener.opened().isEmpty());
+}
+
+TEST_F(ChartsWindowTest, F1WithoutAHelpCommandOpensTheGuideOrTellsWhereItIs) {
+    start();
+    {
+        const StandInOpener opener;
+        QTest::keyClick(&window, Qt::Key_F1);
+        ASSERT_TRUE(handleEventsUntil([&] { return !opener.opened().isEmpty(); }));
+        ASSERT_EQ(opener.opened().size(), 1);
+        EXPECT_TRUE(opener.opened()[0].endsWith("/docs/guide/linara.html"))
+            << qPrintable(opener.opened()[0]);
+        EXPECT_TRUE(QFileInfo(opener.opened()[0]).isFile());
+        settle();
+        EXPECT_TRUE(messages().empty());
+    }
+    {
+        const StandInOpener failing(StandInOpener::Present, 3);  // no program for HTML pages
+        QTest::keyClick(&window, Qt::Key_F1);
+        ASSERT_TRUE(handleEventsUntil([&] { return !messages().empty(); }));
+    }
+    EXPECT_EQ(messages()[0].caption, "Help");
+    EXPECT_TRUE(messages()[0].text.endsWith("/docs/guide/linara.html"));
+    EXPECT_TRUE(commands.commands.isEmpty());
 }
 
 TEST_F(ChartsWindowTest, ExitClosesTheWindow) {

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "LinaraCommandLine.h"
+#include "LinaraHelp.h"
 #include "ProgramModule.h"
+#include "VersionOption.h"
 
 namespace {
 
@@ -37,6 +39,10 @@ int runWindowModule(const char* entry, int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForVersion(argc, argv)) {
+        std::fputs(linaraVersionText, stdout);
+        return 0;
+    }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (isLinaraRenderJob(arguments)) return runWindowModule("linaraRenderMain", argc, argv);
     if (isLinaraCommandLineJob(arguments)) return runJob(arguments);

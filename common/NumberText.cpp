@@ -21,7 +21,56 @@ std::string_view withoutPlus(std::string_view text) {
     return text;
 }
 
+// The power of ten of the number's leading digit, roughly: negative for a number below 1.
+// Only its sign matters, to tell a number too small from one too large. `text` is what
+// from_chars took for a number, without its sign.
+long long decimalExponent(std::string_view text) {
+    const auto exponentAt = text.find_first_of("eE");
+    const std::string_view digits = text.substr(0, exponentAt);
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::string_view written = text.substr(exponentAt + 1);
+        if (!written.empty() && written[0] == '+') written.remove_prefix(1);
+        // An exponent beyond long long saturates; its sign is what counts.
+        const auto result =
+            std::from_chars(written.data(), written.data() + written.size(), exponent);
+        if (result.ec == std::errc::result_out_of_range)
+            exponent = written[0] == '-' ? -(1LL << 60) : (1LL << 60);
+    }
+    const auto point = digits.find('.');
+    const std::string_view whole = digits.substr(0, point);
+    const auto firstWhole = whole.find_first_not_of('0');
+    if (firstWhole != std::string_view::npos)
+        return exponent + static_cast<long long>(whole.size() - firstWhole) - 1;
+    if (point == std::string_view::npos) return exponent - 1;
+    const std::string_view fraction = digits.substr(point + 1);
+    const auto firstFraction = fraction.find_first_not_of('0');
+    return exponent -
+           static_cast<long long>(firstFraction == std::string_view::npos ? fraction.size()
+                                                                          : firstFraction) -
+           1;
+}
+
 }  // namespace
+
+std::from_chars_result fromCharsOutOfRange(const char* first, const char* last, double& value) {
+    // from_chars leaves the value alone when the number is out of range; the text it took
+    // for the number tells whether it is too small or too large.
+    long double wide = 0;
+    const std::from_chars_result result = std::from_chars(first, last, wide);
+    const bool negative = first != last && *first == '-';
+    const std::string_view number(
+        first + (negative ? 1 : 0),
+        static_cast<std::size_t>(result.ptr - first) - (negative ? 1 : 0));
+    if (decimalExponent(number) >= 0) return {result.ptr, std::errc::result_out_of_range};
+    // A wider type may hold the number; narrowed, it gives the nearest double (a subnormal
+    // number or a zero). Otherwise the nearest double is a zero.
+    if (result.ec == std::errc())
+        value = static_cast<double>(wide);
+    else
+        value = negative ? -0.0 : 0.0;
+    return {result.ptr, std::errc()};
+}
 
 // std::to_chars with a precision writes exactly what printf writes in the C locale, whatever
 // locale the program runs in (Qt sets LC_NUMERIC from the environment, so printf would write
@@ -68,7 +117,7 @@ bool tryParseDouble(std::string_view text, double& out) {
     text = withoutPlus(trimmed(text));
     if (text.empty()) return false;
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto result = fromCharsDouble(text.data(), text.data() + text.size(), value);
     // from_chars also reads "nan" and "inf", which are never data here.
     if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
         !std::isfinite(value))
@@ -124,7 +173,7 @@ double leadingNumber(std::string_view text) {
     if (first == std::string_view::npos) return 0.0;
     text = withoutPlus(text.substr(first));
     double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto result = fromCharsDouble(text.data(), text.data() + text.size(), value);
     // from_chars also reads "nan" and "inf"; such a text does not start with a number.
     return result.ec == std::errc() && std::isfinite(value) ? value : 0.0;
 }

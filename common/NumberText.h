@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <charconv>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,6 +17,19 @@ QString qFormatG(double value, int precision = 6);
 // at most 15 digits before the point, otherwise "1.5E-7" / "1E20".
 QString formatGeneral15(double value);
 
+// The slow path of fromCharsDouble, for a text that from_chars found out of range.
+std::from_chars_result fromCharsOutOfRange(const char* first, const char* last, double& value);
+
+// std::from_chars for a double, except that a number too small for a double is not out of
+// range: it is read as the nearest double the platform holds, a subnormal number or a zero
+// of its sign. A number too large stays out of range; "nan" and "inf" are read as from_chars
+// reads them.
+inline std::from_chars_result fromCharsDouble(const char* first, const char* last, double& value) {
+    const std::from_chars_result result = std::from_chars(first, last, value);
+    if (result.ec != std::errc::result_out_of_range) return result;
+    return fromCharsOutOfRange(first, last, value);
+}
+
 // Raised when a typed text is not a number; what() is the message shown to the user.
 class ConversionError : public std::runtime_error {
 public:
@@ -23,8 +37,9 @@ public:
 };
 
 // Whole-text conversions: surrounding blanks are allowed, anything else that is
-// not part of the number makes the conversion fail, and so do "nan" and "inf". The QString forms read typed text: besides
-// the dot they take the decimal separator of the default QLocale when the text has no dot.
+// not part of the number makes the conversion fail, and so do "nan" and "inf". The QString forms
+// read typed text: besides the dot they take the decimal separator of the default QLocale when the
+// text has no dot.
 double parseDouble(const QString& text);  // throws ConversionError
 int parseInt(const QString& text);        // throws ConversionError
 bool tryParseDouble(std::string_view text, double& out);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "CommaDecimalLocale.h"
@@ -183,4 +184,42 @@ TEST(NumberText, LeadingNumberTakesNanAndInfinityTextAsNoNumber) {
     EXPECT_EQ(leadingNumber(QStringLiteral("inf")), 0.0);
     EXPECT_EQ(leadingNumber("1e999"), 0.0);  // out of range: no number either
     EXPECT_EQ(leadingNumber("12nan"), 12.0);
+}
+
+TEST(NumberText, NumbersTooSmallForADoubleReadAsTheNearestDouble) {
+    double value = 7;
+    ASSERT_TRUE(tryParseDouble("1e-310", value));
+    EXPECT_EQ(value, 1e-310);
+    ASSERT_TRUE(tryParseDouble(" 4.9406564584124654e-324 ", value));
+    EXPECT_EQ(value, 4.9406564584124654e-324);
+    // Below the smallest subnormal number: a zero of the number's sign.
+    for (const char* text : {"1e-400", "2e-324", "+1e-99999", "0.0001e-320", "100e-330"}) {
+        value = 7;
+        ASSERT_TRUE(tryParseDouble(text, value)) << text;
+        EXPECT_EQ(value, 0.0) << text;
+        EXPECT_FALSE(std::signbit(value)) << text;
+    }
+    ASSERT_TRUE(tryParseDouble("-1e-400", value));
+    EXPECT_EQ(value, 0.0);
+    EXPECT_TRUE(std::signbit(value));
+    EXPECT_EQ(leadingNumber("1e-400 m"), 0.0);
+    EXPECT_EQ(parseDouble(QStringLiteral("-1e-310")), -1e-310);
+    // Too large stays out of range, however the digits are written.
+    value = 7;
+    for (const char* text : {"1e999", "1000e306", "-1e400", "1e99999999999999999999", "0.0001e313"})
+        EXPECT_FALSE(tryParseDouble(text, value)) << text;
+    EXPECT_EQ(value, 7);
+}
+
+TEST(NumberText, FromCharsDoubleStopsWhereFromCharsStops) {
+    const std::string text = "1e-400;5";
+    double value = 7;
+    const auto result = fromCharsDouble(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(result.ec, std::errc());
+    EXPECT_EQ(result.ptr, text.data() + 6);
+    EXPECT_EQ(value, 0.0);
+    const std::string large = "-1e400 ";
+    const auto refused = fromCharsDouble(large.data(), large.data() + large.size(), value);
+    EXPECT_EQ(refused.ec, std::errc::result_out_of_range);
+    EXPECT_EQ(refused.ptr, large.data() + 6);
 }

@@ -3,6 +3,9 @@
 
 // String values the programs keep in the system's settings store: read-only
 // machine-wide values per program, and user values shared by the suite.
+//
+// A settings file that is there but is not a regular file (a FIFO, a device, a folder) is
+// never opened: its values read as empty, nothing is written, and standard error says why.
 namespace RegistryValues {
 
 // Machine-wide value of the program `application` ("Vistal", "Linara");

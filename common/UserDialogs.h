@@ -17,6 +17,11 @@ public:
     virtual Answer question(const QString& text, const QString& caption, Buttons buttons) = 0;
     // A message box with an OK button.
     virtual void message(const QString& text, const QString& caption) = 0;
+    // The same with the error icon, for failures the user has to know about. Dialogs without
+    // icons show it as any other message.
+    virtual void errorMessage(const QString& text, const QString& caption) {
+        message(text, caption);
+    }
     // A one-line prompt; nullopt when the user cancels.
     virtual std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                               const QString& defaultText) = 0;

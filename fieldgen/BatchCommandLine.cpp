@@ -2,12 +2,14 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <functional>
 #include <map>
 
 #include "GeneratorMonitor.h"
 #include "GeneratorTable.h"
 #include "NumberText.h"
+#include "SorvekHelp.h"
 
 namespace {
 
@@ -41,7 +43,7 @@ private:
 
 class BatchHost : public DrivingHost {
 public:
-    explicit BatchHost(std::FILE* errors) : errors_(errors) {}
+    BatchHost(std::FILE* errors, bool showBar) : errors_(errors), showBar_(showBar) {}
     bool failed = false;
     void processMessages() override {}
     void showMessage(const QString& text) override {
@@ -51,14 +53,34 @@ public:
     void runningChanged(int) override {}
     void generatorEnded(int, int mode) override { failed = failed || mode != 1; }
     void writeFailed(const QString& fileName, int code) override {
-        std::fprintf(errors_, "\nsorvek: the field could not be written to %s (code %d)\n",
-                     qPrintable(fileName), code);
+        // The message starts a line of its own after the progress bar.
+        std::fprintf(errors_, "%ssorvek: the field could not be written to %s (code %d)\n",
+                     showBar_ ? "\n" : "", qPrintable(fileName), code);
+        failed = true;
+    }
+    void fieldNotFinite(const QString& fileName) override {
+        // Below the progress bar, on a line of its own.
+        std::fprintf(errors_, "%ssorvek: %s\n", showBar_ ? "\n" : "",
+                     qPrintable(fieldNotFiniteText(fileName)));
         failed = true;
     }
 
 private:
     std::FILE* errors_;
+    bool showBar_;
 };
+
+// Whether the text is a number written correctly that its type cannot hold ("2147483648" as an
+// integer, "1e400" as a double), as opposed to a text that is no number at all.
+template <typename Number>
+bool outOfRange(const QString& text) {
+    std::string number = text.trimmed().toStdString();
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.erase(0, 1);
+    Number value{};
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    return result.ec == std::errc::result_out_of_range &&
+           result.ptr == number.data() + number.size();
+}
 
 }  // namespace
 
@@ -67,29 +89,12 @@ bool isBatchCommandLine(const QStringList& arguments) {
            arguments.contains(QStringLiteral("--help"));
 }
 
-QString batchUsage() {
-    return QStringLiteral(
-        "usage: sorvek                      the parameter form\n"
-        "       sorvek --batch [options] FILE\n"
-        "generates one random field through Kelvra and writes it as an ASCII grid to FILE\n"
-        "  --rows R       rows (default 100)\n"
-        "  --cols C       columns (default 100)\n"
-        "  --xll X        x of the lower left corner (default 0)\n"
-        "  --yll Y        y of the lower left corner (default 0)\n"
-        "  --cellsize S   cell size (default 100)\n"
-        "  --nodata V     nodata value (default -9999)\n"
-        "  --average A    mean (of the base-10 logarithm with --log; default 0)\n"
-        "  --stddev D     standard deviation (likewise; default 1)\n"
-        "  --corrx L      correlation length in x (default 0.01)\n"
-        "  --corry L      correlation length in y (default 0.01)\n"
-        "  --seed N       seed of the random generator; without it the clock seeds\n"
-        "  --log          logarithmic distribution instead of the normal one\n"
-        "  --help         this text\n");
-}
+QString batchUsage() { return QString::fromUtf8(sorvekHelpText); }
 
 BatchRequest parseBatchCommandLine(const QStringList& arguments) {
     BatchJob job;
     FieldParameters& p = job.parameters;
+    const QStringList integerOptions{"--rows", "--cols", "--seed"};
     const std::map<QString, std::function<bool(const QString&)>> numbers{
         {"--rows", [&](const QString& t) { return tryParseInt(t.toStdString(), p.nrows); }},
         {"--cols", [&](const QString& t) { return tryParseInt(t.toStdString(), p.ncols); }},
@@ -118,9 +123,16 @@ BatchRequest parseBatchCommandLine(const QStringList& arguments) {
             if (i + 1 >= arguments.size())
                 return BatchError{QStringLiteral("%1 needs a value").arg(argument)};
             const QString& value = arguments[++i];
-            if (!option->second(value))
+            if (option->second(value)) continue;
+            const bool integer = integerOptions.contains(argument);
+            if (integer ? outOfRange<int>(value) : outOfRange<double>(value))
                 return BatchError{
-                    QStringLiteral("%1: \"%2\" is not a number").arg(argument, value)};
+                    integer ? QStringLiteral("%1: \"%2\" is out of range (%3 to %4)")
+                                  .arg(argument, value)
+                                  .arg(std::numeric_limits<int>::min())
+                                  .arg(std::numeric_limits<int>::max())
+                            : QStringLiteral("%1: \"%2\" is out of range").arg(argument, value)};
+            return BatchError{QStringLiteral("%1: \"%2\" is not a number").arg(argument, value)};
         } else if (argument.startsWith(QStringLiteral("--"))) {
             return BatchError{QStringLiteral("unknown option %1").arg(argument)};
         } else {
@@ -136,7 +148,7 @@ BatchRequest parseBatchCommandLine(const QStringList& arguments) {
 
 int runBatchJob(const BatchJob& job, std::FILE* errors, bool showBar) {
     GeneratorTable table;
-    BatchHost host(errors);
+    BatchHost host(errors, showBar);
     const auto started = table.start(job.parameters);
     if (!started) {
         std::fprintf(errors, "sorvek: the generator for %s could not be started\n",

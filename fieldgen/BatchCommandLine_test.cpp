@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "FieldGenTesting.h"
+#include "GeneratorTable.h"
 
 namespace {
 
@@ -83,6 +84,22 @@ TEST(BatchCommandLine, BadArgumentsAreRefusedWithTheirReason) {
     EXPECT_TRUE(std::holds_alternative<BatchHelp>(parseBatchCommandLine(words("--help"))));
 }
 
+TEST(BatchCommandLine, NumbersTheirTypeCannotHoldAreOutOfRange) {
+    EXPECT_EQ(errorOf(parseBatchCommandLine(words("--batch --rows 2147483648 f"))),
+              QStringLiteral("--rows: \"2147483648\" is out of range (-2147483648 to 2147483647)"));
+    EXPECT_TRUE(errorOf(parseBatchCommandLine(words("--batch --seed -99999999999 f")))
+                    .contains("out of range"));
+    EXPECT_TRUE(errorOf(parseBatchCommandLine(words("--batch --cols +2147483648 f")))
+                    .contains("out of range"));
+    EXPECT_EQ(errorOf(parseBatchCommandLine(words("--batch --stddev 1e400 f"))),
+              QStringLiteral("--stddev: \"1e400\" is out of range"));
+    // A text that is no number stays one, also when it starts like a number.
+    EXPECT_TRUE(errorOf(parseBatchCommandLine(words("--batch --rows 99999999999x f")))
+                    .contains("not a number"));
+    EXPECT_TRUE(
+        errorOf(parseBatchCommandLine(words("--batch --rows 1e3 f"))).contains("not a number"));
+}
+
 TEST(BatchCommandLine, TheJobWritesTheFieldAndDrawsProgressOnATerminal) {
     InTemporaryFolder folder;
     BatchJob job;
@@ -113,6 +130,45 @@ TEST(BatchCommandLine, AFieldThatCannotBeWrittenEndsWithStatusOneAndItsName) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(target.toLocal8Bit())) << run.errors.constData();
     EXPECT_TRUE(run.errors.contains("could not be written"));
+    // One line, without a progress bar to end when standard error is no terminal.
+    EXPECT_TRUE(run.errors.startsWith("sorvek: ")) << run.errors.constData();
+    EXPECT_EQ(run.errors.count('\n'), 1);
+}
+
+// Parameters whose field would be infinite, or too large for the machine, start no generator;
+// a field whose values overflow all the same is not written and ends with status 1.
+TEST(BatchCommandLine, FieldsThatCannotBeFiniteOrCannotFitAreNeverWritten) {
+    InTemporaryFolder folder;
+    const std::pair<const char*, const char*> cases[] = {
+        {"--corrx 1e-310", "correlation length in x must be at least 1e-300"},
+        {"--log --average 400", "must not exceed 308.25"},
+        {"--log --stddev 1e308", "must not exceed 308.25"},
+        {"--average 1e308 --stddev 1e308", "the field would be infinite"},
+        {"--rows 1000000 --cols 1000000", "of memory, but this machine has"},
+        {"--rows 2147483647 --cols 1", "of memory, but this machine has"},
+    };
+    for (const auto& [arguments, reason] : cases) {
+        const ProgramRun run = runProgram(words("--batch --rows 20 --cols 20 --seed 3") +
+                                          words(arguments) + QStringList{QStringLiteral("f.asc")});
+        EXPECT_EQ(run.exitCode, 1) << arguments;
+        EXPECT_TRUE(run.errors.startsWith("sorvek: ")) << run.errors.constData();
+        EXPECT_TRUE(run.errors.contains(reason)) << run.errors.constData();
+        EXPECT_FALSE(QFile::exists(folder.path(QStringLiteral("f.asc")))) << arguments;
+    }
+    const ProgramRun huge = runProgram(words("--batch --rows 1000000 --cols 1000000 f.asc"));
+    EXPECT_TRUE(huge.errors.contains("needs 8000056000048 bytes (7.3 TiB) of memory"))
+        << huge.errors.constData();
+
+    QFile old(folder.path(QStringLiteral("f.asc")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old grid");
+    old.close();
+    const ProgramRun overflow =
+        runProgram(words("--batch --rows 30 --cols 30 --seed 3 --log --stddev 300 f.asc"));
+    EXPECT_EQ(overflow.exitCode, 1);
+    EXPECT_EQ(overflow.errors,
+              "sorvek: " + fieldNotFiniteText(QStringLiteral("f.asc")).toUtf8() + "\n");
+    EXPECT_EQ(fileBytes(folder.path(QStringLiteral("f.asc"))), QByteArray("old grid"));
 }
 
 TEST(BatchCommandLine, TheProgramRefusesBadParametersBeforeStarting) {

@@ -56,6 +56,7 @@ public:
     std::vector<QString> messages;
     std::vector<std::pair<int, int>> ended;  // slot, mode
     std::vector<std::pair<QString, int>> failures;
+    std::vector<QString> notFinite;
     std::function<void()> onMessages;
 
     void processMessages() override {
@@ -67,6 +68,7 @@ public:
     void writeFailed(const QString& fileName, int code) override {
         failures.emplace_back(fileName, code);
     }
+    void fieldNotFinite(const QString& fileName) override { notFinite.push_back(fileName); }
 };
 
 // Runs `action` from inside the next event processing (the driving loop's).

@@ -20,7 +20,14 @@ struct FieldParameters {
     int distributionType = 0;  // 0 normal, 1 logarithmic
 };
 
+struct MachineRoom;
+
 // The reason why a generator must not start with these parameters, or nullopt when they are
 // fit: fewer than one row or column, or a correlation length that is not a positive number,
-// would make the kernel refuse the grid or divide by zero.
+// would make the kernel refuse the grid or divide by zero; parameters that cannot give finite
+// values (FieldValueRange.h) and fields that do not fit into the machine's memory or the
+// target's file system (FieldSize.h) are refused too. The window and the command line both
+// check with this before starting a generator.
 std::optional<QString> refusalOf(const FieldParameters& parameters);
+// The same with the given room instead of this machine's for the file.
+std::optional<QString> refusalOf(const FieldParameters& parameters, const MachineRoom& room);

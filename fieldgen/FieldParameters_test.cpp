@@ -5,7 +5,9 @@
 #include <QLocale>
 #include <limits>
 
+#include "CommaDecimalLocale.h"
 #include "FileNameSeries.h"
+#include "NumberText.h"
 #include "TypedTextCheck.h"
 
 TEST(FieldParameters, TheFormDefaultsAreFit) { EXPECT_FALSE(refusalOf(FieldParameters{})); }
@@ -91,9 +93,27 @@ TEST(TypedTextCheck, NumbersStayAsTyped) {
     EXPECT_FALSE(checkFloatText(QStringLiteral("1e-3"), 4).changed);
 }
 
-TEST(TypedTextCheck, FloatsFollowTheLocalesDecimalSeparator) {
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+TEST(TypedTextCheck, FloatsTakeTheLocalesSeparatorOrADotAsTheParametersAreRead) {
+    CommaDecimalLocale german;
+    SKIP_WITHOUT_COMMA_LOCALE(german);
     EXPECT_FALSE(checkFloatText(QStringLiteral("0,5"), 3).changed);
-    QLocale::setDefault(previous);
+    EXPECT_FALSE(checkFloatText(QStringLiteral("0.5"), 3).changed);
+    // A comma after a dot, or grouped thousands, are no number when the parameters are read.
+    EXPECT_EQ(checkFloatText(QStringLiteral("0.015,"), 6).text, QStringLiteral("0.015"));
+    EXPECT_EQ(checkFloatText(QStringLiteral("1.000,5"), 6).text, QStringLiteral("1.0005"));
+    for (const char* typed : {"0,5", "0.5", "-1,5e3", "0.015", " 2 "}) {
+        const QString text = QString::fromLatin1(typed);
+        EXPECT_FALSE(checkFloatText(text, int(text.size())).changed) << typed;
+        EXPECT_NO_THROW(parseDouble(text)) << typed;
+    }
+}
+
+TEST(TypedTextCheck, APasteLosesCharactersBeforeTheCaretUntilANumberIsLeft) {
+    const CheckedText pasted = checkFloatText(QStringLiteral("1xyz5"), 4);
+    EXPECT_EQ(pasted.text, QStringLiteral("15"));
+    EXPECT_EQ(pasted.caret, 1);
+    EXPECT_EQ(checkIntText(QStringLiteral("7") + QString(20000, QLatin1Char('a')), 20001).text,
+              QStringLiteral("7"));
+    // Nothing left: empty, and the next check makes it "0".
+    EXPECT_EQ(checkIntText(QStringLiteral("abc"), 3).text, QString());
 }

@@ -3,6 +3,14 @@
 #include <cstdint>
 
 #include "GeneratorMonitor.h"
+#include "kelvra.h"
+
+QString fieldNotFiniteText(const QString& fileName) {
+    return QStringLiteral(
+               "The field was not written to the file \"%1\": some of its values are no finite "
+               "numbers (the average or the standard deviation is too large for them).")
+        .arg(fileName);
+}
 
 GeneratorTable::GeneratorTable(const KelvraCalls& kelvra) : kelvra_(kelvra) {
     kelvra_.create_kernel();
@@ -136,7 +144,11 @@ void GeneratorTable::shutDown(int slot, int mode, DrivingHost& host) {
     const int code = kelvra_.shutdown_kernel(slot, mode);
     entries_[slot] = GeneratorEntry{};
     host.generatorEnded(slot, mode);
-    if (mode == 1 && code != 0) host.writeFailed(fileName, code);
+    if (mode != 1 || code == 0) return;
+    if (code == KELVRA_NOT_FINITE)
+        host.fieldNotFinite(fileName);
+    else
+        host.writeFailed(fileName, code);
 }
 
 void GeneratorTable::cancelAll() {

@@ -21,7 +21,13 @@ public:
     virtual void generatorEnded(int slot, int mode) = 0;
     // Kelvra could not write the field's file (shutdown code non-zero).
     virtual void writeFailed(const QString& fileName, int code) = 0;
+    // Kelvra wrote nothing because values of the field are no finite numbers.
+    virtual void fieldNotFinite(const QString& fileName) = 0;
 };
+
+// What the window and the command line tell when Kelvra refused to write a field whose values
+// are no finite numbers.
+QString fieldNotFiniteText(const QString& fileName);
 
 // One entry per Kelvra slot.
 struct GeneratorEntry {

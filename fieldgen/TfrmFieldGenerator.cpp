@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -10,16 +11,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolTip>
 #include <cmath>
 
+#include "ElidingLabel.h"
 #include "FileNameSeries.h"
 #include "NumberText.h"
 #include "TCGauge.h"
 #include "TypedTextCheck.h"
 #include "UserDialogs.h"
+#include "UserGuide.h"
 
 namespace {
 
@@ -33,31 +39,36 @@ void setHint(QWidget* control, const QString& hint, int helpContext) {
     control->setProperty("helpContext", helpContext);
 }
 
-QLineEdit* addEdit(QWidget* parent, const char* name, const QString& text, const QString& label,
-                   QRect labelRect, QRect editRect) {
+// An edit with its caption to the left, in the given row and pair of columns of the grid.
+QLineEdit* addEdit(QGridLayout* grid, const char* name, const QString& text, const QString& label,
+                   int row, int column, int columnSpan = 1) {
+    QWidget* parent = grid->parentWidget();
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(editRect);
     auto* caption = new QLabel(label, parent);
-    caption->setGeometry(labelRect);
     caption->setBuddy(edit);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(edit, row, column + 1, 1, columnSpan);
     return edit;
 }
 
-QLabel* addHeading(QWidget* parent, const QString& text, int top) {
-    auto* heading = new QLabel(text, parent);
+void addHeading(QGridLayout* grid, const QString& text, int row) {
+    auto* heading = new QLabel(text, grid->parentWidget());
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    heading->setGeometry(12, top, 200, 18);
-    return heading;
+    grid->addWidget(heading, row, 0, 1, 5);
 }
+
+const QString sorvekGuidePage = QStringLiteral("sorvek.html");
 
 }  // namespace
 
 QUrl sorvekDocumentation() {
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                               QStringLiteral("/Sorvek.html"));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString page = UserGuide::findPage(sorvekGuidePage, programFolder);
+    return QUrl::fromLocalFile(
+        page.isEmpty() ? UserGuide::installedPage(sorvekGuidePage, programFolder) : page);
 }
 
 TfrmFieldGenerator::TfrmFieldGenerator(UserDialogs& dialogs,
@@ -81,78 +92,94 @@ void TfrmFieldGenerator::buildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    // Created in tab order.
-    addHeading(central, QStringLiteral("Dimensions"), 6);
-    edtFileName = addEdit(central, "edtFileName", QStringLiteral("field.000"),
-                          QStringLiteral("&File Name:"), {16, 30, 110, 22}, {130, 30, 300, 22});
+    // Laid out rather than placed, so that every caption shows whole whatever the font and the
+    // screen's scale; 513 × 396 stays the size the form asks for. Created in tab order.
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(12, 6, 12, 6);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnMinimumWidth(2, 110);
+    addHeading(grid, QStringLiteral("Dimensions"), 0);
+    edtFileName = addEdit(grid, "edtFileName", QStringLiteral("field.000"),
+                          QStringLiteral("&File Name:"), 1, 0, 3);
     btnFileDialog = new QPushButton(QStringLiteral(">>"), central);
     btnFileDialog->setObjectName(QStringLiteral("btnFileDialog"));
-    btnFileDialog->setGeometry(436, 29, 40, 24);
-    edtNumRows = addEdit(central, "edtNumRows", QStringLiteral("100"), QStringLiteral("&Rows:"),
-                         {16, 58, 110, 22}, {130, 58, 80, 22});
-    edtNumColumns = addEdit(central, "edtNumColumns", QStringLiteral("100"),
-                            QStringLiteral("Col&ums:"), {250, 58, 110, 22}, {364, 58, 80, 22});
-    edtLowerLeftX = addEdit(central, "edtLowerLeftX", QStringLiteral("0"),
-                            QStringLiteral("Lower Left &X:"), {16, 86, 110, 22}, {130, 86, 80, 22});
+    grid->addWidget(btnFileDialog, 1, 4);
+    edtNumRows = addEdit(grid, "edtNumRows", QStringLiteral("100"), QStringLiteral("&Rows:"), 2, 0);
+    edtNumColumns =
+        addEdit(grid, "edtNumColumns", QStringLiteral("100"), QStringLiteral("Col&ums:"), 2, 2);
+    edtLowerLeftX =
+        addEdit(grid, "edtLowerLeftX", QStringLiteral("0"), QStringLiteral("Lower Left &X:"), 3, 0);
     edtLowerLeftY =
-        addEdit(central, "edtLowerLeftY", QStringLiteral("0"), QStringLiteral("Lower Left &Y:"),
-                {250, 86, 110, 22}, {364, 86, 80, 22});
-    edtCellSize = addEdit(central, "edtCellSize", QStringLiteral("100"),
-                          QStringLiteral("Cell Si&ze:"), {16, 114, 110, 22}, {130, 114, 80, 22});
-    edtNodata = addEdit(central, "edtNodata", QStringLiteral("-9999"),
-                        QStringLiteral("Nodata &Value:"), {250, 114, 110, 22}, {364, 114, 80, 22});
-    addHeading(central, QStringLiteral("Parameters"), 146);
-    edtAverage = addEdit(central, "edtAverage", QStringLiteral("0"), QStringLiteral("&Average:"),
-                         {16, 170, 110, 22}, {130, 170, 80, 22});
-    edtStdDeviation =
-        addEdit(central, "edtStdDeviation", QStringLiteral("1"), QStringLiteral("&Std.-Deviation:"),
-                {250, 170, 110, 22}, {364, 170, 80, 22});
-    edtCorrLenX =
-        addEdit(central, "edtCorrLenX", QStringLiteral("0.01"),
-                QStringLiteral("C&orrel. Lenght X:"), {16, 198, 110, 22}, {130, 198, 80, 22});
-    edtCorrLenY =
-        addEdit(central, "edtCorrLenY", QStringLiteral("0.01"),
-                QStringLiteral("Corr&el. Length Y:"), {250, 198, 110, 22}, {364, 198, 80, 22});
+        addEdit(grid, "edtLowerLeftY", QStringLiteral("0"), QStringLiteral("Lower Left &Y:"), 3, 2);
+    edtCellSize =
+        addEdit(grid, "edtCellSize", QStringLiteral("100"), QStringLiteral("Cell Si&ze:"), 4, 0);
+    edtNodata =
+        addEdit(grid, "edtNodata", QStringLiteral("-9999"), QStringLiteral("Nodata &Value:"), 4, 2);
+    grid->setRowMinimumHeight(5, 8);
+    addHeading(grid, QStringLiteral("Parameters"), 6);
+    edtAverage =
+        addEdit(grid, "edtAverage", QStringLiteral("0"), QStringLiteral("&Average:"), 7, 0);
+    edtStdDeviation = addEdit(grid, "edtStdDeviation", QStringLiteral("1"),
+                              QStringLiteral("&Std.-Deviation:"), 7, 2);
+    edtCorrLenX = addEdit(grid, "edtCorrLenX", QStringLiteral("0.01"),
+                          QStringLiteral("C&orrel. Lenght X:"), 8, 0);
+    edtCorrLenY = addEdit(grid, "edtCorrLenY", QStringLiteral("0.01"),
+                          QStringLiteral("Corr&el. Length Y:"), 8, 2);
     chkbxInitValue = new QCheckBox(QStringLiteral("&Use Init Value ->"), central);
     chkbxInitValue->setObjectName(QStringLiteral("chkbxInitValue"));
-    chkbxInitValue->setGeometry(16, 228, 160, 22);
+    grid->addWidget(chkbxInitValue, 9, 0);
     edtInitValue = new QLineEdit(QStringLiteral("1"), central);
     edtInitValue->setObjectName(QStringLiteral("edtInitValue"));
-    edtInitValue->setGeometry(180, 228, 80, 22);
+    grid->addWidget(edtInitValue, 9, 1);
     rdgrpDistributionType = new QGroupBox(QStringLiteral("Distribution Type"), central);
     rdgrpDistributionType->setObjectName(QStringLiteral("rdgrpDistributionType"));
-    rdgrpDistributionType->setGeometry(12, 256, 466, 50);
-    auto* columns = new QHBoxLayout(rdgrpDistributionType);
+    grid->addWidget(rdgrpDistributionType, 10, 0, 1, 5);
+    auto* columns = new QGridLayout(rdgrpDistributionType);
+    columns->setColumnStretch(0, 1);
+    columns->setColumnStretch(1, 1);
     rdNormal = new QRadioButton(QStringLiteral("Gauss &Normal"), rdgrpDistributionType);
     rdLogarithmic = new QRadioButton(QStringLiteral("&Logarithmic (LN2)"), rdgrpDistributionType);
     rdNormal->setChecked(true);
-    columns->addWidget(rdNormal);
-    columns->addWidget(rdLogarithmic);
-    edtRunning = addEdit(central, "edtRunning", QStringLiteral("0"), QStringLiteral("Running:"),
-                         {16, 318, 60, 22}, {80, 318, 50, 22});
+    columns->addWidget(rdNormal, 0, 0);
+    columns->addWidget(rdLogarithmic, 0, 1);
+
+    auto* buttons = new QHBoxLayout();
+    grid->addLayout(buttons, 11, 0, 1, 5);
+    auto* runningCaption = new QLabel(QStringLiteral("Running:"), central);
+    edtRunning = new QLineEdit(QStringLiteral("0"), central);
+    edtRunning->setObjectName(QStringLiteral("edtRunning"));
     edtRunning->setReadOnly(true);
+    edtRunning->setMaximumWidth(edtRunning->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
+                                24);
+    runningCaption->setBuddy(edtRunning);
+    buttons->addWidget(runningCaption);
+    buttons->addWidget(edtRunning);
+    buttons->addStretch(1);
     btnGo = new QPushButton(goCaption(), central);
     btnGo->setObjectName(QStringLiteral("btnGo"));
     btnGo->setDefault(true);
-    btnGo->setGeometry(150, 316, 170, 28);
+    fitGoButton();
+    buttons->addWidget(btnGo);
     btnClose = new QPushButton(QStringLiteral("&Close"), central);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setAutoDefault(true);
-    btnClose->setGeometry(326, 316, 70, 28);
+    buttons->addWidget(btnClose);
     btnHelp = new QPushButton(QStringLiteral("&Help"), central);
     btnHelp->setObjectName(QStringLiteral("btnHelp"));
     btnHelp->setAutoDefault(true);
-    btnHelp->setGeometry(402, 316, 70, 28);
+    buttons->addWidget(btnHelp);
     btnFileDialog->setAutoDefault(true);
+    grid->setRowStretch(12, 1);
 
     stsbrFieldGenerator = new QStatusBar(this);
     stsbrFieldGenerator->setObjectName(QStringLiteral("stsbrFieldGenerator"));
     stsbrFieldGenerator->setSizeGripEnabled(false);
-    pnlHint = new QLabel(QStringLiteral("Help"));
-    pnlHint->setFixedWidth(360);
+    // Panel 0 takes the width that panel 1 leaves and cuts a long hint with "…".
+    pnlHint = new ElidingLabel(QStringLiteral("Help"));
     pnlRunning = new QLabel();
     pnlRunning->setMinimumWidth(50);
-    stsbrFieldGenerator->addWidget(pnlHint);
+    stsbrFieldGenerator->addWidget(pnlHint, 1);
     stsbrFieldGenerator->addWidget(pnlRunning);
     setStatusBar(stsbrFieldGenerator);
     resize(513, 396);
@@ -216,6 +243,9 @@ void TfrmFieldGenerator::buildControls() {
     });
     connect(btnClose, &QPushButton::clicked, this, &TfrmFieldGenerator::btnCloseClick);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmFieldGenerator::btnHelpClick);
+    // F1 opens the help as the help button does.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &TfrmFieldGenerator::btnHelpClick);
     btnGo->installEventFilter(this);
 }
 
@@ -231,14 +261,25 @@ void TfrmFieldGenerator::FormCreate() {
 
 bool TfrmFieldGenerator::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        pnlHint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        pnlHint->setFullText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
 }
 
+void TfrmFieldGenerator::fitGoButton() {
+    // As wide as the longer of its two captions, so that it keeps its size when they change.
+    QStyleOptionButton option;
+    option.initFrom(btnGo);
+    option.text = goCaption();
+    const QSize caption = btnGo->fontMetrics().size(Qt::TextShowMnemonic, goCaption());
+    btnGo->setMinimumWidth(
+        btnGo->style()->sizeFromContents(QStyle::CT_PushButton, &option, caption, btnGo).width());
+}
+
 bool TfrmFieldGenerator::eventFilter(QObject* watched, QEvent* event) {
     if (watched == btnGo) {
+        if (event->type() == QEvent::FontChange) fitGoButton();
         if (event->type() == QEvent::FocusIn) btnGo->setText(QStringLiteral("&Go"));
         if (event->type() == QEvent::FocusOut) btnGo->setText(goCaption());
     }
@@ -285,7 +326,12 @@ void TfrmFieldGenerator::btnFileDialogClick() {
     if (chosen && !chosen->isEmpty()) edtFileName->setText(*chosen);
 }
 
-void TfrmFieldGenerator::btnHelpClick() { openDocument_(sorvekDocumentation()); }
+void TfrmFieldGenerator::btnHelpClick() {
+    if (openDocument_)
+        openDocument_(sorvekDocumentation());
+    else
+        UserGuide::open(sorvekGuidePage, this, dialogs_);
+}
 
 void TfrmFieldGenerator::moveFocusOn() {
     QWidget* focused = focusWidget();
@@ -423,4 +469,8 @@ void TfrmFieldGenerator::writeFailed(const QString& fileName, int code) {
                          .arg(fileName)
                          .arg(code),
                      applicationTitle());
+}
+
+void TfrmFieldGenerator::fieldNotFinite(const QString& fileName) {
+    dialogs_.message(fieldNotFiniteText(fileName), applicationTitle());
 }

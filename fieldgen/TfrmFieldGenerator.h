@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "ElidingLabel.h"
 #include "GeneratorTable.h"
 #include "TfrmWaitMessage.h"
 
@@ -23,7 +24,8 @@ class UserDialogs;
 class TfrmFieldGenerator : public QMainWindow, private DrivingHost {
     Q_OBJECT
 public:
-    // openDocument shows the bundled documentation with the desktop's default handler.
+    // openDocument shows the user guide's page on Sorvek; without it, the desktop's opener
+    // shows the page, and a message tells where the guide is when nothing can show it.
     TfrmFieldGenerator(UserDialogs& dialogs, std::function<void(const QUrl&)> openDocument,
                        QWidget* parent = nullptr);
     ~TfrmFieldGenerator() override;
@@ -53,8 +55,8 @@ public:
     QPushButton* btnHelp;
     QLineEdit* edtRunning;
     QStatusBar* stsbrFieldGenerator;
-    QLabel* pnlHint;     // status panel 0
-    QLabel* pnlRunning;  // status panel 1
+    ElidingLabel* pnlHint;  // status panel 0
+    QLabel* pnlRunning;     // status panel 1
 
     const GeneratorTable& generators() const { return table_; }
     // The progress window of a running slot, or null.
@@ -77,6 +79,7 @@ protected:
 
 private:
     void buildControls();
+    void fitGoButton();
     void FormCreate();
     void moveFocusOn();
     void startGenerator();
@@ -91,6 +94,7 @@ private:
     void runningChanged(int running) override;
     void generatorEnded(int slot, int mode) override;
     void writeFailed(const QString& fileName, int code) override;
+    void fieldNotFinite(const QString& fileName) override;
 
     UserDialogs& dialogs_;
     std::function<void(const QUrl&)> openDocument_;
@@ -101,5 +105,6 @@ private:
     double** lastMatrix_ = nullptr;
 };
 
-// The documentation that the help button opens, installed beside the program.
+// The user guide's page on Sorvek that the help button opens: the installed guide's, or the
+// build tree's when the program runs from there.
 QUrl sorvekDocumentation();

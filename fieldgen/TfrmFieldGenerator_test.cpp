@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,34 +17,10 @@
 #include <ctime>
 
 #include "FieldGenTesting.h"
+#include "FieldGeneratorForm.h"
 #include "ScriptedDialogs.h"
+#include "StandInOpener.h"
 #include "TCGauge.h"
-
-namespace {
-
-class FieldGeneratorForm : public testing::Test {
-protected:
-    FieldGeneratorForm() {
-        QApplication::setQuitOnLastWindowClosed(false);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-
-    QByteArray written(const char* name) const { return fileBytes(folder.path(name)); }
-    void go() { form.btnGo->click(); }
-    void useInitValue(const char* value) {
-        if (!form.chkbxInitValue->isChecked()) form.chkbxInitValue->click();
-        form.edtInitValue->setText(QString::fromLatin1(value));
-    }
-
-    InTemporaryFolder folder;
-    ScriptedDialogs dialogs;
-    std::vector<QUrl> opened;
-    TfrmFieldGenerator form{dialogs, [this](const QUrl& url) { opened.push_back(url); }};
-};
-
-}  // namespace
 
 TEST_F(FieldGeneratorForm, ControlsCarryTheirCaptionsDefaultsAndHints) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Field Generator v 2.1"));
@@ -281,5 +258,38 @@ TEST_F(FieldGeneratorForm, TheDialogButtonsReachTheirServices) {
     form.btnHelp->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].isLocalFile());
-    EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/Sorvek.html")));
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/sorvek.html")));
+}
+
+// Without a document opener of its own the form shows the guide with the desktop's opener, on
+// the Help button and on F1, and tells where the guide is when nothing can show it.
+TEST(FieldGeneratorHelp, OpensTheGuideWithTheDesktopOpenerOrTellsWhereItIs) {
+    InTemporaryFolder folder;
+    ScriptedDialogs dialogs;
+    TfrmFieldGenerator form(dialogs, {});
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    {
+        const StandInOpener opener;
+        form.btnHelp->click();
+        QTest::keyClick(form.edtNumRows, Qt::Key_F1);
+        ASSERT_TRUE(handleEventsUntil([&] { return opener.opened().size() == 2; }));
+        for (const QString& page : opener.opened()) {
+            EXPECT_TRUE(page.endsWith(QStringLiteral("/docs/guide/sorvek.html")))
+                << qPrintable(page);
+            EXPECT_TRUE(QFileInfo(page).isFile());
+        }
+    }
+    EXPECT_TRUE(dialogs.callsOf(QStringLiteral("message")).empty());
+    {
+        const StandInOpener missing(StandInOpener::Missing);
+        form.btnHelp->click();
+        ASSERT_TRUE(
+            handleEventsUntil([&] { return !dialogs.callsOf(QStringLiteral("message")).empty(); }));
+    }
+    const auto message = dialogs.callsOf(QStringLiteral("message")).front();
+    EXPECT_EQ(message.caption, QStringLiteral("Help"));
+    EXPECT_TRUE(message.text.endsWith(QStringLiteral("/docs/guide/sorvek.html")));
+    EXPECT_EQ(form.edtNumRows->text(), QStringLiteral("100"));  // F1 typed nothing
 }

@@ -1,8 +1,8 @@
 // Sorvek: the parameter form that drives Kelvra's field generators, or one field generated
 // from the command line (--batch) without a window.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -10,9 +10,12 @@
 #include <cstdio>
 
 #include "BatchCommandLine.h"
+#include "CommandLineJobSetup.h"
 #include "QtUserDialogs.h"
+#include "SorvekHelp.h"
 #include "TCGauge.h"
 #include "TfrmFieldGenerator.h"
+#include "VersionOption.h"
 
 namespace {
 
@@ -55,13 +58,22 @@ int runScreenshot(TfrmFieldGenerator& form, const QString& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForVersion(argc, argv)) {
+        std::fputs(sorvekVersionText, stdout);
+        return 0;
+    }
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (isBatchCommandLine(arguments)) return runBatchCommandLine(arguments);
+    if (isBatchCommandLine(arguments)) {
+        setUpCommandLineJob();
+        return runBatchCommandLine(arguments);
+    }
 
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Sorvek"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("sorvek"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("sorvek")));
 
     QString screenshot;
     if (const auto at = arguments.indexOf(QStringLiteral("--screenshot")); at >= 0) {
@@ -79,7 +91,8 @@ int main(int argc, char* argv[]) {
     }
 
     QtUserDialogs dialogs(nullptr);
-    TfrmFieldGenerator form(dialogs, [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    // The help opens the user guide with the desktop's opener.
+    TfrmFieldGenerator form(dialogs, {});
     dialogs.setParentWidget(&form);
     if (!screenshot.isEmpty()) return runScreenshot(form, screenshot);
     form.setWindowState(Qt::WindowMinimized);

@@ -44,4 +44,21 @@ TEST(FieldEvaluator, RowPiecesAreBitIdenticalToTheWholeRow) {
     }
 }
 
+// A step further on in a long row sums ahead only so far; asked again from the row's start,
+// the evaluator must sum what lies beyond those sums too instead of taking a previous row's.
+TEST(FieldEvaluator, RowAskedFromItsStartAfterAStepFurtherOn) {
+    const int further = kelvra::kGroupColumns + 5;  // in the second group of columns
+    const int ncols = (kelvra::FieldEvaluator::kLookAheadGroups + 3) * kelvra::kGroupColumns;
+    const kelvra::FieldModes modes = oracle_modes(77, 2, ncols, 0.01, 0.01);
+    kelvra::FieldEvaluator fresh(modes, ncols);
+    std::vector<double> whole(ncols + 1), stepped(ncols + 1);
+    fresh.compute(2, 1, ncols, whole.data());
+
+    kelvra::FieldEvaluator evaluator(modes, ncols);
+    evaluator.compute(1, 1, ncols, stepped.data());
+    evaluator.compute(2, further, further, stepped.data());
+    evaluator.compute(2, 1, ncols, stepped.data());
+    EXPECT_EQ(stepped, whole);
+}
+
 }  // namespace

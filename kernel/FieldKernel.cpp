@@ -5,12 +5,13 @@
 #include <ctime>
 #include <exception>
 
+#include "FinalValues.h"
 #include "GridText.h"
 #include "SafeFileWriter.h"
 
 namespace kelvra {
 
-FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget)
+FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget, SumPath path)
     : ncols_(slot.ncols),
       nrows_(slot.nrows),
       xll_(slot.xll),
@@ -28,7 +29,7 @@ FieldKernel::FieldKernel(const KernelSlot& slot, std::size_t table_budget)
     uniform_deviate(uniform_, seed_);  // the negative seed initialises the generator
     gaussian_.pending = false;
     draw_modes();
-    evaluator_ = std::make_unique<FieldEvaluator>(modes_, ncols_, table_budget);
+    evaluator_ = std::make_unique<FieldEvaluator>(modes_, ncols_, table_budget, path);
 }
 
 void FieldKernel::draw_modes() {
@@ -88,38 +89,35 @@ int FieldKernel::run_stepwise(int& row, int& col, int count) {
     return (row >= nrows_ && col >= ncols_) ? 1 : -1;
 }
 
-bool FieldKernel::write_and_release(bool write) {
-    bool written = true;
+FieldKernel::WriteOutcome FieldKernel::write_and_release(bool write) {
+    WriteOutcome outcome = WriteOutcome::done;
     if (write) {
         try {
-            written = write_grid_file();
+            outcome = write_grid_file();
         } catch (const std::exception&) {
-            written = false;
+            outcome = WriteOutcome::failed;
         }
     }
     matrix_.release();
-    return written;
+    return outcome;
 }
 
-bool FieldKernel::write_grid_file() {
+FieldKernel::WriteOutcome FieldKernel::write_grid_file() {
+    RowTable rows = matrix_.rows();
+    if (!apply_final_values(rows, nrows_, ncols_, avg_, stddev_, disttype_)) {
+        return WriteOutcome::not_finite;
+    }
     SafeFileWriter file(file_name_);
     std::string text = grid_header_text(ncols_, nrows_, xll_, yll_, cs_, nodata_);
-    RowTable rows = matrix_.rows();
     for (int r = 1; r <= nrows_; ++r) {
-        double* cells = rows[r];
-        for (int c = 1; c <= ncols_; ++c) {
-            double value = cells[c] * stddev_ + avg_;
-            if (disttype_ != 0) value = std::pow(10.0, value);
-            cells[c] = value;
-        }
-        append_grid_row(text, cells + 1, ncols_);
+        append_grid_row(text, rows[r] + 1, ncols_);
         if (text.size() >= SafeFileWriter::kChunkBytes) {
             file.write(text);
             text.clear();
         }
     }
     file.write(text);
-    return file.commit();
+    return file.commit() ? WriteOutcome::done : WriteOutcome::failed;
 }
 
 }  // namespace kelvra

@@ -16,14 +16,15 @@ namespace kelvra {
 // The generator of one slot: draws the N spectral modes of a field from its seed, computes
 // the cells into its result matrix step by step, and writes the grid file.
 class FieldKernel {
-  public:
+public:
     static constexpr double kTwoPi = 6.28318530718;
     static constexpr int kMinimumModes = 500;
 
     // Copies the slot's parameters (its file name must be set), seeds the random generator,
     // allocates the matrix and draws the modes. All random draws happen here.
     explicit FieldKernel(const KernelSlot& slot,
-                         std::size_t table_budget = FieldEvaluator::kDefaultTableBudget);
+                         std::size_t table_budget = FieldEvaluator::kDefaultTableBudget,
+                         SumPath path = fastest_sum_path());
     virtual ~FieldKernel() = default;
     FieldKernel(const FieldKernel&) = delete;
     FieldKernel& operator=(const FieldKernel&) = delete;
@@ -40,13 +41,16 @@ class FieldKernel {
     // returns 1.
     int run_stepwise(int& row, int& col, int count);
 
-    // Writes the grid file when asked, then frees the matrix. Returns false when the file
-    // could not be written (the matrix is freed all the same).
-    virtual bool write_and_release(bool write);
+    enum class WriteOutcome { done, not_finite, failed };
 
-  private:
+    // Writes the grid file when asked, then frees the matrix. Every cell is turned into its
+    // final value before the file is opened; when one is no finite number, nothing is written
+    // (not_finite). failed: the file could not be written. The matrix is freed in every case.
+    virtual WriteOutcome write_and_release(bool write);
+
+private:
     void draw_modes();
-    bool write_grid_file();
+    WriteOutcome write_grid_file();
 
     UniformState uniform_;
     GaussianStore gaussian_;

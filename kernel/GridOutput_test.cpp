@@ -151,4 +151,61 @@ TEST_F(KelvraOutput, FailedWriteLeavesAnExistingFileIntact) {
     EXPECT_EQ(leftover_files(), 0);
 }
 
+// Fields whose final values overflow (or are no numbers at all) are refused before the file is
+// opened: a distinct code, no file, an old file of the same name intact, the slot released.
+TEST_F(KelvraOutput, NonFiniteValuesAreRefusedAndNothingIsWritten) {
+    struct Case {
+        const char* name;
+        double avg, stddev, corrx;
+        int disttype;
+    };
+    const Case cases[] = {
+        {"huge.asc", 1e308, 1e308, 0.01, 0},   // overflows where z > 0.8
+        {"power.asc", 400, 1, 0.01, 1},        // 10^400
+        {"nan.asc", 0, 1, 1e-310, 0},          // 1 / corrx is infinite: 0 * inf
+        {"deviation.asc", 0, 1e308, 0.01, 1},  // 10^(z * 1e308)
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FieldSetup setup;
+        setup.file_name = file(c.name);
+        setup.nrows = setup.ncols = 40;  // wide enough for values of both signs
+        setup.avg = c.avg;
+        setup.stddev = c.stddev;
+        setup.corrx = c.corrx;
+        setup.disttype = c.disttype;
+        write_text(setup.file_name, "old grid");
+        start_field(0, setup);
+        complete_field(0);
+        const std::size_t before = heap_bytes_in_use();
+        EXPECT_EQ(k.shutdown_kernel(0, 1), KELVRA_NOT_FINITE);
+        EXPECT_GE(before - heap_bytes_in_use(), 41u * 41u * 8u);  // the matrix is gone
+        EXPECT_EQ(read_file(setup.file_name), "old grid");
+        EXPECT_EQ(k.shutdown_kernel(0, 1), KELVRA_NOT_RUNNING);
+        EXPECT_EQ(leftover_files(), 0);
+    }
+    // Without an old file, none appears.
+    FieldSetup setup;
+    setup.file_name = file("new.asc");
+    setup.avg = 400;
+    setup.disttype = 1;
+    start_field(1, setup);
+    EXPECT_EQ(k.shutdown_kernel(1, 1), KELVRA_NOT_FINITE);
+    EXPECT_FALSE(std::filesystem::exists(setup.file_name));
+    // Values that come close to the largest number, or to 0, are written.
+    setup.file_name = file("edge.asc");
+    setup.nrows = setup.ncols = 2;
+    setup.avg = 308;
+    setup.stddev = 0;
+    start_field(1, setup);
+    EXPECT_EQ(k.shutdown_kernel(1, 1), 0);
+    setup.avg = -400;
+    setup.stddev = 1;
+    setup.file_name = file("tiny.asc");
+    start_field(1, setup);
+    complete_field(1);
+    EXPECT_EQ(k.shutdown_kernel(1, 1), 0);
+    EXPECT_TRUE(read_file(file("tiny.asc")).ends_with("0\t0\t\r\n")) << read_file(file("tiny.asc"));
+}
+
 }  // namespace

@@ -19,14 +19,22 @@ std::unique_ptr<std::unique_ptr<FieldKernel>[]> generators;
 
 bool valid_slot(int slot) { return slots != nullptr && slot >= 0 && slot < KELVRA_SLOT_COUNT; }
 
-// Releases the slot's generator and file name and marks the slot finished. Returns false when
-// a requested file could not be written.
-bool finish_slot(int slot, bool write) {
-    const bool written = generators[slot]->write_and_release(write);
+// Releases the slot's generator and file name and marks the slot finished. Returns 0, or the
+// code of what kept a requested file from being written.
+int finish_slot(int slot, bool write) {
+    const FieldKernel::WriteOutcome outcome = generators[slot]->write_and_release(write);
     generators[slot].reset();
     slots[slot].file_name.reset();
     slots[slot].finished = 1;
-    return written;
+    switch (outcome) {
+        case FieldKernel::WriteOutcome::done:
+            return 0;
+        case FieldKernel::WriteOutcome::not_finite:
+            return KELVRA_NOT_FINITE;
+        case FieldKernel::WriteOutcome::failed:
+            break;
+    }
+    return KELVRA_WRITE_FAILED;
 }
 
 void release_all() {
@@ -134,7 +142,7 @@ int shutdown_kernel(int slot, int mode) {
     if (!valid_slot(slot)) return KELVRA_BAD_SLOT;
     if (mode != 1 && mode != 2) return 0;
     if (generators[slot] == nullptr) return KELVRA_NOT_RUNNING;
-    return finish_slot(slot, mode == 1) ? 0 : KELVRA_WRITE_FAILED;
+    return finish_slot(slot, mode == 1);
 }
 
 }  // extern "C"

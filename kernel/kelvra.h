@@ -17,6 +17,10 @@
  *                        freed and the slot finished all the same. The file is written under a
  *                        temporary name in the target folder and renamed over the target only
  *                        when complete, so an existing file is never left half-written.
+ *   KELVRA_NOT_FINITE    shutdown_kernel mode 1 found a final value that is no finite number
+ *                        (the mean or standard deviation is too large, or 10 to the power of
+ *                        a value overflows). Nothing is written, an existing file stays as it
+ *                        was; the matrix is freed and the slot finished all the same.
  */
 #ifndef KELVRA_H
 #define KELVRA_H
@@ -25,6 +29,7 @@
 
 #define KELVRA_SLOT_COUNT 20
 #define KELVRA_WRITE_FAILED 1
+#define KELVRA_NOT_FINITE 2
 #define KELVRA_BAD_SLOT (-10)
 #define KELVRA_NOT_RUNNING (-11)
 #define KELVRA_BAD_ARGUMENT (-12)
@@ -74,8 +79,8 @@ KELVRA_API double** initialize_kernel(int slot, int* nrows_out, int* ncols_out);
 KELVRA_API int run_kernel_stepwise(int slot, int* row, int* col, int count);
 
 /* mode 1: writes the grid file, then releases the slot; mode 2: releases the slot without
- * writing; other modes do nothing. Returns 0, or KELVRA_WRITE_FAILED for mode 1 when the file
- * could not be written. */
+ * writing; other modes do nothing. Returns 0, or for mode 1 KELVRA_NOT_FINITE when a value
+ * is no finite number and KELVRA_WRITE_FAILED when the file could not be written. */
 KELVRA_API int shutdown_kernel(int slot, int mode);
 
 #ifdef __cplusplus

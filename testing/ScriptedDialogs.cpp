@@ -28,6 +28,10 @@ void ScriptedDialogs::message(const QString& text, const QString& caption) {
     calls.push_back({QStringLiteral("message"), caption, text, QString()});
 }
 
+void ScriptedDialogs::errorMessage(const QString& text, const QString& caption) {
+    calls.push_back({QStringLiteral("message"), caption, text, QStringLiteral("error")});
+}
+
 std::optional<QString> ScriptedDialogs::inputQuery(const QString& caption, const QString& prompt,
                                                    const QString& defaultText) {
     calls.push_back({QStringLiteral("input"), caption, prompt, defaultText});

@@ -13,7 +13,7 @@ public:
         QString kind;  // "question", "message", "input", "open", "save", "colour"
         QString caption;
         QString text;
-        QString detail;  // buttons, default text, file name or filter
+        QString detail;  // buttons, default text, file name or filter; "error" for an error box
     };
 
     std::vector<Call> calls;
@@ -27,6 +27,8 @@ public:
 
     Answer question(const QString& text, const QString& caption, Buttons buttons) override;
     void message(const QString& text, const QString& caption) override;
+    // Recorded as a "message" whose detail is "error".
+    void errorMessage(const QString& text, const QString& caption) override;
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& defaultText) override;
     QStringList openFiles(const QString& title, const QString& filter) override;

@@ -82,14 +82,17 @@ protected:
     }
 
     TChartSeries* series() { return control<TChartSeries>("Series1"); }
+    // The profile's points, without the null points that break the line at nodata cells.
     std::vector<double> profileX() {
         std::vector<double> xs;
-        for (int i = 0; i < series()->count(); ++i) xs.push_back(series()->xValue(i));
+        for (int i = 0; i < series()->count(); ++i)
+            if (!series()->isNull(i)) xs.push_back(series()->xValue(i));
         return xs;
     }
     std::vector<double> profileY() {
         std::vector<double> ys;
-        for (int i = 0; i < series()->count(); ++i) ys.push_back(series()->yValue(i));
+        for (int i = 0; i < series()->count(); ++i)
+            if (!series()->isNull(i)) ys.push_back(series()->yValue(i));
         return ys;
     }
 };

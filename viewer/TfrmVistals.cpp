@@ -12,11 +12,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -31,11 +33,13 @@
 #include "ToolBarIcons.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
+#include "UserGuide.h"
 
 namespace {
 
 // A field of the statistics panel. It asks for the room its usual text needs and gives way
-// when the window is small; its text always shows from its start.
+// when the window is small. A read-only field whose text does not fit shows it elided at the
+// end, with the whole text as its tooltip; its text always shows from its start.
 class StatisticsField : public QLineEdit {
 public:
     StatisticsField(QWidget* parent, const QString& usualText) : QLineEdit(parent) {
@@ -46,6 +50,7 @@ public:
                      2 * 2 + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
         connect(this, &QLineEdit::textChanged, this, [this] {
             if (isReadOnly()) setCursorPosition(0);
+            updateToolTip();
         });
     }
     QSize sizeHint() const override { return {textWidth_, QLineEdit::sizeHint().height()}; }
@@ -54,7 +59,41 @@ public:
                 QLineEdit::minimumSizeHint().height()};
     }
 
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!isReadOnly() || showsWholeText()) return QLineEdit::paintEvent(event);
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        QPainter painter(this);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+        const QRect room = textRoom();
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        updateToolTip();
+    }
+
 private:
+    // Where the line edit draws its text: inside the frame, the text margins and its own
+    // two pixels on either side.
+    QRect textRoom() const {
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        return style()
+            ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+            .marginsRemoved(textMargins())
+            .adjusted(2, 0, -2, 0);
+    }
+    bool showsWholeText() const {
+        return fontMetrics().horizontalAdvance(text()) <= textRoom().width();
+    }
+    void updateToolTip() {
+        if (isReadOnly()) setToolTip(showsWholeText() ? QString() : text());
+    }
+
     int textWidth_ = 0;
 };
 
@@ -519,6 +558,11 @@ void TfrmVistals::miAboutClick() {
 void TfrmVistals::miHelpClick() {
     QString command =
         RegistryValues::readMachineString(QStringLiteral("Vistal"), QStringLiteral("HelpCommand"));
+    // Without a configured help command the user guide opens.
+    if (command.isEmpty()) {
+        UserGuide::open(QStringLiteral("vistal.html"), this, dialogs_);
+        return;
+    }
     if (command != QStringLiteral(" ")) command = QLatin1Char('"') + command + QLatin1Char('"');
     commands_.run(command);
 }
@@ -527,7 +571,7 @@ void TfrmVistals::miExitClick() { close(); }
 
 void TfrmVistals::closeEvent(QCloseEvent* event) {
     // Closing with changed values asks as switching grids does; Cancel keeps the window.
-    if (document.Modified && document.hasValues() && !askToSaveChanges(GridSwitch::Target::Grid)) {
+    if (document.Modified && document.hasValues() && !askToSaveChanges(GridSwitch::Target::Exit)) {
         event->ignore();
         return;
     }
@@ -539,6 +583,7 @@ void TfrmVistals::clearPaintBoxes() {
     const QColor face = palette().color(QPalette::Button);
     PaintBox1->fill(face);
     PaintBoxLegend->fill(face);
+    cellsPicture = QImage();
 }
 
 bool TfrmVistals::eventFilter(QObject* watched, QEvent* event) {

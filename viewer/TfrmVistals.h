@@ -1,6 +1,8 @@
 #pragma once
+#include <QImage>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "ArrowGrids.h"
 #include "ArrowOptions.h"
@@ -11,6 +13,7 @@
 #include "LoadGrid.h"
 #include "PaletteSet.h"
 #include "ProfileSeries.h"
+#include "SelectionRules.h"
 #include "ViewWindow.h"
 
 class CommandProcessor;
@@ -229,6 +232,8 @@ private:
     bool KeepClipping = false;
     bool NodataTransparent = true;
     bool MouseReleased = true;
+    // The cell of the last press or drag move inside the grid while the button is held.
+    std::optional<GridCell> lastDragCell;
     int PasteMode = 1;
     int PaletteFileCount = 0;
     QStringList PaletteFileNames;  // the palette files offered after the built-in palettes
@@ -258,6 +263,8 @@ private:
     std::vector<LegendLabel*> LegendLabels;
     // The shown part of the grid and the size of the last picture.
     ViewWindow View;
+    // The last picture's cells without the selection marks and arrows drawn over them.
+    QImage cellsPicture;
 
     // Controls, named as the handlers refer to them.
     QSplitter* Splitter1 = nullptr;  // between the grid area and the file list

@@ -72,7 +72,7 @@ std::unique_ptr<GridRows> TfrmVistals::readFlowComponent(const QString& fileName
         return nullptr;
     }
     if (const auto mismatch = FlowGeometryMismatch(document.header, component.header, fileName)) {
-        dialogs_.message(*mismatch, FlowGeometryCaption);
+        dialogs_.errorMessage(*mismatch, FlowGeometryCaption);
         return nullptr;
     }
     return TakeShownValues(component);

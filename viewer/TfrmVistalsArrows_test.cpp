@@ -221,6 +221,22 @@ TEST_F(WindowArrows, FlowUpAndDownAndWithoutAnySpeed) {
     EXPECT_EQ(redPixels(), 0);
 }
 
+TEST_F(WindowArrows, ComponentsNearTheLargestDoubleStillGiveArrows) {
+    start({file("grid.asc", gridText(5, 5, [](int, int) { return 1.0; }))});
+    const QString huge = file("huge.grd", binaryComponent(1e308));
+    const QString zero = file("zero.grd", binaryComponent(0));
+    chooseComponents(huge, huge);
+    flow()->trigger();
+    EXPECT_TRUE(flow()->isChecked());
+    EXPECT_GT(redPixels(), 0);
+    flow()->trigger();
+    // One huge component and the other 0: arrows pointing right.
+    chooseComponents(huge, zero);
+    flow()->trigger();
+    const ViewWindow view = shownCells();
+    EXPECT_EQ(pixel(QPoint(view.columnRight(1) + 30, view.rowBottom(1))), Red);
+}
+
 TEST_F(WindowArrows, CancellingEitherDialogUnchecksTheFlowItem) {
     start({file("grid.asc", gridText(5, 5, [](int, int) { return 1.0; }))});
     const QString x = file("vx.grd", binaryComponent(1));
@@ -250,6 +266,7 @@ TEST_F(WindowArrows, ComponentOfAnotherGeometryIsRefusedToTheLastBit) {
     auto messages = dialogs.callsOf(QStringLiteral("message"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, "grid geometry");
+    EXPECT_EQ(messages[0].detail, "error");
     EXPECT_TRUE(messages[0].text.contains(shifted));
     EXPECT_TRUE(messages[0].text.contains("\nxll: 0.1 (shown grid), 0.1 (component grid)\n"));
     EXPECT_EQ(dialogs.callsOf(QStringLiteral("open")).size(), 2u);

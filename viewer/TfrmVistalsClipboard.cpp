@@ -8,13 +8,14 @@
 #include "UserDialogs.h"
 
 void TfrmVistals::miCopyRectangleToClipboardClick() {
-    if (!document.hasValues()) return;
+    // Nothing selected, nothing to copy: what the clipboard holds stays there.
+    if (!document.hasValues() || document.selection.empty()) return;
     try {
         const std::string text = CopyCellsText(document.selection, *document.Values);
         QApplication::clipboard()->setText(
             QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     } catch (const std::exception&) {
-        dialogs_.message(
+        dialogs_.errorMessage(
             QStringLiteral("something went wrong when copying cell values to clib board!"),
             QStringLiteral("Error"));
         return;
@@ -33,7 +34,7 @@ void TfrmVistals::miPasteRectangleFromClipBoardHereClick() {
     // Cells changed before a failure stay changed, and count as a change to save.
     if (!outcome.failed || outcome.changedCells) document.Modified = true;
     if (outcome.failed)
-        dialogs_.message(
+        dialogs_.errorMessage(
             QStringLiteral("something went wrong when pasting cell values to clib board!"),
             QStringLiteral("Error"));
     if (!outcome.failed || outcome.changedCells) GridPaint();

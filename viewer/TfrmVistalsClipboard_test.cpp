@@ -151,3 +151,38 @@ TEST_F(WindowClipboard, ACopiedRectanglePastedElsewhereKeepsItsShape) {
         for (int col = 0; col < 3; ++col)
             EXPECT_EQ(value(10 + col, 5 + row), 100 * row + col) << row << "," << col;
 }
+
+TEST_F(WindowClipboard, AFinalLineBreakAfterTheLastItemIsNoItem) {
+    clickCell(5, 5);
+    paste("1;2;\r\n3;4;\r\n");
+    EXPECT_EQ(value(5, 5), 1);
+    EXPECT_EQ(value(6, 5), 2);
+    EXPECT_EQ(value(5, 6), 3);
+    EXPECT_EQ(value(6, 6), 4);
+    paste("2:2:7;\n");
+    EXPECT_EQ(value(5, 5), 7);
+    EXPECT_TRUE(dialogs.calls.empty());
+    // Text after the last item that is no line break still stops the paste with the error.
+    paste("2:2:8;9");
+    ASSERT_EQ(dialogs.callsOf("message").size(), 1u);
+    EXPECT_EQ(dialogs.callsOf("message")[0].text, pasteError);
+    EXPECT_EQ(dialogs.callsOf("message")[0].detail, "error");
+    EXPECT_EQ(value(5, 5), 8);
+}
+
+TEST_F(WindowClipboard, NumbersTooSmallForADoubleArePastedAsTheNearestOne) {
+    clickCell(2, 2);
+    paste("1e-310;1e-400;");
+    EXPECT_EQ(value(2, 2), 1e-310);
+    EXPECT_EQ(value(3, 2), 0.0);
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(WindowClipboard, CopyWithNothingSelectedLeavesTheClipboardAsItWas) {
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    key(&window, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboardText(), "kept");
+    clickCell(2, 2);
+    key(&window, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboardText(), "2:2:101;");
+}

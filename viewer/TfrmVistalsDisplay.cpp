@@ -31,6 +31,17 @@ namespace {
 
 QColor buttonFace(const QWidget* widget) { return widget->palette().color(QPalette::Button); }
 
+// `picture` at another size, as the paint box grows its picture: what does not fit is cut
+// off, new room is filled with `room`.
+QImage sizedLike(const QImage& picture, QSize size, QColor room) {
+    if (picture.size() == size) return picture;
+    QImage sized(size, QImage::Format_RGB32);
+    sized.fill(room);
+    QPainter painter(&sized);
+    painter.drawImage(0, 0, picture);
+    return sized;
+}
+
 }  // namespace
 
 void TfrmVistals::repaintAfterColourChange() {
@@ -152,14 +163,19 @@ void TfrmVistals::resetViewUnlessKept() {
 void TfrmVistals::paintGrid(bool show) {
     if (!document.hasValues() || switchSteps_.busy() || Painting) return;
     Painting = true;
+    // The cells are painted over the cells of the last picture, not over its marks and arrows:
+    // where nothing is painted (transparent nodata cells, everything with "Erase old Grid"
+    // off) the cells of before show, never a mark or an arrow that has gone.
+    QImage& picture = PaintBox1->canvas();
+    if (!cellsPicture.isNull()) picture = sizedLike(cellsPicture, picture.size(), buttonFace(this));
     const ColourClasses classes{ClassBounds, LegendColours, miDiscontinuousColors->isChecked()};
     PaintSettings settings;
     settings.EraseGrid = miEraseGrid->isChecked();
     settings.DrawGridLines = miDrawGridLines->isChecked();
     settings.NodataTransparent = NodataTransparent;
     settings.ButtonFace = Colour::fromQColor(buttonFace(this));
-    ::GridPaint(PaintBox1->canvas(), *document.Values, document.header.nodata_value, View, classes,
-                settings);
+    ::GridPaint(picture, *document.Values, document.header.nodata_value, View, classes, settings);
+    cellsPicture = picture;
     PaintAllSelected();
     drawArrowOverlay();
     DrawLegend();
@@ -338,16 +354,18 @@ void TfrmVistals::PaintBox1MouseMove(QMouseEvent* event) {
 void TfrmVistals::PaintBox1Leave() { clearReadout(); }
 
 void TfrmVistals::PaintBox1Wheel(QWheelEvent* event) {
-    // The wheel, with or without Ctrl, zooms around the pointer as the Alt-clicks do, for
-    // window managers that take Alt+click for themselves: away from the user zooms in.
+    // The wheel, with or without Ctrl, zooms as the Alt-clicks do (away from the user zooms
+    // in), but keeps the cell under the pointer where it is, so that the user can turn the
+    // wheel again on the same place.
     const int steps = event->angleDelta().y();
     event->accept();
     if (steps == 0 || !document.hasValues()) return;
     const QPoint at = event->position().toPoint();
-    if (steps > 0)
-        PaintBoxZoomIn(at.x(), at.y());
-    else
-        PaintBoxZoomOut(at.x(), at.y());
+    miEraseGrid->setChecked(true);
+    ZoomWindowKeepingPointedCell(View, steps > 0 ? ZoomDirection::In : ZoomDirection::Out, at.x(),
+                                 at.y(), PaintBox1->width(), PaintBox1->height(),
+                                 document.header.nrows, document.header.ncols);
+    GridPaint();
     showReadout(at);
 }
 

@@ -264,30 +264,49 @@ TEST_F(WindowDisplay, ZoomShiftAndFitPageMoveTheWindow) {
     EXPECT_EQ(shownColumns().size(), 4u);
 }
 
-TEST_F(WindowDisplay, TheWheelZoomsAroundThePointerAsTheAltClicksDo) {
-    // A 20 x 20 grid, so that zooms have room; the wheel and the Alt-click at the same pixel
-    // give the same window.
+TEST_F(WindowDisplay, TheWheelZoomsKeepingTheCellUnderThePointer) {
+    // A 200 x 200 grid, so that zooms have room.
     QByteArray big =
-        "ncols 20\nnrows 20\nxllcorner 0\nyllcorner 0\ncellsize 1\nnodata_value -9999\n";
-    for (int i = 0; i < 400; ++i) big += QByteArray::number(i) + " ";
+        "ncols 200\nnrows 200\nxllcorner 0\nyllcorner 0\ncellsize 1\nnodata_value -9999\n";
+    for (int i = 0; i < 200 * 200; ++i) big += QByteArray::number(i % 997) + " ";
     add(file("big.asc", big));
     click(1);
     const QPoint at(picture()->height() * 3 / 4, picture()->height() / 4);
+    const auto pointedCell = [&] {
+        pointAt(at);
+        return std::make_pair(text("edtXCol"), text("edtYCol"));
+    };
+    // The columns from the picture's left edge to the pointer.
+    const auto columnsBefore = [&] {
+        pointAt(QPoint(1, 1));
+        const int first = text("edtXCol").toInt();
+        return pointedCell().first.toInt() - first;
+    };
+    const auto cell = pointedCell();
+    ASSERT_EQ(columnsBefore(), 150);
+    // The Alt-click zooms around the cell and centres it, as before.
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::AltModifier, at);
-    const std::set<int> byClick = shownColumns();
-    ASSERT_LT(byClick.size(), 20u);
+    EXPECT_NE(pointedCell(), cell);
     action("miFitPage")->trigger();
 
+    // The wheel zooms in, and the cell stays under the pointer, step after step.
     action("miEraseGrid")->setChecked(false);
     wheel(at, 15);
-    EXPECT_EQ(shownColumns(), byClick);
     EXPECT_TRUE(action("miEraseGrid")->isChecked());
-    // Turned back, it zooms out as Alt+Shift-click does; Ctrl+wheel zooms as well.
-    wheel(at, -15);
-    wheel(at, -15);
-    EXPECT_EQ(shownColumns().size(), 20u);
+    EXPECT_EQ(pointedCell(), cell);
+    EXPECT_EQ(columnsBefore(), 120);
+    wheel(at, 15);
+    EXPECT_EQ(pointedCell(), cell);
     wheel(at, 15, Qt::ControlModifier);
-    EXPECT_EQ(shownColumns(), byClick);
+    EXPECT_EQ(pointedCell(), cell);
+    const int zoomedIn = columnsBefore();
+    EXPECT_LT(zoomedIn, 90);
+    // Turned back it zooms out, keeping the cell as long as the window stays inside the grid.
+    wheel(at, -15);
+    EXPECT_GT(columnsBefore(), zoomedIn);
+    EXPECT_EQ(pointedCell(), cell);
+    for (int step = 0; step < 4; ++step) wheel(at, -15);
+    EXPECT_EQ(shownColumns().size(), 200u);
 }
 
 TEST_F(WindowDisplay, ReadoutShowsTheCellUnderThePointer) {

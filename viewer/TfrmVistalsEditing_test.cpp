@@ -144,3 +144,44 @@ TEST_F(WindowEditing, UnselectNotInRangeUsesTheSetRange) {
     key(&window, Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(copied(), "1:3:24;\n2:3:30;");
 }
+
+TEST_F(WindowEditing, NumberErrorsOfValueAndRangeAreErrorBoxes) {
+    clickCell(2, 2);
+    changeValue(QStringLiteral("twelve"));
+    setRange(QStringLiteral("lots"));
+    const auto messages = dialogs.callsOf("message");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Value cannot be converted into a number!");
+    EXPECT_EQ(messages[1].text, "Value is no number!");
+    for (const auto& message : messages) {
+        EXPECT_EQ(message.caption, "Error");
+        EXPECT_EQ(message.detail, "error");
+    }
+}
+
+TEST_F(WindowEditing, FifteenDigitStatisticsShowWholeOrElidedWithTheWholeTextAsTooltip) {
+    clickCell(1, 1);
+    changeValue(QStringLiteral("-50.1234567890123"));
+    clickCell(2, 1);
+    changeValue(QStringLiteral("127343281.304688"));
+    ASSERT_EQ(text("edtMin"), "-50.1234567890123");
+    ASSERT_EQ(text("edtMax"), "127343281.304688");
+    const auto check = [&](const char* when) {
+        for (const char* name : {"edtMin", "edtMax", "edtSum", "edtAverage", "edtStdDev"}) {
+            QLineEdit* shown = field(name);
+            const bool whole = shown->fontMetrics().horizontalAdvance(shown->text()) <=
+                               shown->contentsRect().width() - 4;
+            // Not whole: the field shows the start with an ellipsis, the tooltip all of it.
+            EXPECT_EQ(shown->toolTip(), whole ? QString() : shown->text())
+                << when << " " << name << " " << qPrintable(shown->text());
+        }
+    };
+    check("default size");
+    window.resize(900, 600);
+    settle();
+    check("smallest size");
+    EXPECT_TRUE(field("edtCellCount")->toolTip().isEmpty());
+    window.resize(1316, 819);
+    settle();
+    check("default size again");
+}

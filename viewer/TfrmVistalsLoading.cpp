@@ -10,6 +10,7 @@
 #include "GridNetcdfReader.h"
 #include "LevelChange.h"
 #include "LoadGrid.h"
+#include "NodataToWrite.h"
 #include "NumberText.h"
 #include "PaintBox.h"
 #include "SavedFileRecognition.h"
@@ -66,8 +67,14 @@ void TfrmVistals::endSwitch() {
 
 bool TfrmVistals::endSwitchWhenNothingSelected() {
     if (lstbxGridNames->currentRow() >= 0) return false;
+    // Nothing of the grid shown before stays: picture, fields, selection and profile go.
     clearPaintBoxes();
     clearReadout();
+    clearStatisticsPanel();
+    edtFileFormat->clear();
+    document.selection.clear();
+    profile.clear();
+    showSelectionChanges();
     lstbxGridNames->setEnabled(true);
     if (pnlGridNames->hasFocus()) lstbxGridNames->setFocus();
     switchSteps_.end();
@@ -212,12 +219,15 @@ void TfrmVistals::updnStacklevelClick() {
         return;
     }
     document.Modified = false;
+    // The selection went with the question; the profile of the level before goes too.
+    profile.clear();
     QCoreApplication::processEvents();
     fillStatisticsPanel();
     resetViewUnlessKept();
     if (!RangeSet) UpdateLegendValues();
     recomputeGradientsIfShown();
     GridPaint();
+    showSelectionChanges();
     refreshReadout();
     endSwitch();
 }
@@ -230,7 +240,12 @@ void TfrmVistals::edtStacklevelExit() {
 }
 
 bool TfrmVistals::writeShownGrid(const QString& fileName) {
-    const double nodataToWrite = leadingNumber(edtNodata->text());
+    const std::optional<double> nodata = NodataToWrite(edtNodata->text());
+    if (!nodata) {
+        dialogs_.errorMessage(NodataRefusal(edtNodata->text()), NodataRefusalCaption);
+        return false;
+    }
+    const double nodataToWrite = *nodata;
     if (const auto question =
             unrecognisedSaveQuestion(document, fileName, nodataToWrite, savedFormatOf(document))) {
         if (dialogs_.question(*question, unrecognisedSaveCaption, UserDialogs::Buttons::YesNo) !=

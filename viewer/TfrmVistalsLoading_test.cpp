@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -239,7 +240,37 @@ TEST_F(WindowLoading, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
     EXPECT_TRUE(document.hasValues());
     dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(dialogs.callsOf("question").size(), 2u);
+    const auto questions = dialogs.callsOf("question");
+    ASSERT_EQ(questions.size(), 2u);
+    // The question is about closing, not about showing another grid.
+    EXPECT_EQ(questions[0].caption, "Exit");
+    EXPECT_EQ(questions[0].text, switchQuestion);
+}
+
+TEST_F(WindowLoading, ExitWithChangesAsksForClosing) {
+    add(file("a.asc", asciiGrid(1)));
+    click(0);
+    document.Modified = true;
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Cancel);
+    action("miExit")->trigger();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(dialogs.callsOf("question").size(), 1u);
+    EXPECT_EQ(dialogs.callsOf("question")[0].caption, "Exit");
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    action("miExit")->trigger();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(WindowLoading, DeletingTheLastEntryClearsTheStatisticsFields) {
+    add(file("a.asc", asciiGrid(1)));
+    click(0);
+    ASSERT_EQ(text("edtCellCount"), "6");
+    QTest::keyClick(list(), Qt::Key_Delete);
+    ASSERT_EQ(list()->count(), 0);
+    for (const char* name :
+         {"edtNCols", "edtNRows", "edtXLL", "edtYLL", "edtCellSize", "edtNodata", "edtCellCount",
+          "edtMin", "edtMax", "edtSum", "edtAverage", "edtStdDev", "edtFileFormat"})
+        EXPECT_TRUE(text(name).isEmpty()) << name << " " << qPrintable(text(name));
 }
 
 TEST_F(WindowLoading, SaveGridIsAvailableOnlyWhileAPlainGridIsShown) {
@@ -450,20 +481,70 @@ TEST_F(WindowLoading, SavingABinaryGridThatCannotBeLoadedAgainAsksFirst) {
     EXPECT_EQ(dialogs.unanswered, 0);
 }
 
-TEST_F(WindowLoading, NanOrInfInTheNodataFieldCountsAsNoNumber) {
+TEST_F(WindowLoading, TheNodataFieldIsWrittenOnlyWhenItIsAWholeNumber) {
     QByteArray withNodata = asciiGrid(1);
     withNodata.replace("1 2 3", "1 -9999 3");
     add(file("n.asc", withNodata));
     click(0);
-    for (const char* text : {"nan", "-inf"}) {
-        field("edtNodata")->setText(text);
-        const QString target = path(QStringLiteral("out-%1.asc").arg(text));
+    // The user pastes into the Nodata field: the keys go to the field, not to the menu's
+    // Ctrl+V (Invert Palette).
+    QLineEdit* nodata = field("edtNodata");
+    nodata->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("-99992:2:202;"));
+    QTest::keyClick(nodata, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(nodata, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(nodata->text(), "-99992:2:202;");
+    EXPECT_TRUE(action("miNodataTransparent")->isChecked());  // Ctrl+A selected the text
+    const QRgb lowest = control<PaintBox>("LegendBox0")->canvas().pixel(5, 3);
+
+    // Save Grid and Save As refuse it, naming the text; nothing is written.
+    const QString target = path("out.asc");
+    dialogs.inputAnswers.push_back(target);
+    QTest::keyClick(nodata, Qt::Key_S, Qt::ControlModifier);
+    dialogs.saveAnswers.push_back(target);
+    action("miSaveGridAs")->trigger();
+    EXPECT_EQ(control<PaintBox>("LegendBox0")->canvas().pixel(5, 3), lowest);
+    EXPECT_FALSE(QFile::exists(target));
+    auto messages = dialogs.callsOf("message");
+    ASSERT_EQ(messages.size(), 2u);
+    for (const auto& message : messages) {
+        EXPECT_EQ(message.caption, "Save grid");
+        EXPECT_EQ(message.detail, "error");
+        EXPECT_TRUE(message.text.contains("\"-99992:2:202;\"")) << qPrintable(message.text);
+    }
+
+    // Neither do texts with a number at their start only, nan, infinity or nothing.
+    for (const char* text : {"-1 m", "nan", "-inf", "", "1e999"}) {
+        nodata->setText(QString::fromLatin1(text));
         dialogs.saveAnswers.push_back(target);
         action("miSaveGridAs")->trigger();
-        const QByteArray written = fileBytes(target);
-        EXPECT_TRUE(written.contains("nodata_value 0\r\n")) << written.toStdString();
-        EXPECT_TRUE(written.contains("           1\t0\t3\t\r\n")) << written.toStdString();
+        EXPECT_FALSE(QFile::exists(target)) << text;
     }
+    EXPECT_EQ(dialogs.callsOf("message").size(), 7u);
+
+    // A number with blanks around it is taken.
+    nodata->setText(QStringLiteral(" -1 "));
+    dialogs.saveAnswers.push_back(target);
+    action("miSaveGridAs")->trigger();
+    const QByteArray written = fileBytes(target);
+    EXPECT_TRUE(written.contains("nodata_value -1\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("           1\t-1\t3\t\r\n")) << written.toStdString();
+    EXPECT_EQ(dialogs.callsOf("message").size(), 7u);
+}
+
+TEST_F(WindowLoading, ARefusedNodataFieldKeepsTheChangesOnSwitching) {
+    add(file("a.asc", asciiGrid(1)));
+    add(file("b.asc", asciiGrid(2)));
+    click(0);
+    document.Modified = true;
+    field("edtNodata")->setText(QStringLiteral("none"));
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
+    dialogs.saveAnswers.push_back(path("out.asc"));
+    click(1);
+    EXPECT_EQ(dialogs.callsOf("message").size(), 1u);
+    EXPECT_FALSE(QFile::exists(path("out.asc")));
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_TRUE(document.Modified);
 }
 
 TEST_F(WindowLoading, SaveErrorBoxGivesTheSystemsReason) {

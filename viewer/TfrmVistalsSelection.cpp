@@ -38,6 +38,7 @@ void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
                          modifiers & Qt::ControlModifier, modifiers & Qt::AltModifier);
     if (command == MouseDownCommand::ZoomOut) return PaintBoxZoomOut(at.x(), at.y());
     if (command == MouseDownCommand::ZoomIn) return PaintBoxZoomIn(at.x(), at.y());
+    lastDragCell.reset();
     if (command == MouseDownCommand::Ignore || !View.hasPicture()) return;
 
     const int col = View.columnAt(at.x()) + 1;
@@ -45,6 +46,7 @@ void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
     if (row < 1 || row > document.header.rowCount() || col < 1 ||
         col > document.header.columnCount())
         return;
+    lastDragCell = GridCell{col, row};
     SelectionMarks marks = selectionMarks();
     CellSelector selector(document.selection, profile, *document.Values,
                           document.header.nodata_value, marks);
@@ -67,7 +69,10 @@ void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
     showSelectionChanges();
 }
 
-void TfrmVistals::PaintBox1MouseUp() { MouseReleased = true; }
+void TfrmVistals::PaintBox1MouseUp() {
+    MouseReleased = true;
+    lastDragCell.reset();
+}
 
 void TfrmVistals::dragSelect(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton) || MouseReleased || document.selection.empty() ||
@@ -77,12 +82,21 @@ void TfrmVistals::dragSelect(QMouseEvent* event) {
     const int col = View.columnAt(at.x()) + 1;
     const int row = View.rowAt(at.y()) + 1;
     if (row < 1 || row > document.header.rowCount() || col < 1 ||
-        col > document.header.columnCount())
+        col > document.header.columnCount()) {
+        // Outside the grid the path is lost: the drag goes on from where it comes back in.
+        lastDragCell.reset();
         return;
+    }
     SelectionMarks marks = selectionMarks();
     const std::size_t before = document.selection.points.size();
-    CellSelector(document.selection, profile, *document.Values, document.header.nodata_value, marks)
-        .Drag(col, row);
+    CellSelector selector(document.selection, profile, *document.Values,
+                          document.header.nodata_value, marks);
+    const GridCell to{col, row};
+    if (lastDragCell)
+        selector.DragAlong(*lastDragCell, to);
+    else
+        selector.Drag(col, row);
+    lastDragCell = to;
     if (document.selection.points.size() != before) showSelectionChanges();
 }
 

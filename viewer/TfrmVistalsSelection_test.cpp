@@ -167,3 +167,74 @@ TEST_F(WindowSelection, LoadingAGridClearsTheSelectionAndTheProfile) {
     EXPECT_EQ(copied(), "");
     EXPECT_FALSE(marked(2, 2));
 }
+
+namespace {
+
+// 10 x 10 cells holding 100 * row + column (0-based).
+class WindowDrag : public CellSelectionTest {
+protected:
+    void SetUp() override { load(numberedGrid(10, 10)); }
+};
+
+}  // namespace
+
+TEST_F(WindowDrag, AJumpOverCellsSelectsTheCellsBetweenInDragOrder) {
+    press(centre(8, 7));
+    dragTo(centre(8, 9));
+    dragTo(centre(4, 7));
+    release(centre(4, 7));
+    // (8, 8) lay between the first two events; the jump back runs along the line from (8, 9)
+    // to (4, 7), one cell per column, without the cells selected already.
+    EXPECT_EQ(copied(), "7:8:607;\n8:8:707;\n9:8:807;\n8:7:706;8:6:705;\n7:5:604;7:4:603;");
+    EXPECT_EQ(profileY(), (std::vector<double>{607, 707, 807, 706, 705, 604, 603}));
+    EXPECT_TRUE(marked(8, 8));
+}
+
+TEST_F(WindowDrag, SlowDragsSelectWhatThePointerCrosses) {
+    press(centre(2, 2));
+    dragTo(centre(2, 2) + QPoint(2, 1));
+    dragTo(centre(3, 3));
+    dragTo(centre(3, 3));
+    dragTo(centre(2, 2));
+    dragTo(centre(3, 2));
+    release(centre(3, 2));
+    EXPECT_EQ(copied(), "2:2:101;\n3:3:202;\n2:3:102;");
+}
+
+TEST_F(WindowDrag, ADragLeavingTheGridGoesOnFromWhereItComesBack) {
+    const ViewWindow view = shown();
+    ASSERT_LT(view.DrawWidth + 5, picture()->width());
+    press(centre(9, 2));
+    dragTo(QPoint(view.DrawWidth + 3, centre(9, 2).y()));
+    dragTo(centre(10, 5));
+    release(centre(10, 5));
+    EXPECT_EQ(copied(), "2:9:108;\n5:10:409;");
+}
+
+TEST_F(WindowSelection, UnselectedMarksGoFromTransparentNodataWithoutErasing) {
+    // Nodata transparent (as at start) and "Erase old Grid" off: the mark of the nodata cell
+    // at column 2, row 3 must not stay on the picture once the cell is no longer selected.
+    ASSERT_TRUE(action("miNodataTransparent")->isChecked());
+    key(&window, Qt::Key_E, Qt::ControlModifier);
+    ASSERT_FALSE(action("miEraseGrid")->isChecked());
+    const QPoint inside = markCorner(2, 3) + QPoint(1, 1);
+    const QRgb before = pixel(inside);
+    clickCell(2, 3);
+    clickCell(4, 4, Qt::ControlModifier);
+    ASSERT_EQ(pixel(inside), MarkGreen);
+    key(&window, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(pixel(inside), before);
+    EXPECT_FALSE(marked(4, 4));
+
+    // The same after Change Value and another grid shown over this one.
+    clickCell(2, 3);
+    dialogs.inputAnswers.push_back(QStringLiteral("-9999"));
+    key(&window, Qt::Key_F5);
+    EXPECT_EQ(pixel(inside), before);
+    clickCell(2, 3);
+    add(file("other.asc", numberedGrid(5, 5, {{2, 1}})));
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    click(1);
+    ASSERT_EQ(list()->currentRow(), 1);
+    EXPECT_EQ(pixel(inside), before);
+}

@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -8,7 +10,9 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "FifoWatch.h"
 #include "PaletteComboBox.h"
+#include "StandInOpener.h"
 #include "VistalsWindowTesting.h"
 
 namespace {
@@ -202,7 +206,7 @@ TEST_F(VistalsWindow, HelpCommandIsQuotedUnlessItIsOneBlank) {
     QTemporaryDir settingsFolder;
     for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::SystemScope, settingsFolder.path());
-    action("miHelp")->trigger();  // no value: an empty string, quoted
+    const StandInOpener opener;
     {
         QSettings machine(QSettings::SystemScope, "Tolmar-Tools", "Vistal");
         machine.setValue("HelpCommand", "/opt/help/show vistal");
@@ -213,7 +217,43 @@ TEST_F(VistalsWindow, HelpCommandIsQuotedUnlessItIsOneBlank) {
         machine.setValue("HelpCommand", " ");
     }
     action("miHelp")->trigger();
-    EXPECT_EQ(commands.commands, QStringList({"\"\"", "\"/opt/help/show vistal\"", " "}));
+    EXPECT_EQ(commands.commands, QStringList({"\"/opt/help/show vistal\"", " "}));
+    settle();
+    EXPECT_TRUE(opener.opened().isEmpty());  // a configured command replaces the guide
+}
+
+TEST_F(VistalsWindow, F1WithoutAHelpCommandOpensTheGuideWithTheDesktopOpener) {
+    start();
+    const StandInOpener opener;
+    key(&window, Qt::Key_F1);
+    ASSERT_TRUE(handleEventsUntil([&] { return !opener.opened().isEmpty(); }));
+    const QStringList opened = opener.opened();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].endsWith("/docs/guide/vistal.html")) << qPrintable(opened[0]);
+    EXPECT_TRUE(QFileInfo(opened[0]).isFile());
+    EXPECT_TRUE(commands.commands.isEmpty());
+    settle();
+    EXPECT_TRUE(dialogs.callsOf("message").empty());
+}
+
+TEST_F(VistalsWindow, WithoutAnOpenerForTheGuideAMessageTellsWhereItIs) {
+    start();
+    {
+        const StandInOpener missing(StandInOpener::Missing);
+        action("miHelp")->trigger();
+        ASSERT_TRUE(handleEventsUntil([&] { return !dialogs.callsOf("message").empty(); }));
+    }
+    {
+        const StandInOpener failing(StandInOpener::Present, 3);  // no program for HTML pages
+        action("miHelp")->trigger();
+        ASSERT_TRUE(handleEventsUntil([&] { return dialogs.callsOf("message").size() == 2; }));
+        EXPECT_EQ(failing.opened().size(), 1);
+    }
+    for (const auto& message : dialogs.callsOf("message")) {
+        EXPECT_EQ(message.caption, "Help");
+        EXPECT_TRUE(message.text.startsWith("No program to show the user guide was found."));
+        EXPECT_TRUE(message.text.endsWith("/docs/guide/vistal.html")) << qPrintable(message.text);
+    }
 }
 
 TEST_F(VistalsWindow, OnlySaveGridWaitsForAGrid) {
@@ -372,4 +412,22 @@ TEST_F(VistalsWindow, FirstSizeFitsTheScreen) {
     EXPECT_LE(window.height(), std::max(available.height(), 600));
     EXPECT_GE(window.width(), 900);
     EXPECT_GE(window.height(), 600);
+}
+
+TEST_F(VistalsWindow, AFifoAsTheUserSettingsFileNeitherBlocksNorIsReplaced) {
+    // The user's settings file of the suite, where the start reads the palette folder.
+    const QString folder = QFileInfo(QSettings(QSettings::UserScope, "probe").fileName()).path();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const FifoWatch fifo(folder + "/Tolmar-Tools.conf");
+    ASSERT_TRUE(fifo.made());
+    testing::internal::CaptureStderr();
+    start({file("a.asc", smallGrid)});
+    // Save Actual Palette remembers the palette folder there.
+    dialogs.saveAnswers.push_back(file("p.vlp", ""));
+    action("miSaveActualPalette")->trigger();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fifo.opened());
+    EXPECT_TRUE(fifo.stillAFifo());
+    EXPECT_NE(said.find("Tolmar-Tools.conf\" is not a regular file"), std::string::npos) << said;
+    EXPECT_EQ(text("edtNCols"), "3");
 }

@@ -1,6 +1,7 @@
 // The parts of the grid viewer that bring the GUI libraries: the window over the grid files
 // of the command line and the --render job. The program loads this module only for them.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "CommandProcessor.h"
@@ -36,6 +37,8 @@ TOLMAR_MODULE_ENTRY int vistalWindowMain(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Vistal"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    application.setDesktopFileName(QStringLiteral("vistal"));
+    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("vistal")));
 
     QStringList grids = application.arguments().mid(1);
     QString screenshot;

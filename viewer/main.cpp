@@ -9,6 +9,8 @@
 #include "CommandLineJobs.h"
 #include "GridNetcdfReader.h"
 #include "ProgramModule.h"
+#include "VersionOption.h"
+#include "VistalHelp.h"
 
 namespace {
 
@@ -43,6 +45,10 @@ NetcdfLevelReader netcdfModuleReader() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForVersion(argc, argv)) {
+        std::fputs(vistalVersionText, stdout);
+        return 0;
+    }
     // Past a file-size limit a write fails with its reason, which the save reports, instead of
     // the signal ending the program with the grid unsaved.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -23,6 +23,10 @@ void QtUserDialogs::message(const QString& text, const QString& caption) {
     QMessageBox::information(parent_, caption, text, QMessageBox::Ok);
 }
 
+void QtUserDialogs::errorMessage(const QString& text, const QString& caption) {
+    QMessageBox::critical(parent_, caption, text, QMessageBox::Ok);
+}
+
 std::optional<QString> QtUserDialogs::inputQuery(const QString& caption, const QString& prompt,
                                                  const QString& defaultText) {
     bool ok = false;

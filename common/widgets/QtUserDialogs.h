@@ -11,6 +11,7 @@ public:
 
     Answer question(const QString& text, const QString& caption, Buttons buttons) override;
     void message(const QString& text, const QString& caption) override;
+    void errorMessage(const QString& text, const QString& caption) override;
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& defaultText) override;
     QStringList openFiles(const QString& title, const QString& filter) override;

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QListView>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "ScriptedDialogs.h"
 
@@ -61,6 +65,31 @@ TEST(QtUserDialogs, AllFilesShowsNamesWithoutAnExtension) {
               (QStringList{"grid", "other.asc"}));
 }
 
+namespace {
+
+// The icon of the message box that `show` opens; the box is closed with OK.
+QMessageBox::Icon iconOfBox(const std::function<void()>& show) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icon = box->icon();
+            box->accept();
+        }
+    });
+    show();
+    return icon;
+}
+
+}  // namespace
+
+TEST(QtUserDialogs, ErrorMessagesShowTheErrorIcon) {
+    QtUserDialogs dialogs(nullptr);
+    EXPECT_EQ(iconOfBox([&] { dialogs.errorMessage("Value is no number!", "Error"); }),
+              QMessageBox::Critical);
+    EXPECT_EQ(iconOfBox([&] { dialogs.message("Vistals Version", "About Vistals"); }),
+              QMessageBox::Information);
+}
+
 TEST(ScriptedDialogs, RecordsCallsAndAnswersFromQueues) {
     ScriptedDialogs dialogs;
     dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
@@ -75,4 +104,12 @@ TEST(ScriptedDialogs, RecordsCallsAndAnswersFromQueues) {
     EXPECT_EQ(dialogs.calls[1].text, "t2");
     EXPECT_EQ(dialogs.calls[1].detail, "YesNoCancel");
     EXPECT_EQ(dialogs.callsOf("input").front().detail, "1");
+    // Error boxes are messages marked as errors.
+    dialogs.message("m", "c");
+    dialogs.errorMessage("e", "c");
+    const auto messages = dialogs.callsOf("message");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].detail, "");
+    EXPECT_EQ(messages[1].detail, "error");
+    EXPECT_EQ(messages[1].text, "e");
 }

@@ -5,22 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "CommandLineJobSetup.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
-
-namespace {
-
-const char* const usage =
-    "usage: vistal [GRID ...] [--screenshot FILE.png]\n"
-    "       vistal --info FILE [--level N] [--values]\n"
-    "       vistal --convert IN OUT [--to ascii|single|double] [--level N] [--nodata V]\n"
-    "       vistal --render FILE OUT.png [--size WxH] [--palette N] [--level N]\n"
-    "                       [--gradients | --flow XGRID YGRID]\n"
-    "\n"
-    "Without a job option the window opens with the GRID files in its list and\n"
-    "shows the first; --screenshot writes a picture of that window and exits.\n";
-
-}  // namespace
+#include "VistalHelp.h"
 
 std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
@@ -35,9 +23,10 @@ std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
 
 int runCommandLineJob(CommandLineJob job, int argc, char* argv[], const NetcdfLevelReader& netcdf) {
     if (job == CommandLineJob::Help) {
-        std::fputs(usage, stdout);
+        std::fputs(vistalHelpText, stdout);
         return 0;
     }
+    setUpCommandLineJob();
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments;

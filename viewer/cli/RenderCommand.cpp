@@ -7,6 +7,7 @@
 
 #include "ClassBounds.h"
 #include "ColourMapping.h"
+#include "CommandLineJobSetup.h"
 #include "CommandArguments.h"
 #include "FlowComponents.h"
 #include "GammaSetting.h"
@@ -162,9 +163,8 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
 }
 
 int runRenderJob(int argc, char* argv[]) {
-    // Fonts need a GUI application; without a display it runs offscreen.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts need a GUI application; it draws offscreen.
+    setUpCommandLineJob();
     QGuiApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

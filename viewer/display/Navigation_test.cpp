@@ -56,6 +56,45 @@ TEST(Zoom, AroundThePixelMatchedToTheBoxAndClampedIntoTheGrid) {
     EXPECT_EQ(cells(unpainted), (Cells{0, 10, 0, 10}));
 }
 
+TEST(Zoom, TheWheelKeepsTheCellUnderThePixelAndTheWindowsShape) {
+    const struct {
+        ViewWindow from;
+        ZoomDirection direction;
+        int x, y, boxWidth, boxHeight;
+        int rows, columns;  // of the zoomed window
+    } cases[] = {
+        {{0, 100, 0, 100}, In, 80, 20, 101, 101, 80, 80},
+        {{0, 100, 0, 100}, In, 13, 77, 201, 101, 80, 80},  // the box's shape does not count
+        {{0, 100, 0, 50}, In, 40, 30, 101, 301, 80, 40},
+        {{20, 60, 30, 70}, Out, 25, 12, 101, 101, 56, 56},
+        {{100, 190, 100, 190}, Out, 45, 45, 101, 101, 126, 126},
+        {{40, 44, 40, 44}, Out, 50, 50, 101, 101, 8, 8},  // unchanged: widened by 2
+        {{5, 6, 7, 8}, In, 50, 50, 101, 101, 1, 1},       // one cell stays one cell
+    };
+    for (const auto& c : cases) {
+        const ViewWindow from = painted(c.from, c.boxWidth, c.boxHeight);
+        ViewWindow zoomed = from;
+        ZoomWindowKeepingPointedCell(zoomed, c.direction, c.x, c.y, c.boxWidth, c.boxHeight, 1000,
+                                     1000);
+        EXPECT_EQ(zoomed.rowCount(), c.rows) << c.x << " " << c.y;
+        EXPECT_EQ(zoomed.columnCount(), c.columns) << c.x << " " << c.y;
+        const ViewWindow after = painted(zoomed, c.boxWidth, c.boxHeight);
+        EXPECT_EQ(after.columnAt(c.x), from.columnAt(c.x)) << c.x << " " << c.y;
+        EXPECT_EQ(after.rowAt(c.y), from.rowAt(c.y)) << c.x << " " << c.y;
+    }
+    // Centring would have moved the cell: the click's window differs.
+    ViewWindow byClick = painted({0, 100, 0, 100});
+    ViewWindow byWheel = byClick;
+    ZoomWindow(byClick, In, 80, 20, 101, 101, 100, 100);
+    ZoomWindowKeepingPointedCell(byWheel, In, 80, 20, 101, 101, 100, 100);
+    EXPECT_EQ(cells(byClick), (Cells{0, 80, 20, 100}));
+    EXPECT_EQ(cells(byWheel), (Cells{4, 84, 16, 96}));
+    // At the grid's edge the window is clamped into the grid.
+    ViewWindow corner = painted({0, 100, 0, 100});
+    ZoomWindowKeepingPointedCell(corner, Out, 99, 99, 101, 101, 100, 100);
+    EXPECT_EQ(cells(corner), (Cells{0, 100, 0, 100}));
+}
+
 TEST(Navigation, ShiftsByAThirdStopAtTheBorderAndNeverShrink) {
     ViewWindow two{0, 10, 0, 2}, ten{0, 10, 0, 10}, edge{0, 10, 88, 98}, large{-3, 20, 2, 9};
     ShiftWindow(two, ShiftDirection::Right, 100, 100);

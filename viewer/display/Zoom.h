@@ -16,6 +16,14 @@ enum class ZoomDirection { In, Out };
 void ZoomWindow(ViewWindow& window, ZoomDirection direction, int x, int y, int boxWidth,
                 int boxHeight, double nrows, double ncols);
 
+// The wheel's zoom: the window's row and column counts change as ZoomWindow changes them,
+// but the window keeps its shape instead of taking the box's, and it is placed so that the cell
+// under the pixel (x, y) stays under that pixel in the new picture (a picture of boxWidth x
+// boxHeight pixels, fitted as GridPaint fits it). Near the grid's edges the window is clamped
+// into the grid as every window is, and the cell may move.
+void ZoomWindowKeepingPointedCell(ViewWindow& window, ZoomDirection direction, int x, int y,
+                                  int boxWidth, int boxHeight, double nrows, double ncols);
+
 // The pixel the menu commands zoom around: a third of the box's width and height, not its
 // centre.
 inline int MenuZoomX(int boxWidth) { return boxWidth / 3; }

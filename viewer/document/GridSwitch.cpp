@@ -17,13 +17,20 @@ QString GridSwitch::question(Target target) {
     const QString text = QStringLiteral(
         "There are selected cells or \nthe original grid was changed. \n"
         "Do you want to save the changes?");
-    if (target == Target::Grid) return text;
+    if (target != Target::Level) return text;
     return text + QStringLiteral("\nAttention: only the actual level\nwill be saved as grid");
 }
 
 QString GridSwitch::caption(Target target) {
-    return target == Target::Grid ? QStringLiteral("show another grid")
-                                  : QStringLiteral("show another level");
+    switch (target) {
+        case Target::Grid:
+            return QStringLiteral("show another grid");
+        case Target::Level:
+            return QStringLiteral("show another level");
+        case Target::Exit:
+            break;
+    }
+    return QStringLiteral("Exit");
 }
 
 bool GridSwitch::askToSaveChanges(Target target, const std::function<bool()>& saveAs) {

@@ -14,7 +14,8 @@ class UserDialogs;
 // UserDialogs.
 class GridSwitch {
 public:
-    enum class Target { Grid, Level };
+    // What follows the question: another grid, another level, or the end of the program.
+    enum class Target { Grid, Level, Exit };
 
     GridSwitch(GridDocument& document, UserDialogs& dialogs);
 

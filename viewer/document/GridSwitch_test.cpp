@@ -43,6 +43,17 @@ TEST_F(SwitchSteps, NothingChangedAsksNothing) {
     EXPECT_EQ(saves, 0);
 }
 
+TEST_F(SwitchSteps, ClosingAsksWithTheGridsTextCaptionedExit) {
+    change();
+    dialogs.questionAnswers = {UserDialogs::Answer::Cancel};
+    EXPECT_FALSE(steps.askToSaveChanges(GridSwitch::Target::Exit, saveAs(true)));
+    const auto questions = dialogs.callsOf("question");
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].caption, "Exit");
+    EXPECT_EQ(questions[0].text, GridSwitch::question(GridSwitch::Target::Grid));
+    EXPECT_EQ(questions[0].detail, "YesNoCancel");
+}
+
 TEST_F(SwitchSteps, QuestionTextsForGridAndLevel) {
     change();
     dialogs.questionAnswers = {UserDialogs::Answer::No, UserDialogs::Answer::No};

@@ -118,7 +118,12 @@ PasteOutcome PasteCellsText(std::string_view text, GridRows& values, double noda
     try {
         while (!text.empty()) {
             const auto end = text.find(';');
-            if (end == std::string_view::npos) throw PasteStop();
+            if (end == std::string_view::npos) {
+                // The line break that spreadsheets and editors leave after the last item is
+                // no item.
+                if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) break;
+                throw PasteStop();
+            }
             std::string_view item = text.substr(0, end);
             text.remove_prefix(end + 1);
 

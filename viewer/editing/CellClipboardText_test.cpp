@@ -126,9 +126,10 @@ TEST_F(Clipboard, UnreadableItemsStopThePasteKeepingWhatWasPasted) {
     EXPECT_EQ(cell(1, 3), 2);
     EXPECT_EQ(selected(), (std::vector<std::pair<int, int>>{{1, 1}}));
     selection.clear();
-    // A trailing line break is a remainder without ";".
-    outcome = paste("1:1:5;\n");
+    // A remainder without ";" that is more than a line break.
+    outcome = paste("1:1:5;\n7");
     EXPECT_TRUE(outcome.failed);
+    EXPECT_EQ(selected(), (std::vector<std::pair<int, int>>{{1, 1}}));
     selection.clear();
     EXPECT_TRUE(paste("1:x:5;").failed);
     selection.clear();
@@ -136,6 +137,31 @@ TEST_F(Clipboard, UnreadableItemsStopThePasteKeepingWhatWasPasted) {
     EXPECT_TRUE(selection.empty());
     selection.clear();
     EXPECT_TRUE(paste("1:1:nan;").failed);
+}
+
+TEST_F(Clipboard, AFinalLineBreakAfterTheLastItemIsNoItem) {
+    for (const char* text :
+         {"1:1:5;2:1:6;\n", "1:1:5;2:1:6;\r\n", "1:1:5;2:1:6;\n\n", "1:1:5;\r\n2:1:6;\r\n"}) {
+        selection.clear();
+        const PasteOutcome outcome = paste(text);
+        EXPECT_FALSE(outcome.failed) << text;
+        EXPECT_EQ(selected(), (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}})) << text;
+    }
+    // Rows of values copied from a spreadsheet or an editor, each line ended.
+    selection.clear();
+    select({{5, 5}});
+    const PasteOutcome outcome = paste("1;2;\r\n3;4;\r\n");
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(selected(), (std::vector<std::pair<int, int>>{{5, 5}, {5, 6}, {6, 5}, {6, 6}}));
+    EXPECT_EQ(cell(6, 6), 4);
+}
+
+TEST_F(Clipboard, ValuesTooSmallForADoubleArePastedAsTheNearestOne) {
+    const PasteOutcome outcome = paste("1:1:1e-310;1:2:-1e-400;1:3:1e400;");
+    EXPECT_TRUE(outcome.failed);  // the last is too large
+    EXPECT_EQ(cell(1, 1), 1e-310);
+    EXPECT_EQ(cell(1, 2), 0.0);
+    EXPECT_EQ(cell(1, 3), 2);
 }
 
 TEST_F(Clipboard, TargetsOutsideTheLevelStopThePasteBeforeWriting) {

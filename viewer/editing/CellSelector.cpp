@@ -5,7 +5,10 @@
 void CellSelector::SelectCell(int col, int row) {
     myPoint point{col, row, -1};
     const double value = values_.at(row - 1, col - 1);
-    if (value != nodata_) point.position = profile_.add(value);
+    if (value != nodata_)
+        point.position = profile_.add(value);
+    else
+        profile_.breakLine();
     selection_.points.push_back(point);
     painter_.PaintSelectedCell(col, row);
 }
@@ -65,6 +68,11 @@ void CellSelector::Drag(int col, int row) {
         selection_.points.end())
         return;
     SelectCell(col, row);
+}
+
+void CellSelector::DragAlong(GridCell from, GridCell to) {
+    if (from == to) return Drag(to.col, to.row);
+    for (const GridCell& cell : lineCells(from, to)) Drag(cell.col, cell.row);
 }
 
 void UnselectCellsNotInRange(CellSelection& selection, const GridRows& values, double min,

@@ -37,6 +37,10 @@ public:
     void Line(int col, int row);
     // Dragging adds a cell not selected yet to a selection that a click started.
     void Drag(int col, int row);
+    // A drag from the cell of the last mouse event to `to`: when the pointer jumped over
+    // cells, the cells of the straight line between them (as lineCells gives it) are dragged
+    // over in order, so a fast drag leaves no gap; otherwise `to` alone.
+    void DragAlong(GridCell from, GridCell to);
 
 private:
     // Removes the element at `index`, its profile point with it, and keeps the positions that

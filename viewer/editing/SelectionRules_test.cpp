@@ -155,6 +155,43 @@ TEST_F(Selector, DragAddsOnlyNewCellsToAStartedSelection) {
     EXPECT_EQ(selected(), (Cells{{1, 1}, {2, 1}}));
 }
 
+TEST_F(Selector, AJumpingDragSelectsTheLineBetweenInOrder) {
+    selector.Single(1, 1);
+    selector.DragAlong({1, 1}, {1, 4});  // (1, 2) and (1, 3) were jumped over
+    EXPECT_EQ(selected(), (Cells{{1, 1}, {1, 2}, {1, 3}, {1, 4}}));
+    selector.DragAlong({1, 4}, {5, 2});  // back up to the right, cells selected skipped
+    EXPECT_EQ(selected(), (Cells{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 3}, {3, 3}, {4, 2}, {5, 2}}));
+    EXPECT_EQ(painter.marked.back(), (GridCell{5, 2}));
+    // A move within a cell, or to a neighbour, is the drag of that one cell.
+    selector.DragAlong({5, 2}, {5, 2});
+    selector.DragAlong({5, 2}, {4, 1});
+    EXPECT_EQ(selected().size(), 9u);
+    EXPECT_EQ(selected().back(), (GridCell{4, 1}));
+    // The nodata cell at (2, 2) is crossed and selected without a point, breaking the profile.
+    selector.DragAlong({1, 2}, {3, 2});
+    EXPECT_EQ(selected().back(), (GridCell{3, 2}));
+    EXPECT_TRUE(profile.breaksBefore(profile.count() - 1));
+}
+
+TEST_F(Selector, NodataCellsBreakTheProfileBetweenThePointsAroundThem) {
+    selector.Single(1, 2);
+    selector.Line(4, 2);  // 21, nodata, 23, 24
+    EXPECT_EQ(profile.ys(), (std::vector<double>{21, 23, 24}));
+    EXPECT_FALSE(profile.breaksBefore(0));
+    EXPECT_TRUE(profile.breaksBefore(1));
+    EXPECT_FALSE(profile.breaksBefore(2));
+    // Without its point the break stays before the next one.
+    selector.Toggle(3, 2);
+    EXPECT_EQ(profile.ys(), (std::vector<double>{21, 24}));
+    EXPECT_TRUE(profile.breaksBefore(1));
+    // A nodata cell first breaks nothing; a new single selection starts afresh.
+    selector.Single(2, 2);
+    selector.Toggle(1, 1);
+    EXPECT_FALSE(profile.breaksBefore(0));
+    selector.Toggle(3, 1);
+    EXPECT_FALSE(profile.breaksBefore(1));
+}
+
 TEST_F(Selector, UnselectNotInRangeKeepsTheCellsInsideInOrder) {
     values.at(4, 4) = 0;
     selector.Single(1, 1);

@@ -16,7 +16,8 @@ std::optional<double> AskNewCellValue(UserDialogs& dialogs) {
     try {
         return parseDouble(*text);
     } catch (const ConversionError&) {
-        dialogs.message(QStringLiteral("Value cannot be converted into a number!"), ErrorCaption);
+        dialogs.errorMessage(QStringLiteral("Value cannot be converted into a number!"),
+                             ErrorCaption);
         return std::nullopt;
     }
 }
@@ -41,7 +42,7 @@ bool AskValueRange(UserDialogs& dialogs, ValueRange& range, const GridStatistics
         if (!maximum) return true;
         range.RangeMax = parseDouble(*maximum);
     } catch (const ConversionError&) {
-        dialogs.message(QStringLiteral("Value is no number!"), ErrorCaption);
+        dialogs.errorMessage(QStringLiteral("Value is no number!"), ErrorCaption);
         return false;
     }
     range.RangeSet = range.RangeMin != range.RangeMax;

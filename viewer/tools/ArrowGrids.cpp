@@ -89,8 +89,9 @@ void ComputeFlowGrids(ArrowGrids& arrows, const GridRows& xComponent, const Grid
                 directionRow[j] = nodataValue;
                 continue;
             }
-            const double square = x * x + y * y;
-            const double speed = square > 0 ? std::sqrt(square) : 0;
+            // hypot, unlike x * x + y * y, does not overflow for components near the
+            // largest double.
+            const double speed = std::hypot(x, y);
             if (speed > arrows.ArrowMaxMagnitude) arrows.ArrowMaxMagnitude = speed;
             magnitudeRow[j] = speed;
             directionRow[j] = FlowDirection(x, y);

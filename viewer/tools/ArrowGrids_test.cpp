@@ -153,6 +153,19 @@ TEST(FlowGrids, EveryCellBordersIncludedGetsSpeedAndDirection) {
     }
 }
 
+TEST(FlowGrids, ComponentsNearTheLargestDoubleGiveFiniteSpeeds) {
+    // x * x + y * y would overflow to infinity here.
+    const GridRows x = gridOf(2, 2, [](int, int j) { return j == 0 ? 1e308 : -1.5e308; });
+    const GridRows y = gridOf(2, 2, [](int i, int) { return i == 0 ? 1e308 : 0.0; });
+    ArrowGrids arrows;
+    ComputeFlowGrids(arrows, x, y, Nodata);
+    EXPECT_DOUBLE_EQ(arrows.ArrowMagnitude->at(0, 0), std::sqrt(2.0) * 1e308);
+    EXPECT_DOUBLE_EQ(arrows.ArrowMagnitude->at(0, 1), std::hypot(1.5, 1.0) * 1e308);
+    EXPECT_DOUBLE_EQ(arrows.ArrowMagnitude->at(1, 1), 1.5e308);
+    EXPECT_DOUBLE_EQ(arrows.ArrowMaxMagnitude, std::hypot(1.5, 1.0) * 1e308);
+    EXPECT_NEAR(arrows.ArrowDirection->at(0, 0), 135, 1e-7);
+}
+
 TEST(FlowGrids, NodataInEitherComponentLeavesTheCellWithoutArrow) {
     GridRows x = gridOf(2, 3, [](int, int) { return 0.0; });
     GridRows y = gridOf(2, 3, [](int, int) { return 0.0; });

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "Colour.h"
+#include "ProfileChartData.h"
 #include "ProfileSeries.h"
 #include "TChart.h"
 #include "TChartSeries.h"
@@ -32,13 +33,31 @@ TfrmVLProfile::TfrmVLProfile(QWidget* parent)
     Series1->setPointerVisible(false);
     Series1->setShowInLegend(false);
     Series1->setParentChart(Chart1);
+
+    // Points that the line does not reach beyond (a single point, or one between two nodata
+    // cells) are shown as markers.
+    LonePoints = new TLineSeries(this);
+    LonePoints->setObjectName(QStringLiteral("LonePoints"));
+    LonePoints->setSeriesColor(Qt::red);
+    LonePoints->setPenWidth(2);
+    LonePoints->setPointerVisible(true);
+    LonePoints->setShowInLegend(false);
+    LonePoints->setParentChart(Chart1);
 }
 
 void TfrmVLProfile::showPoints(const ProfileSeries& points) {
+    const ProfileChartData data = profileChartData(points);
     Series1->clear();
-    Series1->addPoints(points.xs(), points.ys());
-    Chart1->bottomAxis().setAutomatic(true);
-    Chart1->leftAxis().setAutomatic(true);
+    Series1->addPoints(data.lineXs, data.lineYs);
+    LonePoints->clear();
+    LonePoints->addPoints(data.loneXs, data.loneYs);
+    if (data.hasPoints) {
+        Chart1->bottomAxis().setMinMax(data.xMin, data.xMax);
+        Chart1->leftAxis().setMinMax(data.yMin, data.yMax);
+    } else {
+        Chart1->bottomAxis().setAutomatic(true);
+        Chart1->leftAxis().setAutomatic(true);
+    }
     Chart1->refresh();
 }
 

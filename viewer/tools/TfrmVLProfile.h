@@ -13,7 +13,9 @@ class TfrmVLProfile : public QWidget {
 public:
     explicit TfrmVLProfile(QWidget* parent = nullptr);
 
-    // Shows these points in Series1, the axes scaled to them.
+    // Shows these points: the line in Series1, broken where nodata cells lie between points,
+    // the points the line does not show as markers, the axes fitted to the points with a
+    // margin.
     void showPoints(const ProfileSeries& points);
     // The whole chart at its current size on the clipboard, as SVG with a PNG beside it.
     void copyChartToClipboard();
@@ -31,4 +33,5 @@ private:
 
     TChart* Chart1 = nullptr;
     TLineSeries* Series1 = nullptr;
+    TLineSeries* LonePoints = nullptr;
 };

@@ -175,6 +175,18 @@ TEST(AsciiGridReader, NanAndInfinityTokensAreNotNumbers) {
     EXPECT_EQ(cells(doc), (std::vector<double>{1.7e308, -1.7e308, 4.9e-324, 0}));
 }
 
+TEST(AsciiGridReader, NumbersTooSmallForADoubleAreReadAsTheNearestOne) {
+    TestFolder folder;
+    GridDocument doc;
+    loadGrid(doc, folder.write("tiny.asc", header2x2 + "1e-310 -2.5e-320 1e-400 -1E-99999\n"));
+    EXPECT_EQ(cells(doc), (std::vector<double>{1e-310, -2.5e-320, 0, 0}));
+    EXPECT_TRUE(std::signbit(doc.Values->at(1, 1)));
+    EXPECT_EQ(doc.statistics.CellCount, 4);
+    // Too large stays out of range.
+    expectFormatError(header2x2 + "1 2 3 1e400\n",
+                      "\"1e400\" (the value of row 2, column 2) is out of range");
+}
+
 TEST(AsciiGridReader, GridsWithoutCellsAreRefused) {
     for (const char* size : {"ncols 0\nnrows 0", "ncols 0\nnrows 3", "ncols 3\nnrows 0"})
         expectFormatError(QByteArray(size) + "\nxll 0\nyll 0\ncs 1\nnodata -9999\n",

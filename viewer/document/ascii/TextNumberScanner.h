@@ -8,9 +8,12 @@
 #include <system_error>
 #include <vector>
 
+#include "NumberText.h"
+
 // Reads the words and numbers of a text file through a large buffer. Blanks,
 // tabs, carriage returns, line feeds (and form feeds, vertical tabs) separate
-// them. Numbers are parsed in place with std::from_chars; the buffer always
+// them. Numbers are parsed in place with std::from_chars (a number too small for a double
+// reads as the nearest one, a subnormal or zero); the buffer always
 // ends on a separator (or at the end of the file), so no word is cut in two.
 class TextNumberScanner {
 public:
@@ -34,7 +37,7 @@ public:
             pos_ = after;
             return Result::Number;
         }
-        const auto [ptr, error] = std::from_chars(start, end_, value);
+        const auto [ptr, error] = fromCharsDouble(start, end_, value);
         if (ptr == start || (ptr < end_ && !isSeparator(*ptr))) return Result::NotANumber;
         if (error == std::errc::result_out_of_range) return Result::OutOfRange;
         // from_chars reads the words nan and inf; only they give a non-finite value.

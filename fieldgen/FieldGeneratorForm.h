@@ -1,0 +1,43 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <vector>
+
+#include "FieldGenTesting.h"
+#include "ScriptedDialogs.h"
+#include "TfrmFieldGenerator.h"
+
+// The parameter form, shown and active, working in a temporary folder with scripted dialogs.
+class FieldGeneratorForm : public testing::Test {
+protected:
+    FieldGeneratorForm() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    QByteArray written(const char* name) const { return fileBytes(folder.path(name)); }
+    void go() { form.btnGo->click(); }
+    void useInitValue(const char* value) {
+        if (!form.chkbxInitValue->isChecked()) form.chkbxInitValue->click();
+        form.edtInitValue->setText(QString::fromLatin1(value));
+    }
+    // Replaces the edit's text by typing, key by key, as a user does.
+    void typeInto(QLineEdit* edit, const QString& keys) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    }
+
+    InTemporaryFolder folder;
+    ScriptedDialogs dialogs;
+    std::vector<QUrl> opened;
+    TfrmFieldGenerator form{dialogs, [this](const QUrl& url) { opened.push_back(url); }};
+};
