@@ -47,11 +47,11 @@ FileBytes::FileBytes(const std::string& fileName) {
     // The buffer is not cleared first; only the bytes read are looked at.
     std::size_t capacity = status.st_size > 0 ? static_cast<std::size_t>(status.st_size) : 0;
     capacity += 1;  // one more byte to see the end of the file in the first pass
-    bytes_ = std::make_unique_for_overwrite<char[]>(capacity);
+    bytes_ = makeLargeBlock<char>(capacity);
     for (;;) {
         if (size_ == capacity) {
             const std::size_t larger = capacity * 2;
-            auto grown = std::make_unique_for_overwrite<char[]>(larger);
+            auto grown = makeLargeBlock<char>(larger);
             std::memcpy(grown.get(), bytes_.get(), size_);
             bytes_ = std::move(grown);
             capacity = larger;

@@ -1,9 +1,10 @@
 #pragma once
 // The whole content of a file in memory.
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <string_view>
+
+#include "LargeBlock.h"
 
 class FileBytes {
 public:
@@ -13,6 +14,6 @@ public:
     std::string_view view() const { return {bytes_.get(), size_}; }
 
 private:
-    std::unique_ptr<char[]> bytes_;
+    LargeBlock<char> bytes_;
     std::size_t size_ = 0;
 };

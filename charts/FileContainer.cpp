@@ -10,7 +10,7 @@ FileContainer::FileContainer(std::string fileName, const TableProgress& progress
 }
 
 FileContainer::FileContainer(std::string fileName, std::string_view bytes,
-                             const TableProgress& progress)
+                             const TableProgress& progress, std::size_t minimumSplitBytes)
     : fileName_(std::move(fileName)) {
-    ResultTableReader::read(*this, bytes, progress);
+    ResultTableReader::read(*this, bytes, progress, minimumSplitBytes);
 }

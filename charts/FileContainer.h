@@ -12,13 +12,18 @@
 // Told the whole percent (0 to 100) of the file read so far, each time it changes.
 using TableProgress = std::function<void(int percent)>;
 
+// Tables with at least this many bytes of rows are read on two cores.
+inline constexpr std::size_t twoCoreTableBytes = std::size_t(1) << 20;
+
 class FileContainer {
 public:
     // Reads the whole table of the file. Throws TableFormatError when the text is not a result
     // table and TableFileError when the file cannot be read.
     explicit FileContainer(std::string fileName, const TableProgress& progress = {});
-    // Reads the table from its bytes; `fileName` is only recorded.
-    FileContainer(std::string fileName, std::string_view bytes, const TableProgress& progress = {});
+    // Reads the table from its bytes; `fileName` is only recorded. Rows of `minimumSplitBytes`
+    // or more are read on two cores.
+    FileContainer(std::string fileName, std::string_view bytes, const TableProgress& progress = {},
+                  std::size_t minimumSplitBytes = twoCoreTableBytes);
 
     int seriesCount() const { return static_cast<int>(series_.size()); }
     // The series of column `index`; null when there is none.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "TableDataPass.h"
 #include "TableFormatError.h"
 #include "TextScanner.h"
 
@@ -113,10 +114,6 @@ std::string titlePrefix(const std::string& entityName) {
     return entityName;
 }
 
-bool isMissingValue(double v) {
-    return (v > -9999.01 && v < -9998.99) || (v > 9998.99 && v < 9999.01);
-}
-
 // The value column names: the tokens of the first line that begins with "Y" from the first one
 // that is not a date column name on. The line after it is the description.
 std::vector<std::string_view> readColumnNames(TextScanner& scan, bool minuteColumn,
@@ -158,53 +155,10 @@ std::size_t likelyRowCount(const HeaderPass& header, std::size_t fileSize, std::
     return std::min(mostRows, likelyRows);
 }
 
-// The data pass: numbers as one stream, line breaks without meaning; each row holds the date
-// fields (not used: the rows are evenly spaced from the start) and one value per column. It
-// ends at the first field that is not a number; of a row that ends early, the values before
-// the bad field are kept. Returns the number of rows that gave a value.
-std::size_t readRows(TextScanner& scan, const HeaderPass& header,
-                     const std::vector<std::unique_ptr<SeriesData>>& series,
-                     const TableProgress& progress, std::size_t fileSize) {
-    scan.setPosition(header.dataStart);
-    const int dateFields = header.minuteColumn ? 5 : 4;
-    const double size = static_cast<double>(fileSize);
-    std::size_t rows = 0;
-    int shownPercent = -1;
-    bool more = true;
-    while (more && !scan.atEnd()) {
-        double field = 0.0;
-        for (int i = 0; i < dateFields && more; ++i) more = scan.readDouble(field);
-        if (more) {
-            const double x = header.start + static_cast<double>(rows) * header.timeStep;
-            bool anyValue = false;
-            for (const auto& column : series) {
-                double value = 0.0;
-                if (!scan.readDouble(value)) {
-                    more = false;
-                    break;
-                }
-                anyValue = true;
-                if (isMissingValue(value)) {
-                    column->addNull(x);
-                } else {
-                    column->addValue(x, value);
-                }
-            }
-            if (anyValue) ++rows;
-        }
-        const int percent = static_cast<int>(static_cast<double>(scan.position()) / size * 100.0);
-        if (percent != shownPercent) {
-            shownPercent = percent;
-            if (progress) progress(percent);
-        }
-    }
-    return rows;
-}
-
 }  // namespace
 
 void ResultTableReader::read(FileContainer& table, std::string_view bytes,
-                             const TableProgress& progress) {
+                             const TableProgress& progress, std::size_t minimumSplitBytes) {
     // Editors on Windows may start the text with a byte order mark; it is not part of a line.
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     TextScanner scan(bytes);
@@ -220,30 +174,37 @@ void ResultTableReader::read(FileContainer& table, std::string_view bytes,
         readColumnNames(scan, header.minuteColumn, table.EntityName);
     const std::string prefix = titlePrefix(table.EntityName);
     checkBookkeeping(columns, prefix, table.fileName_, bytes.size());
-    const std::size_t reserved = likelyRowCount(header, bytes.size(), columns.size());
     table.series_.reserve(columns.size());
     for (const std::string_view name : columns) {
-        auto series =
-            std::make_unique<SeriesData>(prefix + ": " + std::string(name), table.fileName_);
-        series->reserve(reserved);
-        table.series_.push_back(std::move(series));
+        table.series_.push_back(
+            std::make_unique<SeriesData>(prefix + ": " + std::string(name), table.fileName_));
     }
     table.series_.back()->visible = true;
 
-    const std::size_t rows = readRows(scan, header, table.series_, progress, bytes.size());
-    table.end_ = table.start_ + static_cast<double>(rows) * table.timeStep_;
+    TableDataLayout layout;
+    layout.dataStart = header.dataStart;
+    layout.dateFields = header.minuteColumn ? 5 : 4;
+    layout.columns = columns.size();
+    layout.likelyRows = likelyRowCount(header, bytes.size(), columns.size());
+    const TableData data = readTableData(bytes, layout, progress, minimumSplitBytes);
+    table.end_ = table.start_ + static_cast<double>(data.rows) * table.timeStep_;
 
     // The table's range spans its series' ranges; a column without values leaves it alone.
-    for (const auto& series : table.series_) {
-        if (series->valueMinimum != SeriesData::unset &&
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        SeriesData& series = *table.series_[c];
+        const ColumnSummary& column = data.columns[c];
+        series.setPoints(data.values, c, column.count, column.nulls, table.start_, table.timeStep_);
+        series.valueMinimum = column.minimum;
+        series.valueMaximum = column.maximum;
+        if (series.valueMinimum != SeriesData::unset &&
             (table.valueMinimum_ == SeriesData::unset ||
-             series->valueMinimum < table.valueMinimum_)) {
-            table.valueMinimum_ = series->valueMinimum;
+             series.valueMinimum < table.valueMinimum_)) {
+            table.valueMinimum_ = series.valueMinimum;
         }
-        if (series->valueMaximum != SeriesData::unset &&
+        if (series.valueMaximum != SeriesData::unset &&
             (table.valueMaximum_ == SeriesData::unset ||
-             series->valueMaximum > table.valueMaximum_)) {
-            table.valueMaximum_ = series->valueMaximum;
+             series.valueMaximum > table.valueMaximum_)) {
+            table.valueMaximum_ = series.valueMaximum;
         }
     }
 }

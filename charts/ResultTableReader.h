@@ -8,6 +8,7 @@
 class ResultTableReader {
 public:
     // Fills the empty `table` from `bytes`; throws TableFormatError when they are not a
-    // result table.
-    static void read(FileContainer& table, std::string_view bytes, const TableProgress& progress);
+    // result table. Rows of `minimumSplitBytes` or more are read on two cores.
+    static void read(FileContainer& table, std::string_view bytes, const TableProgress& progress,
+                     std::size_t minimumSplitBytes = twoCoreTableBytes);
 };

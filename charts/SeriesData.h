@@ -2,8 +2,11 @@
 // One value column of a result table: its titles, its look, its range and its points.
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "TableValues.h"
 
 class SeriesData {
 public:
@@ -16,33 +19,37 @@ public:
     SeriesData(std::string title, std::string file)
         : baseTitle(title), displayName(std::move(title)), fileName(std::move(file)) {}
 
-    // Appends a point; a missing y is stored as `missing` and leaves the range alone.
-    void addPoint(double x, double y) {
-        x_.push_back(x);
-        y_.push_back(y);
-    }
-    void addValue(double x, double value) {
-        addPoint(x, value);
-        if (valueMinimum == unset || valueMinimum > value) valueMinimum = value;
-        if (valueMaximum == unset || valueMaximum < value) valueMaximum = value;
-    }
-    void addNull(double x) {
-        addPoint(x, missing);
-        ++nullCount_;
-    }
-    void reserve(std::size_t points) {
-        x_.reserve(points);
-        y_.reserve(points);
+    // The points: `count` values of column `column` of `values`, `nulls` of them missing; the
+    // rows are evenly spaced, so point k lies at x = xStart + k × xStep.
+    void setPoints(std::shared_ptr<const TableValues> values, std::size_t column, std::size_t count,
+                   std::size_t nulls, double xStart, double xStep) {
+        values_ = std::move(values);
+        column_ = column;
+        count_ = count;
+        nullCount_ = nulls;
+        xStart_ = xStart;
+        xStep_ = xStep;
     }
 
     // The points in bulk: x as day numbers, y with `missing` for gaps.
-    const std::vector<double>& x() const { return x_; }
-    const std::vector<double>& y() const { return y_; }
-    std::size_t pointCount() const { return y_.size(); }
+    std::vector<double> x() const {
+        std::vector<double> x(count_);
+        for (std::size_t k = 0; k < count_; ++k) x[k] = xStart_ + static_cast<double>(k) * xStep_;
+        return x;
+    }
+    std::vector<double> y() const {
+        return values_ ? values_->column(column_, count_) : std::vector<double>();
+    }
+    std::size_t pointCount() const { return values_ ? count_ : 0; }
     std::size_t nullCount() const { return nullCount_; }
-    // Hands the points over (to a chart series, which then holds the only copy).
-    std::vector<double> takeX() { return std::move(x_); }
-    std::vector<double> takeY() { return std::move(y_); }
+    // Hand the points over (to a chart series, which then holds the only copy): x first, then
+    // y, after which the series holds no points.
+    std::vector<double> takeX() const { return x(); }
+    std::vector<double> takeY() {
+        std::vector<double> y = this->y();
+        values_.reset();
+        return y;
+    }
 
     bool visible = false;
     std::string baseTitle;  // prefix, ": " and the column name; a rename starts from it
@@ -56,7 +63,10 @@ public:
     double valueMaximum = unset;
 
 private:
-    std::vector<double> x_;
-    std::vector<double> y_;
+    std::shared_ptr<const TableValues> values_;
+    std::size_t column_ = 0;
+    std::size_t count_ = 0;
     std::size_t nullCount_ = 0;
+    double xStart_ = 0.0;
+    double xStep_ = 0.0;
 };

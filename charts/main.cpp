@@ -1,23 +1,15 @@
 // The chart viewer: a window over the result tables of the command line, or a job without a
-// window (--info, --render, --help).
-#include <QApplication>
-#include <QIcon>
+// window. --info and --help run on the table reader alone; the window and --render live in the
+// module linara-window.so, so that a job loads the GUI libraries only when it draws.
 #include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "ChartRendering.h"
-#include "CommandLineJobSetup.h"
-#include "CommandProcessor.h"
-#include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
 #include "LinaraHelp.h"
-#include "OutputFileDevice.h"
-#include "PrintDialogSetup.h"
-#include "QtUserDialogs.h"
+#include "ProgramModule.h"
 #include "StandardOutput.h"
-#include "TfrmTolmarCharts.h"
 #include "VersionOption.h"
 
 namespace {
@@ -35,61 +27,15 @@ int runJob(const std::vector<std::string>& arguments) {
     return tolmar::finishStandardOutput("linara", code);
 }
 
-// Starts the window with the tables, grabs it into `file` at its design size and exits.
-// Nobody answers a box here: every message goes to standard error, the picture is taken all
-// the same, and the exit code tells that something was reported.
-int runScreenshot(const QString& file, const QStringList& tables) {
-    ConsoleDialogs dialogs(QStringLiteral("linara"));
-    ShellCommandProcessor commands;
-    PrintDialogSetup printer;
-    TfrmTolmarCharts window(dialogs, commands, printer);
-    window.resize(1309, 818);
-    window.show();
-    window.FormShow(tables);
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    if (const QString reason = writePictureFile(file, window.grab().toImage()); !reason.isEmpty()) {
-        std::fprintf(stderr, "linara: could not write the screenshot %s: %s\n", qPrintable(file),
-                     qPrintable(reason));
+int runWindowModule(const char* entry, int argc, char* argv[]) {
+    std::string error;
+    using Main = int(int, char*[]);
+    auto* run = reinterpret_cast<Main*>(programModuleSymbol("linara-window.so", entry, error));
+    if (!run) {
+        std::fprintf(stderr, "linara: %s\n", error.c_str());
         return 1;
     }
-    std::printf("%s\n", qPrintable(file));
-    return dialogs.reported() > 0 ? 1 : 0;
-}
-
-// A printer setup that refuses: a picture job never prints.
-class NoPrinter : public PrinterSetup {
-public:
-    bool setUp(QPrinter&, QWidget*) override { return false; }
-};
-
-// Opens the tables and settings files as the window would, without showing it, and draws its
-// chart into the picture. A file that cannot be read is reported and nothing is drawn.
-int runRender(int argc, char* argv[], const std::vector<std::string>& arguments) {
-    RenderJob job;
-    std::string err;
-    if (!parseRenderJob(arguments, job, err)) {
-        std::fwrite(err.data(), 1, err.size(), stderr);
-        return 1;
-    }
-    setUpCommandLineJob();
-    QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Linara"));
-    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    ConsoleDialogs dialogs(QStringLiteral("linara"));
-    ShellCommandProcessor commands;
-    NoPrinter printer;
-    TfrmTolmarCharts window(dialogs, commands, printer);
-    QStringList inputs;
-    for (const std::string& input : job.inputs) inputs << QString::fromStdString(input);
-    window.FormShow(inputs);
-    if (dialogs.reported() > 0) return 1;
-    const QString picture = QString::fromStdString(job.picture);
-    const QString failure = renderChart(window.chart(), picture, QSize(job.width, job.height));
-    if (!failure.isEmpty()) {
-        std::fprintf(stderr, "linara: %s\n", qPrintable(failure));
-        return 1;
-    }
-    return 0;
+    return run(argc, argv);
 }
 
 }  // namespace
@@ -104,34 +50,8 @@ int main(int argc, char* argv[]) {
     }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (isLinaraRenderJob(arguments))
-        return tolmar::finishStandardOutput("linara", runRender(argc, argv, arguments));
+        return tolmar::finishStandardOutput("linara",
+                                            runWindowModule("linaraRenderMain", argc, argv));
     if (isLinaraCommandLineJob(arguments)) return runJob(arguments);
-
-    QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Linara"));
-    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    application.setDesktopFileName(QStringLiteral("linara"));
-    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("linara")));
-
-    QStringList tables = application.arguments().mid(1);
-    QString screenshot;
-    if (const auto at = tables.indexOf(QStringLiteral("--screenshot")); at >= 0) {
-        if (at + 1 >= tables.size()) {
-            std::fprintf(stderr, "linara: --screenshot needs a file name\n");
-            return 1;
-        }
-        screenshot = tables.at(at + 1);
-        tables.remove(at, 2);
-    }
-
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("linara", runScreenshot(screenshot, tables));
-    QtUserDialogs dialogs(nullptr);
-    ShellCommandProcessor commands;
-    PrintDialogSetup printer;
-    TfrmTolmarCharts window(dialogs, commands, printer);
-    dialogs.setParentWidget(&window);
-    window.show();
-    window.FormShow(tables);
-    return application.exec();
+    return runWindowModule("linaraWindowMain", argc, argv);
 }

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the result table reader. Whatever the bytes, the reader either
 // refuses them with its format error or returns a consistent table; the summary of any table
-// it returns can be written as JSON.
+// it returns can be written as JSON, and is the same when the rows are read on two cores.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -46,6 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkTable(table, size);
         const std::string json = tableInfoJson(table, true);
         check(!json.empty() && json.front() == '{' && json.back() == '\n');
+        // Read on two cores, split wherever it can be, the table is the same.
+        const FileContainer twoCores("fuzz.txt", bytes, {}, 0);
+        check(tableInfoJson(twoCores, true) == json);
     } catch (const TableFormatError&) {
     }
     return 0;

@@ -1,42 +1,46 @@
-// The grid viewer: a window over the grid files of the command line, or a
-// command-line job (--info, --convert, --render) that needs no display.
-#include <QApplication>
-#include <QIcon>
-#include <QTimer>
+// The grid viewer: a window over the grid files of the command line, or a command-line job.
+// --info, --convert and --help run on the grid formats alone; the window and --render live in
+// the module vistal-window.so and netCDF files are read by vistal-netcdf.so, so that a job
+// loads neither GUI nor netCDF libraries unless it needs them.
 #include <csignal>
 #include <cstdio>
+#include <string>
 
 #include "CommandLineJobs.h"
-#include "CommandProcessor.h"
-#include "ConsoleDialogs.h"
-#include "OutputFileDevice.h"
-#include "QtUserDialogs.h"
+#include "GridNetcdfReader.h"
+#include "ProgramModule.h"
 #include "StandardOutput.h"
-#include "TfrmVistals.h"
 #include "VersionOption.h"
 #include "VistalHelp.h"
 
 namespace {
 
-// Starts the window, loads the first file, grabs the window into `file` and exits.
-// The picture shows the window at its design size, whatever the screen. Nobody answers a box
-// here: every message and question goes to standard error (questions answered No or Cancel),
-// the picture is taken all the same, and the exit code tells that something was reported.
-int runScreenshot(const QString& file, const QStringList& grids) {
-    ConsoleDialogs dialogs(QStringLiteral("vistal"));
-    ShellCommandProcessor commands;
-    TfrmVistals window(dialogs, commands);
-    window.resize(1316, 819);
-    window.show();
-    window.FormShow(grids);
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    if (const QString reason = writePictureFile(file, window.grab().toImage()); !reason.isEmpty()) {
-        std::fprintf(stderr, "vistal: could not write the screenshot %s: %s\n", qPrintable(file),
-                     qPrintable(reason));
+int runWindowModule(const char* entry, int argc, char* argv[]) {
+    std::string error;
+    using Main = int(int, char*[]);
+    auto* run = reinterpret_cast<Main*>(programModuleSymbol("vistal-window.so", entry, error));
+    if (!run) {
+        std::fprintf(stderr, "vistal: %s\n", error.c_str());
         return 1;
     }
-    std::printf("%s\n", qPrintable(file));
-    return dialogs.reported() > 0 ? 1 : 0;
+    return run(argc, argv);
+}
+
+// Reads netCDF files through the netCDF module, loaded when the first one is met.
+NetcdfLevelReader netcdfModuleReader() {
+    return
+        [reader = NetcdfLevelReader()](const QString& entry, int level, GridHeader& header,
+                                       int& levelCount, std::unique_ptr<GridRows>& rows) mutable {
+            if (!reader) {
+                std::string error;
+                using Make = void(NetcdfLevelReader&);
+                auto* make = reinterpret_cast<Make*>(
+                    programModuleSymbol("vistal-netcdf.so", "vistalNetcdfLevels", error));
+                if (!make) throw NetcdfReadError(0, "the netCDF reader cannot be loaded: " + error);
+                make(reader);
+            }
+            reader(entry, level, header, levelCount, rows);
+        };
 }
 
 }  // namespace
@@ -49,39 +53,10 @@ int main(int argc, char* argv[]) {
     // Past a file-size limit a write fails with its reason, which the save reports, instead of
     // the signal ending the program with the grid unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (const auto job = commandLineJob(argc, argv)) return runCommandLineJob(*job, argc, argv);
-
-    QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Vistal"));
-    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    application.setDesktopFileName(QStringLiteral("vistal"));
-    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("vistal")));
-
-    QStringList grids = application.arguments().mid(1);
-    QString screenshot;
-    if (const auto at = grids.indexOf(QStringLiteral("--screenshot")); at >= 0) {
-        if (at + 1 >= grids.size()) {
-            std::fprintf(stderr, "vistal: --screenshot needs a file name\n");
-            return 1;
-        }
-        screenshot = grids.at(at + 1);
-        grids.remove(at, 2);
-    }
-    for (const QString& argument : grids) {
-        if (argument.startsWith(QStringLiteral("--"))) {
-            std::fprintf(stderr, "vistal: unknown option %s (see vistal --help)\n",
-                         qPrintable(argument));
-            return 1;
-        }
-    }
-
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("vistal", runScreenshot(screenshot, grids));
-    QtUserDialogs dialogs(nullptr);
-    ShellCommandProcessor commands;
-    TfrmVistals window(dialogs, commands);
-    dialogs.setParentWidget(&window);
-    window.show();
-    window.FormShow(grids);
-    return application.exec();
+    const auto job = commandLineJob(argc, argv);
+    if (!job) return runWindowModule("vistalWindowMain", argc, argv);
+    if (*job == CommandLineJob::Render)
+        return tolmar::finishStandardOutput("vistal",
+                                            runWindowModule("vistalRenderMain", argc, argv));
+    return runCommandLineJob(*job, argc, argv, netcdfModuleReader());
 }

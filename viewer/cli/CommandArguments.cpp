@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "GridFormatError.h"
-#include "GridNetcdfReader.h"
 #include "LevelChange.h"
 #include "LoadGrid.h"
 #include "NumberText.h"
@@ -57,21 +56,20 @@ std::optional<double> doubleOption(const CommandArguments& arguments, const QStr
 }
 
 void loadForCommand(GridDocument& doc, const QString& file, std::optional<int> level,
-                    QTextStream& err) {
-    netcdfReader reader;
+                    QTextStream& err, const NetcdfLevelReader& netcdf) {
     LoadCallbacks callbacks;
     callbacks.askYesNo = [&err](const QString& text, const QString&) {
         err << "vistal: warning: " << text << Qt::endl;
         return true;
     };
-    LoadGrid(doc, file, reader, callbacks);
+    LoadGrid(doc, file, netcdf, callbacks);
     if (!level || *level == doc.shownLevel) return;
     if (*level < 0 || *level >= doc.LevelCount || !doc.IsStack)
         throw CommandLineError(QStringLiteral("\"%1\" has no level %2 (levels 0 to %3)")
                                    .arg(file)
                                    .arg(*level)
                                    .arg(std::max(doc.LevelCount - 1, 0)));
-    changeLevel(doc, *level, reader);
+    changeLevel(doc, *level, netcdf);
 }
 
 int runCommandJob(QTextStream& err, const char* usage, const std::function<int()>& body) {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "GridDocument.h"
+#include "GridNetcdfLevels.h"
 
 // A wrong command line: what() is the message for standard error.
 class CommandLineError : public std::runtime_error {
@@ -38,9 +39,10 @@ std::optional<double> doubleOption(const CommandArguments& arguments, const QStr
 
 // Loads `file` for a job: an implausible header is loaded anyway, with the
 // question's text as a warning on `err`; `level`, when given, is shown (it
-// must exist). Throws GridFormatError or CommandLineError.
+// must exist). netCDF files are read through `netcdf`. Throws GridFormatError
+// or CommandLineError.
 void loadForCommand(GridDocument& doc, const QString& file, std::optional<int> level,
-                    QTextStream& err);
+                    QTextStream& err, const NetcdfLevelReader& netcdf);
 
 // Runs the body of a job. A failure is reported on `err` as "vistal: " and its
 // message (with `usage` after a wrong command line) and gives exit code 1.

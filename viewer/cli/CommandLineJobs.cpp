@@ -2,9 +2,7 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
@@ -13,7 +11,6 @@
 #include "CommandLineJobSetup.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
-#include "RenderCommand.h"
 #include "StandardOutput.h"
 #include "VistalHelp.h"
 
@@ -28,23 +25,7 @@ std::optional<CommandLineJob> commandLineJob(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-namespace {
-
-int runJob(CommandLineJob job, int argc, char* argv[], QTextStream& out, QTextStream& err) {
-    if (job == CommandLineJob::Render) {
-        // Fonts need a GUI application; it draws offscreen.
-        QGuiApplication application(argc, argv);
-        return runRenderCommand(application.arguments().mid(1), out, err);
-    }
-    QCoreApplication application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
-    return job == CommandLineJob::Info ? runInfoCommand(arguments, out, err)
-                                       : runConvertCommand(arguments, out, err);
-}
-
-}  // namespace
-
-int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
+int runCommandLineJob(CommandLineJob job, int argc, char* argv[], const NetcdfLevelReader& netcdf) {
     if (job == CommandLineJob::Help) {
         std::fputs(vistalHelpText, stdout);
         return tolmar::finishStandardOutput("vistal", 0);
@@ -56,7 +37,10 @@ int runCommandLineJob(CommandLineJob job, int argc, char* argv[]) {
                         QFileDevice::DontCloseHandle);
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
-    int code = runJob(job, argc, argv, out, err);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    int code = job == CommandLineJob::Info ? runInfoCommand(arguments, out, err, netcdf)
+                                           : runConvertCommand(arguments, out, err, netcdf);
     out.flush();
     if (standardOutput.error() != QFileDevice::NoError || out.status() != QTextStream::Ok) {
         err << "vistal: standard output could not be written: " << standardOutput.errorString()

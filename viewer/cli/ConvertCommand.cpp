@@ -22,7 +22,8 @@ GridOutputFormat outputFormat(const QString& name) {
 
 }  // namespace
 
-int runConvertCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+int runConvertCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                      const NetcdfLevelReader& netcdf) {
     return runCommandJob(err, convertUsage, [&] {
         const CommandArguments arguments = parseCommandArguments(
             args, QStringLiteral("--convert"),
@@ -39,7 +40,7 @@ int runConvertCommand(const QStringList& args, QTextStream& out, QTextStream& er
         const auto nodata = doubleOption(arguments, QStringLiteral("--nodata"));
         const auto level = intOption(arguments, QStringLiteral("--level"));
         GridDocument doc;
-        loadForCommand(doc, arguments.files[0], level, err);
+        loadForCommand(doc, arguments.files[0], level, err, netcdf);
         const GridOutputFormat format = chosen.value_or(savedFormatOf(doc));
         const double nodataToWrite = nodata.value_or(doc.header.nodata_value);
         if (!savedFileIsRecognised(doc, nodataToWrite, format))

@@ -70,7 +70,8 @@ void writeValues(const GridRows& values, QTextStream& out) {
 
 }  // namespace
 
-int runInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+int runInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                   const NetcdfLevelReader& netcdf) {
     return runCommandJob(err, infoUsage, [&] {
         const CommandArguments arguments =
             parseCommandArguments(args, QStringLiteral("--info"), {QStringLiteral("--level")},
@@ -83,7 +84,7 @@ int runInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
             throw CommandLineError(QStringLiteral("--info needs exactly one grid file"));
         GridDocument doc;
         loadForCommand(doc, arguments.files[0], intOption(arguments, QStringLiteral("--level")),
-                       err);
+                       err, netcdf);
         const bool withValues = arguments.has(QStringLiteral("--values"));
         out << headerJson(doc, withValues).c_str();
         if (withValues) writeValues(*doc.Values, out);

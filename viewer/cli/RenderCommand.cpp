@@ -7,9 +7,11 @@
 
 #include "ClassBounds.h"
 #include "ColourMapping.h"
+#include "CommandLineJobSetup.h"
 #include "CommandArguments.h"
 #include "FlowComponents.h"
 #include "GammaSetting.h"
+#include "GridNetcdfReader.h"
 #include "GridPaint.h"
 #include "OutputFileDevice.h"
 #include "PalettePath.h"
@@ -55,9 +57,9 @@ std::optional<std::pair<QString, QString>> takeFlowOption(QStringList& args) {
 
 // A flow component grid of the shown grid's geometry.
 std::unique_ptr<GridRows> loadFlowComponent(const GridDocument& shown, const QString& file,
-                                            QTextStream& err) {
+                                            QTextStream& err, const NetcdfLevelReader& netcdf) {
     GridDocument component;
-    loadForCommand(component, file, std::nullopt, err);
+    loadForCommand(component, file, std::nullopt, err, netcdf);
     if (const auto mismatch = FlowGeometryMismatch(shown.header, component.header, file))
         throw CommandLineError(*mismatch);
     return TakeShownValues(component);
@@ -131,8 +133,10 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
             throw CommandLineError(QStringLiteral("--palette wants 1 to %1").arg(paletteCount));
         const auto level = intOption(arguments, QStringLiteral("--level"));
 
+        netcdfReader reader;
+        const NetcdfLevelReader netcdf = netcdfLevelsOf(reader);
         GridDocument doc;
-        loadForCommand(doc, arguments.files[0], level, err);
+        loadForCommand(doc, arguments.files[0], level, err, netcdf);
         if (level && !doc.IsStack)
             throw CommandLineError(QStringLiteral("level %1 does not exist").arg(*level));
 
@@ -142,8 +146,8 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
             ComputeGradientGrids(grids, *doc.Values, doc.header.cellsize, doc.header.nodata_value);
             arrows.emplace(RenderArrows{grids, ArrowStart::CellCentre});
         } else if (flowFiles) {
-            const auto x = loadFlowComponent(doc, flowFiles->first, err);
-            const auto y = loadFlowComponent(doc, flowFiles->second, err);
+            const auto x = loadFlowComponent(doc, flowFiles->first, err, netcdf);
+            const auto y = loadFlowComponent(doc, flowFiles->second, err, netcdf);
             ComputeFlowGrids(grids, *x, *y, doc.header.nodata_value);
             arrows.emplace(RenderArrows{grids, ArrowStart::LowerRightCorner});
         }
@@ -160,4 +164,13 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         out << arguments.files[1] << "\n";
         return 0;
     });
+}
+
+int runRenderJob(int argc, char* argv[]) {
+    // Fonts need a GUI application; it draws offscreen.
+    setUpCommandLineJob();
+    QGuiApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runRenderCommand(application.arguments().mid(1), out, err);
 }

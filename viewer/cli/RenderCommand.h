@@ -17,6 +17,10 @@
 // with the arrow options' start values. Needs a QGuiApplication.
 int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
+// vistal --render with the program's arguments: paints in a GUI application, offscreen when
+// there is no display.
+int runRenderJob(int argc, char* argv[]);
+
 // The legend's height in the rendered picture: the height the window's legend has at the
 // window's first size, so a rendered picture matches the window's.
 inline constexpr int RenderLegendHeight = 667;

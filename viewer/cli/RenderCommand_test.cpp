@@ -89,7 +89,7 @@ TEST(RenderCommand, PaintsWithoutTheWindowWhatTheLegendPainterPaints) {
     file.close();
     QString err;
     QTextStream errStream(&err);
-    loadForCommand(doc, file.fileName(), std::nullopt, errStream);
+    loadForCommand(doc, file.fileName(), std::nullopt, errStream, NetcdfLevelReader());
     const LegendStyle style = LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font());
     const QImage picture = RenderGridPicture(doc, RenderPalettes(), 0, QSize(50, 50), style);
     // The legend widens for "-1.234568e+07" and sits right of the picture, as high as the

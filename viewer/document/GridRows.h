@@ -25,7 +25,7 @@ public:
     const double* data() const { return cells_.get(); }
 
 private:
-    // The block comes from std::malloc or std::aligned_alloc (see GridRows.cpp).
+    // The block comes from allocateLargeBlock: large levels lie on huge pages.
     struct FreeCells {
         void operator()(double* cells) const;
     };

@@ -1,12 +1,8 @@
 #include "LevelStatistics.h"
 
-#include "StatClass.h"
-
 GridStatistics levelStatistics(const GridRows& rows, double nodata) {
     StatClass stats;
-    const double* cell = rows.data();
-    const double* const end = cell + rows.cellCount();
-    for (; cell != end; ++cell)
-        if (*cell != nodata) stats.Add(*cell);
+    for (int r = 0; r < rows.rowCount(); ++r)
+        addRowStatistics(stats, rows.row(r), rows.columnCount(), nodata);
     return stats.results();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "AsciiGridBody.h"
 #include "AsciiGridReader.h"
 #include "BinaryGridFormat.h"
 #include "GridRecognition.h"
@@ -140,11 +141,14 @@ void loadFile(GridDocument& doc, QFile& file, const char* first, std::size_t fir
     for (auto& level : levels) targets.push_back(level.get());
     StatClass stats;
     const RowCallback beforeRow = rowCallback(callbacks, doc.header.nrows);
-    if (text)
+    if (text && !doc.IsStack)
+        readAsciiGridBody(*scanner, AsciiBodySplit{file.fileName(), file.size()}, *levels[0],
+                          doc.header.nodata_value, stats, beforeRow, fileName);
+    else if (text)
         readAsciiBody(*scanner, targets, doc.header.nodata_value, stats, beforeRow, fileName);
     else
         readBinaryBody(file, precision, targets, doc.header.nodata_value, stats, beforeRow,
-                       fileName);
+                       fileName, BinaryBodySplit{file.fileName()});
 
     if (doc.IsStack) {
         doc.Levels = std::move(levels);

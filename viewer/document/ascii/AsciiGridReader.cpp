@@ -2,8 +2,6 @@
 
 #include "GridFormatError.h"
 
-namespace {
-
 [[noreturn]] void throwBadNumber(TextNumberScanner& scanner, TextNumberScanner::Result result,
                                  const QString& where, const QString& fileName) {
     const QString word = QString::fromStdString(scanner.currentWord());
@@ -24,17 +22,23 @@ QString cellPlace(int row, int column, int level, int levelCount) {
     return text;
 }
 
+namespace {
+
 // Reads one row of a plain grid; the hot loop of text loading.
 void readPlainRow(TextNumberScanner& scanner, double* row, int columns, double nodata,
                   StatClass& stats, int rowIndex, const QString& fileName) {
+    // A copy the row cannot alias stays in registers (a bad number leaves `stats` as it was
+    // before the row: the error ends the load).
+    StatClass local = stats;
     for (int c = 0; c < columns; ++c) {
         double value;
         const auto result = scanner.nextNumber(value);
         if (result != TextNumberScanner::Result::Number)
             throwBadNumber(scanner, result, cellPlace(rowIndex, c, 0, 1), fileName);
         row[c] = value;
-        if (value != nodata) stats.Add(value);
+        if (value != nodata) local.Add(value);
     }
+    stats = local;
 }
 
 }  // namespace

@@ -19,3 +19,10 @@ GridFileHeader readAsciiHeader(TextNumberScanner& scanner, bool stack, const QSt
 // early is a format error.
 void readAsciiBody(TextNumberScanner& scanner, const std::vector<GridRows*>& levels, double nodata,
                    StatClass& stats, const RowCallback& beforeRow, const QString& fileName);
+
+// Throws the format error for a word that is not a number (or the end of the text) where
+// `where` was expected, naming the word as the file holds it.
+[[noreturn]] void throwBadNumber(TextNumberScanner& scanner, TextNumberScanner::Result result,
+                                 const QString& where, const QString& fileName);
+// "the value of row R, column C" (1-based), with ", level K" in a stack.
+QString cellPlace(int row, int column, int level, int levelCount);

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <random>
+#include <string>
 
 #include "TestGridFiles.h"
 
@@ -54,6 +57,47 @@ TEST(AsciiGridReader, NumbersCutByTheBufferEdgeAreReadWhole) {
     }
     double extra;
     EXPECT_EQ(scanner.nextNumber(extra), TextNumberScanner::Result::End);
+}
+
+TEST(AsciiGridReader, DecimalsReadBitForBitAsFromCharsReadsThem) {
+    // Words of 1 to 17 digits with the point anywhere (or none), signs, and words at the edges
+    // of the short form: every value must be the one std::from_chars gives, sign of zero too.
+    std::mt19937 random(5);
+    std::vector<std::string> words = {"0",
+                                      "-0",
+                                      "0.",
+                                      "-.0",
+                                      ".5",
+                                      "5.",
+                                      "-0.000",
+                                      "999999999999999",
+                                      "9999999999999999",
+                                      "0.000000000000001",
+                                      "1234567.890123456",
+                                      "+7.25"};
+    for (int i = 0; i < 20000; ++i) {
+        std::string word = random() % 3 == 0 ? "-" : "";
+        const int digits = 1 + int(random() % 17);
+        const int point = int(random() % (digits + 2)) - 1;  // -1: none
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) word += '.';
+            word += char('0' + random() % 10);
+        }
+        words.push_back(word);
+    }
+    QByteArray text;
+    for (const std::string& word : words) text += QByteArray::fromStdString(word) + '\t';
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::ReadOnly);
+    TextNumberScanner scanner(buffer, "test", 4096);
+    for (const std::string& word : words) {
+        double read = 0;
+        ASSERT_EQ(scanner.nextNumber(read), TextNumberScanner::Result::Number) << word;
+        const char* first = word.data() + (word[0] == '+' ? 1 : 0);
+        double expected = 0;
+        std::from_chars(first, word.data() + word.size(), expected);
+        ASSERT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << word;
+    }
 }
 
 namespace {

@@ -8,6 +8,7 @@
 TextNumberScanner::TextNumberScanner(QIODevice& device, const QString& name, std::size_t chunkSize)
     : device_(device), name_(name), buffer_(std::max<std::size_t>(chunkSize, 64)) {
     pos_ = safeEnd_ = end_ = buffer_.data();
+    bufferStart_ = readOffset_ = std::max<qint64>(device.pos(), 0);
 }
 
 void TextNumberScanner::refill() {
@@ -22,22 +23,25 @@ void TextNumberScanner::refill() {
     bufferStart_ += pos_ - begin;
     std::memmove(begin, pos_, kept);
     std::size_t filled = kept;
-    while (filled < buffer_.size()) {
-        const qint64 read = device_.read(begin + filled, qint64(buffer_.size() - filled));
+    while (filled < buffer_.size() && !exhausted()) {
+        const std::int64_t room =
+            std::min(std::int64_t(buffer_.size() - filled), stop_ - readOffset_);
+        const qint64 read = device_.read(begin + filled, qint64(room));
         if (read < 0)
             throw GridFormatError(
                 GridFormatError::Kind::Read,
                 QStringLiteral("Could not read \"%1\": %2").arg(name_, device_.errorString()));
         if (read == 0) {
-            atEnd_ = true;
+            deviceEnded_ = true;
             break;
         }
         filled += static_cast<std::size_t>(read);
+        readOffset_ += read;
     }
     pos_ = begin;
     end_ = begin + filled;
     safeEnd_ = end_;
-    if (!atEnd_) {
+    if (!exhausted()) {
         // Stop before the last word: it may continue in the next chunk.
         const char* last = end_;
         while (last > begin && !isSeparator(last[-1])) --last;

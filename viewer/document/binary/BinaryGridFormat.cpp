@@ -5,17 +5,12 @@
 #include <cmath>
 #include <vector>
 
+#include "DoubleGridBody.h"
 #include "GridFormatError.h"
 #include "LittleEndian.h"
 
-namespace {
-
-// Bytes read from the file at once: large enough for memory speed, small
-// enough to stay in the cache while the statistics are taken.
-constexpr std::size_t chunkBytes = std::size_t(1) << 20;
-
-void readExactly(QIODevice& device, char* target, std::size_t count, std::int64_t valuesBefore,
-                 std::int64_t valueCount, std::size_t valueSize, const QString& fileName) {
+void readBodyBytes(QIODevice& device, char* target, std::size_t count, std::int64_t valuesBefore,
+                   std::int64_t valueCount, std::size_t valueSize, const QString& fileName) {
     std::size_t got = 0;
     while (got < count) {
         const qint64 read = device.read(target + got, qint64(count - got));
@@ -36,18 +31,28 @@ void readExactly(QIODevice& device, char* target, std::size_t count, std::int64_
     }
 }
 
+void addBodyRow(double* row, int columns, double nodata, StatClass& stats) {
+    // A copy the row cannot alias stays in registers: the stores into the row would otherwise
+    // make every sum go through memory.
+    StatClass local = stats;
+    for (int c = 0; c < columns; ++c) {
+        double value = row[c];
+        if (!std::isfinite(value)) row[c] = value = nodata;  // rare: store only then
+        if (value != nodata) local.Add(value);
+    }
+    stats = local;
+}
+
+namespace {
+
+// Bytes read from the file at once: large enough for memory speed, small
+// enough to stay in the cache while the statistics are taken.
+constexpr std::size_t chunkBytes = std::size_t(1) << 20;
+
 // NaN and infinite cells are no data: they take the grid's nodata value, so
 // they are shown, counted and saved as such.
 inline double dataOrNodata(double value, double nodata) {
     return std::isfinite(value) ? value : nodata;
-}
-
-void addRow(double* row, int columns, double nodata, StatClass& stats) {
-    for (int c = 0; c < columns; ++c) {
-        double value = row[c];
-        if (!std::isfinite(value)) row[c] = value = nodata;  // rare: store only then
-        if (value != nodata) stats.Add(value);
-    }
 }
 
 template <typename T>
@@ -70,8 +75,9 @@ void readBody(QIODevice& device, const std::vector<GridRows*>& levels, double no
         const int count = std::min(int(chunkRows), rows - first);
         T* target = direct ? reinterpret_cast<T*>(levels[0]->row(first)) : buffer.data();
         const std::size_t values = std::size_t(count) * rowValues;
-        readExactly(device, reinterpret_cast<char*>(target), values * sizeof(T),
-                    std::int64_t(first) * std::int64_t(rowValues), valueCount, sizeof(T), fileName);
+        readBodyBytes(device, reinterpret_cast<char*>(target), values * sizeof(T),
+                      std::int64_t(first) * std::int64_t(rowValues), valueCount, sizeof(T),
+                      fileName);
         swapToLittleEndian(target, values);
         for (int r = first; r < first + count; ++r) {
             if (beforeRow) beforeRow(r);
@@ -80,7 +86,7 @@ void readBody(QIODevice& device, const std::vector<GridRows*>& levels, double no
             if (levelCount == 1) {
                 if (!direct)
                     for (int c = 0; c < columns; ++c) row[c] = double(source[c]);
-                addRow(row, columns, nodata, stats);
+                addBodyRow(row, columns, nodata, stats);
                 continue;
             }
             for (int c = 0; c < columns; ++c) {
@@ -122,8 +128,12 @@ void writeBinaryHeader(const GridHeader& header, double nodataToWrite,
 
 void readBinaryBody(QIODevice& device, BinaryPrecision precision,
                     const std::vector<GridRows*>& levels, double nodata, StatClass& stats,
-                    const RowCallback& beforeRow, const QString& fileName) {
+                    const RowCallback& beforeRow, const QString& fileName,
+                    const BinaryBodySplit& split) {
     if (levels.empty()) return;
+    if (precision == BinaryPrecision::Double && levels.size() == 1 &&
+        readDoubleGridBody(device, split, *levels[0], nodata, stats, beforeRow, fileName))
+        return;
     if (precision == BinaryPrecision::Double)
         readBody<double>(device, levels, nodata, stats, beforeRow, fileName);
     else

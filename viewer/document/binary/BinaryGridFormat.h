@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstddef>
 
+#include "DoubleGridBody.h"
 #include "GridShape.h"
 #include "StatClass.h"
 
@@ -31,7 +32,19 @@ void writeBinaryHeader(const GridHeader& header, double nodataToWrite,
 // Reads the body from `device`, positioned right after the header, into
 // `levels` (all of one shape), floats widened to double. NaN and infinite
 // values are stored as `nodata`. Every level-0 value that is not nodata goes
-// into `stats`. A body that ends early is a format error.
+// into `stats`. A body that ends early is a format error. A long plain double
+// grid is read on two cores when `split` names the file.
 void readBinaryBody(QIODevice& device, BinaryPrecision precision,
                     const std::vector<GridRows*>& levels, double nodata, StatClass& stats,
-                    const RowCallback& beforeRow, const QString& fileName);
+                    const RowCallback& beforeRow, const QString& fileName,
+                    const BinaryBodySplit& split = {});
+
+// Reads `count` bytes of the body into `target`; `valuesBefore` of the body's `valueCount`
+// values of `valueSize` bytes come before them. Fewer bytes than that is a format error that
+// names the values the file holds.
+void readBodyBytes(QIODevice& device, char* target, std::size_t count, std::int64_t valuesBefore,
+                   std::int64_t valueCount, std::size_t valueSize, const QString& fileName);
+
+// Gives the NaN and infinite cells of a row read from a file the value `nodata` (they are no
+// data: shown, counted and saved as such) and adds the other cells to `stats`.
+void addBodyRow(double* row, int columns, double nodata, StatClass& stats);
