@@ -1,6 +1,5 @@
 #include "OutputFileDevice.h"
 
-#include <QBuffer>
 #include <QFile>
 
 namespace {
@@ -59,14 +58,4 @@ QString writeFileBytes(const QString& path, QByteArrayView bytes) {
     const std::string reason = tolmar::writeWholeFile(
         nativeName(path), std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
     return QString::fromLocal8Bit(reason.c_str());
-}
-
-QString writePictureFile(const QString& path, const QImage& picture, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (picture.isNull() || !picture.save(&buffer, format))
-        return QStringLiteral("the picture could not be encoded as %1")
-            .arg(QString::fromLatin1(format));
-    return writeFileBytes(path, bytes);
 }
