@@ -40,7 +40,8 @@ struct BodyRead {
     QString error;
     bool operator==(const BodyRead& other) const {
         return error == other.error && cells.size() == other.cells.size() &&
-               std::memcmp(cells.data(), other.cells.data(), cells.size() * sizeof(double)) == 0 &&
+               (cells.empty() ||
+                std::memcmp(cells.data(), other.cells.data(), cells.size() * sizeof(double)) == 0) &&
                std::memcmp(&statistics, &other.statistics, sizeof statistics) == 0;
     }
 };
