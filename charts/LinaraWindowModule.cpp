@@ -1,7 +1,6 @@
 // The parts of the chart viewer that bring the GUI libraries: the window over the result
 // tables of the command line and the --render job. The program loads this module only for them.
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,12 +10,11 @@
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
 #include "LinaraCommandLine.h"
-#include "OutputFileDevice.h"
 #include "PrintDialogSetup.h"
 #include "ProgramModule.h"
 #include "QtUserDialogs.h"
-#include "StandardOutput.h"
 #include "TfrmTolmarCharts.h"
+#include "WindowStart.h"
 
 namespace {
 
@@ -32,13 +30,7 @@ int runScreenshot(const QString& file, const QStringList& tables) {
     window.show();
     window.FormShow(tables);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    if (const QString reason = writePictureFile(file, window.grab().toImage()); !reason.isEmpty()) {
-        std::fprintf(stderr, "linara: could not write the screenshot %s: %s\n", qPrintable(file),
-                     qPrintable(reason));
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(file));
-    return dialogs.reported() > 0 ? 1 : 0;
+    return finishScreenshot("linara", file, window.grab().toImage(), dialogs.reported());
 }
 
 // A printer setup that refuses: a picture job never prints.
@@ -82,24 +74,13 @@ TOLMAR_MODULE_ENTRY int linaraRenderMain(int argc, char* argv[]) {
 
 TOLMAR_MODULE_ENTRY int linaraWindowMain(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Linara"));
-    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    application.setDesktopFileName(QStringLiteral("linara"));
-    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("linara")));
+    nameWindowApplication(application, QStringLiteral("Linara"));
 
     QStringList tables = application.arguments().mid(1);
     QString screenshot;
-    if (const auto at = tables.indexOf(QStringLiteral("--screenshot")); at >= 0) {
-        if (at + 1 >= tables.size()) {
-            std::fprintf(stderr, "linara: --screenshot needs a file name\n");
-            return 1;
-        }
-        screenshot = tables.at(at + 1);
-        tables.remove(at, 2);
-    }
+    if (!takeScreenshotOption("linara", tables, screenshot)) return 1;
 
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("linara", runScreenshot(screenshot, tables));
+    if (!screenshot.isEmpty()) return runScreenshot(screenshot, tables);
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     PrintDialogSetup printer;

@@ -1,7 +1,6 @@
 // The chart viewer: a window over the result tables of the command line, or a job without a
 // window. --info and --help run on the table reader alone; the window and --render live in the
 // module linara-window.so, so that a job loads the GUI libraries only when it draws.
-#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,8 +8,8 @@
 #include "LinaraCommandLine.h"
 #include "LinaraHelp.h"
 #include "ProgramModule.h"
+#include "ProgramStart.h"
 #include "StandardOutput.h"
-#include "VersionOption.h"
 
 namespace {
 
@@ -28,26 +27,13 @@ int runJob(const std::vector<std::string>& arguments) {
 }
 
 int runWindowModule(const char* entry, int argc, char* argv[]) {
-    std::string error;
-    using Main = int(int, char*[]);
-    auto* run = reinterpret_cast<Main*>(programModuleSymbol("linara-window.so", entry, error));
-    if (!run) {
-        std::fprintf(stderr, "linara: %s\n", error.c_str());
-        return 1;
-    }
-    return run(argc, argv);
+    return runProgramModule("linara", "linara-window.so", entry, argc, argv);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Past a file-size limit a write fails with its reason, which is reported, instead of the
-    // signal ending the program halfway.
-    std::signal(SIGXFSZ, SIG_IGN);
-    if (asksForVersion(argc, argv)) {
-        std::fputs(linaraVersionText, stdout);
-        return tolmar::finishStandardOutput("linara", 0);
-    }
+    if (const auto done = startProgram("linara", linaraVersionText, argc, argv)) return *done;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (isLinaraRenderJob(arguments))
         return tolmar::finishStandardOutput("linara",

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -32,4 +33,16 @@ void* programModuleSymbol(const std::string& name, const char* symbol, std::stri
     error = name + " is missing: it belongs in " + folder.string() + " or in " +
             (folder / TOLMAR_MODULE_DIR).lexically_normal().string();
     return nullptr;
+}
+
+int runProgramModule(const char* program, const std::string& name, const char* entry, int argc,
+                     char* argv[]) {
+    std::string error;
+    using Main = int(int, char*[]);
+    auto* run = reinterpret_cast<Main*>(programModuleSymbol(name, entry, error));
+    if (!run) {
+        std::fprintf(stderr, "%s: %s\n", program, error.c_str());
+        return 1;
+    }
+    return run(argc, argv);
 }

@@ -9,5 +9,11 @@
 // module cannot be found or loaded or lacks the symbol.
 void* programModuleSymbol(const std::string& name, const char* symbol, std::string& error);
 
+// Runs the function `entry`, a main() of the module file `name`, with the program's arguments.
+// A module that cannot be loaded is reported on standard error with the program's name, and
+// ends the program with exit code 1.
+int runProgramModule(const char* program, const std::string& name, const char* entry, int argc,
+                     char* argv[]);
+
 // Marks the functions a module offers to its program.
 #define TOLMAR_MODULE_ENTRY extern "C" __attribute__((visibility("default")))

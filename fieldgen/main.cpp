@@ -2,24 +2,22 @@
 // from the command line (--batch) without a window.
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
-#include <csignal>
 #include <cstdio>
 
 #include "BatchCommandLine.h"
 #include "CommandLineJobSetup.h"
 #include "ConsoleDialogs.h"
-#include "OutputFileDevice.h"
+#include "ProgramStart.h"
 #include "QtUserDialogs.h"
 #include "SorvekHelp.h"
 #include "StandardOutput.h"
 #include "TCGauge.h"
 #include "TfrmFieldGenerator.h"
-#include "VersionOption.h"
+#include "WindowStart.h"
 
 namespace {
 
@@ -49,13 +47,7 @@ int runScreenshot(const QString& file) {
         painter.drawImage(0, 0, left);
         painter.drawImage(left.width() + 16, 0, right);
         painter.end();
-        if (const QString reason = writePictureFile(file, both); reason.isEmpty()) {
-            std::printf("%s\n", qPrintable(file));
-            result = 0;
-        } else {
-            std::fprintf(stderr, "sorvek: could not write the screenshot %s: %s\n",
-                         qPrintable(file), qPrintable(reason));
-        }
+        result = finishScreenshot("sorvek", file, both, dialogs.reported());
         wait->btnCancelGeneration->click();
     });
     watch.start(10);
@@ -66,13 +58,7 @@ int runScreenshot(const QString& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Past a file-size limit a write fails with its reason, which is reported, instead of the
-    // signal ending the program halfway.
-    std::signal(SIGXFSZ, SIG_IGN);
-    if (asksForVersion(argc, argv)) {
-        std::fputs(sorvekVersionText, stdout);
-        return tolmar::finishStandardOutput("sorvek", 0);
-    }
+    if (const auto done = startProgram("sorvek", sorvekVersionText, argc, argv)) return *done;
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (isBatchCommandLine(arguments)) {
@@ -81,28 +67,17 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Sorvek"));
-    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    application.setDesktopFileName(QStringLiteral("sorvek"));
-    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("sorvek")));
+    nameWindowApplication(application, QStringLiteral("Sorvek"));
 
     QString screenshot;
-    if (const auto at = arguments.indexOf(QStringLiteral("--screenshot")); at >= 0) {
-        if (at + 1 >= arguments.size()) {
-            std::fprintf(stderr, "sorvek: --screenshot needs a file name\n");
-            return 1;
-        }
-        screenshot = arguments.at(at + 1);
-        arguments.remove(at, 2);
-    }
+    if (!takeScreenshotOption("sorvek", arguments, screenshot)) return 1;
     if (!arguments.isEmpty()) {
         std::fprintf(stderr, "sorvek: unknown argument %s (see sorvek --help)\n",
                      qPrintable(arguments.front()));
         return 1;
     }
 
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("sorvek", runScreenshot(screenshot));
+    if (!screenshot.isEmpty()) return runScreenshot(screenshot);
     QtUserDialogs dialogs(nullptr);
     // The help opens the user guide with the desktop's opener.
     TfrmFieldGenerator form(dialogs, {});

@@ -1,17 +1,15 @@
 // The parts of the grid viewer that bring the GUI libraries: the window over the grid files
 // of the command line and the --render job. The program loads this module only for them.
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
-#include "OutputFileDevice.h"
 #include "ProgramModule.h"
 #include "QtUserDialogs.h"
 #include "RenderCommand.h"
-#include "StandardOutput.h"
 #include "TfrmVistals.h"
+#include "WindowStart.h"
 
 namespace {
 
@@ -27,13 +25,7 @@ int runScreenshot(const QString& file, const QStringList& grids) {
     window.show();
     window.FormShow(grids);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    if (const QString reason = writePictureFile(file, window.grab().toImage()); !reason.isEmpty()) {
-        std::fprintf(stderr, "vistal: could not write the screenshot %s: %s\n", qPrintable(file),
-                     qPrintable(reason));
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(file));
-    return dialogs.reported() > 0 ? 1 : 0;
+    return finishScreenshot("vistal", file, window.grab().toImage(), dialogs.reported());
 }
 
 }  // namespace
@@ -44,21 +36,11 @@ TOLMAR_MODULE_ENTRY int vistalRenderMain(int argc, char* argv[]) {
 
 TOLMAR_MODULE_ENTRY int vistalWindowMain(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Vistal"));
-    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
-    application.setDesktopFileName(QStringLiteral("vistal"));
-    application.setWindowIcon(QIcon::fromTheme(QStringLiteral("vistal")));
+    nameWindowApplication(application, QStringLiteral("Vistal"));
 
     QStringList grids = application.arguments().mid(1);
     QString screenshot;
-    if (const auto at = grids.indexOf(QStringLiteral("--screenshot")); at >= 0) {
-        if (at + 1 >= grids.size()) {
-            std::fprintf(stderr, "vistal: --screenshot needs a file name\n");
-            return 1;
-        }
-        screenshot = grids.at(at + 1);
-        grids.remove(at, 2);
-    }
+    if (!takeScreenshotOption("vistal", grids, screenshot)) return 1;
     for (const QString& argument : grids) {
         if (argument.startsWith(QStringLiteral("--"))) {
             std::fprintf(stderr, "vistal: unknown option %s (see vistal --help)\n",
@@ -67,8 +49,7 @@ TOLMAR_MODULE_ENTRY int vistalWindowMain(int argc, char* argv[]) {
         }
     }
 
-    if (!screenshot.isEmpty())
-        return tolmar::finishStandardOutput("vistal", runScreenshot(screenshot, grids));
+    if (!screenshot.isEmpty()) return runScreenshot(screenshot, grids);
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     TfrmVistals window(dialogs, commands);

@@ -2,28 +2,19 @@
 // --info, --convert and --help run on the grid formats alone; the window and --render live in
 // the module vistal-window.so and netCDF files are read by vistal-netcdf.so, so that a job
 // loads neither GUI nor netCDF libraries unless it needs them.
-#include <csignal>
-#include <cstdio>
 #include <string>
 
 #include "CommandLineJobs.h"
 #include "GridNetcdfReader.h"
 #include "ProgramModule.h"
+#include "ProgramStart.h"
 #include "StandardOutput.h"
-#include "VersionOption.h"
 #include "VistalHelp.h"
 
 namespace {
 
 int runWindowModule(const char* entry, int argc, char* argv[]) {
-    std::string error;
-    using Main = int(int, char*[]);
-    auto* run = reinterpret_cast<Main*>(programModuleSymbol("vistal-window.so", entry, error));
-    if (!run) {
-        std::fprintf(stderr, "vistal: %s\n", error.c_str());
-        return 1;
-    }
-    return run(argc, argv);
+    return runProgramModule("vistal", "vistal-window.so", entry, argc, argv);
 }
 
 // Reads netCDF files through the netCDF module, loaded when the first one is met.
@@ -46,13 +37,7 @@ NetcdfLevelReader netcdfModuleReader() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (asksForVersion(argc, argv)) {
-        std::fputs(vistalVersionText, stdout);
-        return tolmar::finishStandardOutput("vistal", 0);
-    }
-    // Past a file-size limit a write fails with its reason, which the save reports, instead of
-    // the signal ending the program with the grid unsaved.
-    std::signal(SIGXFSZ, SIG_IGN);
+    if (const auto done = startProgram("vistal", vistalVersionText, argc, argv)) return *done;
     const auto job = commandLineJob(argc, argv);
     if (!job) return runWindowModule("vistalWindowMain", argc, argv);
     if (*job == CommandLineJob::Render)
