@@ -23,11 +23,12 @@
 #include "DateTimeStep.h"
 #include "DayNumberDate.h"
 #include "ElidingLineEdit.h"
+#include "MenuItem.h"
 #include "RegistryValues.h"
 #include "SeriesListDelegate.h"
 #include "TChart.h"
 #include "TfrmWriteIniFile.h"
-#include "UpDownButtons.h"
+#include "UpDown.h"
 #include "UserDialogs.h"
 #include "UserGuide.h"
 
@@ -118,10 +119,7 @@ TfrmTolmarCharts::~TfrmTolmarCharts() {
 void TfrmTolmarCharts::buildMenus() {
     auto add = [this](QMenu* menu, QAction*& action, const char* name, const char* caption,
                       QKeySequence shortcut, void (TfrmTolmarCharts::*handler)()) {
-        action = menu->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QLatin1String(name));
-        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
+        action = addMenuItem(menu, name, caption, shortcut, this, handler);
     };
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const auto alt = [](int key) { return QKeySequence(Qt::ALT | key); };
@@ -316,9 +314,13 @@ void TfrmTolmarCharts::buildOptionsPanel() {
     edtLineWidthSelected->setObjectName(QStringLiteral("edtLineWidthSelected"));
     edtLineWidthSelected->setReadOnly(true);
     edtLineWidthSelected->setMaximumWidth(32);
-    updwnLineWidthSelected = new UpDownButtons(*edtLineWidthSelected, 1, 10, 2, pnlOptions);
+    updwnLineWidthSelected = new UpDown(pnlOptions);
     updwnLineWidthSelected->setObjectName(QStringLiteral("updwnLineWidthSelected"));
-    connect(updwnLineWidthSelected, &UpDownButtons::positionChanged, this,
+    updwnLineWidthSelected->setButtonSize(QSize(16, 11));
+    updwnLineWidthSelected->setRange(1, 10);
+    updwnLineWidthSelected->setAssociate(edtLineWidthSelected, true);
+    updwnLineWidthSelected->setPosition(2);
+    connect(updwnLineWidthSelected, &UpDown::positionChanged, this,
             &TfrmTolmarCharts::updwnLineWidthSelectedClick);
     connect(edtLineWidthSelected, &QLineEdit::textChanged, this,
             &TfrmTolmarCharts::edtLineWidthSelectedChange);

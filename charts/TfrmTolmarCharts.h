@@ -21,7 +21,7 @@ class QPushButton;
 class QToolButton;
 class TChart;
 class TfrmWriteIniFile;
-class UpDownButtons;
+class UpDown;
 class UserDialogs;
 
 // The chart viewer's main window: the options panel on top, the chart in the middle, the
@@ -184,7 +184,7 @@ private:
                 *spdbtnFitHorizontally = nullptr, *spdbtnFitDataHorizontallyAll = nullptr;
     QLineEdit *edtChartTitle = nullptr, *edtOrdinateTitle = nullptr, *edtAbszisseTitle = nullptr;
     QLineEdit* edtLineWidthSelected = nullptr;
-    UpDownButtons* updwnLineWidthSelected = nullptr;
+    UpDown* updwnLineWidthSelected = nullptr;
 
     TChart* chrtTolmarResults = nullptr;
 

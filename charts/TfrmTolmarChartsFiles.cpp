@@ -13,7 +13,7 @@
 #include "TableFormatError.h"
 #include "TableMessages.h"
 #include "TfrmTolmarCharts.h"
-#include "UpDownButtons.h"
+#include "UpDown.h"
 #include "UserDialogs.h"
 #include "ValueAxisFit.h"
 

@@ -14,7 +14,7 @@
 #include "ChartsWindowTesting.h"
 #include "DayNumberDate.h"
 #include "StandInOpener.h"
-#include "UpDownButtons.h"
+#include "UpDown.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "PreviewBox.h"
 #include "TCGauge.h"
-#include "WrappingUpDown.h"
+#include "UpDown.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ TfrmWaitMessage::TfrmWaitMessage(QWidget* parent)
       cggGauge(new TCGauge(this)),
       lblColPerChannel(new QLabel(QStringLiteral("Colors per Channel"), this)),
       lblColorDepth(new QLabel(QStringLiteral("256"), this)),
-      updwnColorDepth(new WrappingUpDown(this)),
+      updwnColorDepth(new UpDown(this)),
       btnCancelGeneration(new QPushButton(QStringLiteral("Cancel"), this)),
       pnlSinglePaintBox(new QFrame(this)),
       pntbxSinglePreview(new PreviewBox(pnlSinglePaintBox)) {
@@ -59,6 +59,7 @@ TfrmWaitMessage::TfrmWaitMessage(QWidget* parent)
     updwnColorDepth->setObjectName(QStringLiteral("updwnColorDepth"));
     updwnColorDepth->setRange(2, 256);
     updwnColorDepth->setIncrement(2);
+    updwnColorDepth->setWrapping(true);
     updwnColorDepth->setPosition(256);
     updwnColorDepth->setGeometry(56, 94, 18, 28);
 
@@ -81,8 +82,7 @@ TfrmWaitMessage::TfrmWaitMessage(QWidget* parent)
     connect(&previewRefresh_, &QTimer::timeout, pntbxSinglePreview, qOverload<>(&QWidget::update));
     connect(btnCancelGeneration, &QPushButton::clicked, this,
             &TfrmWaitMessage::btnCancelGenerationClick);
-    connect(updwnColorDepth, &WrappingUpDown::clicked, this,
-            &TfrmWaitMessage::updwnColorDepthClick);
+    connect(updwnColorDepth, &UpDown::clicked, this, &TfrmWaitMessage::updwnColorDepthClick);
     connect(pntbxSinglePreview, &PreviewBox::clicked, this,
             &TfrmWaitMessage::pntbxSinglePreviewClick);
 }

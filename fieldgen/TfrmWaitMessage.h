@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 class PreviewBox;
 class TCGauge;
-class WrappingUpDown;
+class UpDown;
 
 // The progress window of one generator: a gauge, a live colour preview of the result matrix,
 // the number of colour steps and a Cancel button. It never calls the kernel; the front end's
@@ -24,7 +24,7 @@ public:
     TCGauge* cggGauge;
     QLabel* lblColPerChannel;
     QLabel* lblColorDepth;
-    WrappingUpDown* updwnColorDepth;
+    UpDown* updwnColorDepth;
     QPushButton* btnCancelGeneration;
     QFrame* pnlSinglePaintBox;
     PreviewBox* pntbxSinglePreview;

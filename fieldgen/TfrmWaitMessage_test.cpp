@@ -10,7 +10,7 @@
 
 #include "PreviewBox.h"
 #include "TCGauge.h"
-#include "WrappingUpDown.h"
+#include "UpDown.h"
 
 namespace {
 

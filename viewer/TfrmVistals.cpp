@@ -25,6 +25,7 @@
 #include "CommandProcessor.h"
 #include "GridNetcdfReader.h"
 #include "LegendGeometry.h"
+#include "MenuItem.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
 #include "Palettes.h"
@@ -260,6 +261,7 @@ void TfrmVistals::buildRightPanel() {
     updnStacklevel = new UpDown(pnlGridNames);
     updnStacklevel->setObjectName(QStringLiteral("updnStacklevel"));
     updnStacklevel->setAssociate(edtStacklevel);
+    updnStacklevel->setButtonSize(QSize(17, 11));
     updnStacklevel->setRange(0, 0);
     updnStacklevel->setEnabled(false);
     lblStacklayers = new QLabel(QStringLiteral("(max 0)"), pnlGridNames);
@@ -334,14 +336,7 @@ void TfrmVistals::buildStatisticsPanel() {
 void TfrmVistals::buildMenus() {
     auto add = [this](QMenu* menu, QAction*& action, const char* name, const char* caption,
                       QKeySequence shortcut, void (TfrmVistals::*handler)()) {
-        action = menu->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QLatin1String(name));
-        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-        // An item without its command yet stays disabled, so its shortcut does not pretend.
-        if (handler)
-            connect(action, &QAction::triggered, this, handler);
-        else
-            action->setEnabled(false);
+        action = addMenuItem(menu, name, caption, shortcut, this, handler);
     };
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const auto ctrlShift = [](int key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
@@ -509,6 +504,7 @@ void TfrmVistals::buildToolBar() {
     updnGamma->setIncrement(5);
     updnGamma->setPosition(50);
     updnGamma->setAssociate(edtGamma);
+    updnGamma->setButtonSize(QSize(17, 11));
     ToolBar1->addWidget(updnGamma);
     ToolBar1->addSeparator();
     button(tlbntInvertPalette, "tlbntInvertPalette", QStringLiteral("Invert Palette (Ctrl+V)"),
