@@ -43,7 +43,7 @@ function(tolmar_precompile_targets)
     "vistal_display:qtcore,qtgui"
     "vistal_app:qtcore,qtgui,qtwidgets"
     "viewer_test:gtest,qttest,qtcore,qtgui,qtwidgets"
-    "linara_logic:qtcore,qtgui,qtwidgets,qcustomplot"
+    "linara_logic:qtcore,qtgui"
     "linara_app:qtcore,qtgui,qtwidgets,qcustomplot"
     "charts_test:gtest,qtcore"
     "sorvek_logic:qtcore,qtgui")
