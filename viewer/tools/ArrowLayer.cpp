@@ -54,8 +54,8 @@ void ArrowLayer::add(QPoint from, const ArrowShape& shape, const ArrowStampTable
     const int bottom = from.y() + stamp.reach.bottom();
     if (left >= 0 && top >= 0 && right < size_.width() && bottom < size_.height()) {
         if (stamp.spans.empty() ||
-            tilesWritten(from.x() + stamp.box.left(), from.y() + stamp.box.top(),
-                         from.x() + stamp.box.right(), from.y() + stamp.box.bottom()))
+            allWritten(from.x() + stamp.box.left(), from.y() + stamp.box.top(),
+                       from.x() + stamp.box.right(), from.y() + stamp.box.bottom()))
             return;
         this->stamp(from, stamp, pixel);
         return;
@@ -66,7 +66,7 @@ void ArrowLayer::add(QPoint from, const ArrowShape& shape, const ArrowStampTable
     const int insideRight = std::min(right, size_.width() - 1);
     const int insideBottom = std::min(bottom, size_.height() - 1);
     if (insideLeft > insideRight || insideTop > insideBottom ||
-        tilesWritten(insideLeft, insideTop, insideRight, insideBottom))
+        allWritten(insideLeft, insideTop, insideRight, insideBottom))
         return;
     paintAcrossEdge(from, shape,
                     QRect(QPoint(insideLeft, insideTop), QPoint(insideRight, insideBottom)), pixel);
@@ -153,6 +153,12 @@ bool ArrowLayer::tilesWritten(int left, int top, int right, int bottom) const {
     }
     for (; full <= end; full += tileWords_)
         if (!allSet(full, firstTile, lastTile)) return false;
+    return true;
+}
+
+bool ArrowLayer::pixelsWritten(int left, int top, int right, int bottom) const {
+    for (int y = top; y <= bottom; ++y)
+        if (!allSet(written(y), left, right)) return false;
     return true;
 }
 

@@ -39,7 +39,7 @@ public:
         top = std::max(top, 0);
         right = std::min(right, size_.width() - 1);
         bottom = std::min(bottom, size_.height() - 1);
-        return left > right || top > bottom || tilesWritten(left, top, right, bottom);
+        return left > right || top > bottom || allWritten(left, top, right, bottom);
     }
 
     // The pixels of line y the layer has written: bit x % 64 of word x / 64.
@@ -65,6 +65,12 @@ private:
     void markWritten(int x, int y);
     // Pixels [left, right] x [top, bottom], inside the picture.
     bool tilesWritten(int left, int top, int right, int bottom) const;
+    // Likewise pixel by pixel, for boxes on tiles partly written: a line at a time, from the
+    // top, where the arrows of later rows have not yet written.
+    bool pixelsWritten(int left, int top, int right, int bottom) const;
+    bool allWritten(int left, int top, int right, int bottom) const {
+        return tilesWritten(left, top, right, bottom) || pixelsWritten(left, top, right, bottom);
+    }
 
     QSize size_;
     uchar* pixels_;
