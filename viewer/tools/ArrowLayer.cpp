@@ -7,9 +7,6 @@
 
 namespace {
 
-// The painter writes arrow numbers 1 .. MaxNumber as the 24 bits of a colour; 0 is no arrow.
-constexpr std::size_t MaxNumber = 0xFFFFFF;
-
 // Bits [first, first + count) of a word; count 1 .. 64 - first.
 inline std::uint64_t bitRange(int first, int count) {
     const std::uint64_t ones = count >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << count) - 1;
@@ -30,15 +27,14 @@ inline bool allSet(const std::uint64_t* words, int first, int last) {
 
 }  // namespace
 
-ArrowLayer::ArrowLayer(QSize size, uchar* pixels, qsizetype stride)
+ArrowLayer::ArrowLayer(QSize size, uchar* pixels, qsizetype stride, int thickness)
     : size_(size),
       pixels_(pixels),
       stride_(stride),
       words_((size.width() + 63) / 64),
       written_(std::make_unique<std::uint64_t[]>(static_cast<std::size_t>(words_) *
                                                  static_cast<std::size_t>(size.height()))),
-      orders_(std::make_unique_for_overwrite<std::uint64_t[]>(
-          static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()))),
+      thickness_(thickness),
       tileColumns_((size.width() + 7) / 8),
       tileWords_((tileColumns_ + 63) / 64),
       tileCounts_(static_cast<std::size_t>(tileColumns_) *
@@ -46,18 +42,22 @@ ArrowLayer::ArrowLayer(QSize size, uchar* pixels, qsizetype stride)
       fullTiles_(static_cast<std::size_t>(tileWords_) *
                  static_cast<std::size_t>((size.height() + 7) / 8)) {}
 
-void ArrowLayer::add(std::uint64_t order, QPoint from, const ArrowShape& shape,
-                     const ArrowStampTable::Stamp& stamp, std::uint32_t pixel) {
+ArrowLayer::~ArrowLayer() {
+    if (edgePainter_) edgePainter_->end();
+}
+
+void ArrowLayer::add(QPoint from, const ArrowShape& shape, const ArrowStampTable::Stamp& stamp,
+                     std::uint32_t pixel) {
     const int left = from.x() + stamp.reach.left();
     const int top = from.y() + stamp.reach.top();
     const int right = from.x() + stamp.reach.right();
     const int bottom = from.y() + stamp.reach.bottom();
     if (left >= 0 && top >= 0 && right < size_.width() && bottom < size_.height()) {
         if (stamp.spans.empty() ||
-            tilesWritten(from.x() + stamp.box.left(), from.y() + stamp.box.top(),
-                         from.x() + stamp.box.right(), from.y() + stamp.box.bottom()))
+            allWritten(from.x() + stamp.box.left(), from.y() + stamp.box.top(),
+                       from.x() + stamp.box.right(), from.y() + stamp.box.bottom()))
             return;
-        this->stamp(order, from, stamp, pixel);
+        this->stamp(from, stamp, pixel);
         return;
     }
     // Across the edge: the part of the reach inside the picture.
@@ -66,14 +66,13 @@ void ArrowLayer::add(std::uint64_t order, QPoint from, const ArrowShape& shape,
     const int insideRight = std::min(right, size_.width() - 1);
     const int insideBottom = std::min(bottom, size_.height() - 1);
     if (insideLeft > insideRight || insideTop > insideBottom ||
-        tilesWritten(insideLeft, insideTop, insideRight, insideBottom))
+        allWritten(insideLeft, insideTop, insideRight, insideBottom))
         return;
-    edges_.push_back({order, from, shape, pixel});
-    edgeArea_ |= QRect(QPoint(insideLeft, insideTop), QPoint(insideRight, insideBottom));
+    paintAcrossEdge(from, shape,
+                    QRect(QPoint(insideLeft, insideTop), QPoint(insideRight, insideBottom)), pixel);
 }
 
-void ArrowLayer::stamp(std::uint64_t order, QPoint from, const ArrowStampTable::Stamp& stamp,
-                       std::uint32_t pixel) {
+void ArrowLayer::stamp(QPoint from, const ArrowStampTable::Stamp& stamp, std::uint32_t pixel) {
     // The lines of the stamp in bands that lie on one row of tiles each: a band whose pixels
     // lie on tiles written all over is passed by without looking at its runs.
     const int top = from.y() + stamp.box.top();
@@ -91,7 +90,7 @@ void ArrowLayer::stamp(std::uint64_t order, QPoint from, const ArrowStampTable::
             !allSet(fullTiles_.data() + static_cast<std::size_t>(tileRow) * tileWords_,
                     (from.x() + left) >> 3, (from.x() + right - 1) >> 3))
             stampSpans(
-                order, from,
+                from,
                 stamp.spans.subspan(stamp.lines[first].firstSpan,
                                     stamp.lines[end].firstSpan - stamp.lines[first].firstSpan),
                 pixel);
@@ -99,8 +98,7 @@ void ArrowLayer::stamp(std::uint64_t order, QPoint from, const ArrowStampTable::
     }
 }
 
-void ArrowLayer::stampSpans(std::uint64_t order, QPoint from, std::span<const ArrowSpan> spans,
-                            std::uint32_t pixel) {
+void ArrowLayer::stampSpans(QPoint from, std::span<const ArrowSpan> spans, std::uint32_t pixel) {
     // The runs come line by line from the top.
     int y = from.y() + spans.front().dy;
     std::uint64_t* written = mutableWritten(y);
@@ -119,11 +117,9 @@ void ArrowLayer::stampSpans(std::uint64_t order, QPoint from, std::span<const Ar
             if (fresh == 0) continue;
             written[word] |= fresh;
             std::uint32_t* line = mutableLine(y);
-            std::uint64_t* shown = orders(y);
             while (fresh != 0) {
                 const int pixelX = (word << 6) + std::countr_zero(fresh);
                 line[pixelX] = pixel;
-                shown[pixelX] = order;
                 markWritten(pixelX, y);
                 fresh &= fresh - 1;
             }
@@ -160,51 +156,36 @@ bool ArrowLayer::tilesWritten(int left, int top, int right, int bottom) const {
     return true;
 }
 
-void ArrowLayer::finish(int thickness) {
-    if (edges_.empty()) return;
-    QImage numbers(size_, QImage::Format_RGB32);
-    numbers.fill(0);
-    // In cell order, that is from the back of the list; at most MaxNumber arrows at a time.
-    std::size_t next = edges_.size();
-    while (next > 0) {
-        const std::size_t first = next;
-        {
-            QPainter painter(&numbers);
-            for (std::size_t number = 1; number <= MaxNumber && next > 0; ++number) {
-                const EdgeArrow& arrow = edges_[--next];
-                painter.setPen(ArrowPen(Colour::fromRgb(static_cast<int>(number >> 16),
-                                                        static_cast<int>(number >> 8 & 0xFF),
-                                                        static_cast<int>(number & 0xFF)),
-                                        thickness));
-                PaintArrow(painter, arrow.from, arrow.shape);
-            }
-        }
-        takeEdgePixels(numbers, first);
-    }
-    edges_.clear();
+bool ArrowLayer::pixelsWritten(int left, int top, int right, int bottom) const {
+    for (int y = top; y <= bottom; ++y)
+        if (!allSet(written(y), left, right)) return false;
+    return true;
 }
 
-void ArrowLayer::takeEdgePixels(QImage& numbers, std::size_t firstNumber) {
-    for (int y = edgeArea_.top(); y <= edgeArea_.bottom(); ++y) {
-        auto* numberLine = reinterpret_cast<std::uint32_t*>(numbers.scanLine(y));
+void ArrowLayer::paintAcrossEdge(QPoint from, const ArrowShape& shape, const QRect& inside,
+                                 std::uint32_t pixel) {
+    if (!edgePainter_) {
+        edgeScratch_ = QImage(size_, QImage::Format_RGB32);
+        edgeScratch_.fill(0);
+        edgePainter_ = std::make_unique<QPainter>(&edgeScratch_);
+        edgePainter_->setPen(ArrowPen(Colour(0xFFFFFF), thickness_));
+    }
+    PaintArrow(*edgePainter_, from, shape);
+    // The painter's pixels lie within the reach; each is taken unless a later arrow wrote it,
+    // and the scratch is left black again.
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        auto* drawn = reinterpret_cast<std::uint32_t*>(edgeScratch_.scanLine(y));
         std::uint64_t* written = mutableWritten(y);
         std::uint32_t* line = mutableLine(y);
-        std::uint64_t* shown = orders(y);
-        for (int x = edgeArea_.left(); x <= edgeArea_.right(); ++x) {
-            const std::uint32_t number = numberLine[x] & 0xFFFFFF;
-            if (number == 0) continue;
-            numberLine[x] = 0;
-            // Number n is the n-th arrow drawn, edges_[firstNumber - n].
-            const EdgeArrow& arrow = edges_[firstNumber - number];
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (drawn[x] == 0) continue;
+            const bool painted = drawn[x] != 0xFF000000u;
+            drawn[x] = 0;
             const std::uint64_t bit = std::uint64_t(1) << (x & 63);
-            if ((written[x >> 6] & bit) != 0) {
-                if (shown[x] > arrow.order) continue;
-            } else {
-                written[x >> 6] |= bit;
-                markWritten(x, y);
-            }
-            line[x] = arrow.pixel;
-            shown[x] = arrow.order;
+            if (!painted || (written[x >> 6] & bit) != 0) continue;
+            written[x >> 6] |= bit;
+            markWritten(x, y);
+            line[x] = pixel;
         }
     }
 }

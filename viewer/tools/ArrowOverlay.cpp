@@ -115,9 +115,7 @@ void addRows(ArrowLayer& layer, ArrowStampTable& stamps, const ArrowGrids& arrow
             if (layer.hidden(x[j] + reach.left(), y + reach.top(), x[j] + reach.right(),
                              y + reach.bottom()))
                 continue;
-            const std::uint64_t order =
-                std::uint64_t(static_cast<std::uint32_t>(i)) << 32 | static_cast<std::uint32_t>(j);
-            layer.add(order, QPoint(x[j], y), shape, stamps.stampOf(shape, thickness),
+            layer.add(QPoint(x[j], y), shape, stamps.stampOf(shape, thickness),
                       ArrowColourFor(magnitude, maxMagnitude).argb());
         }
     }
@@ -175,10 +173,10 @@ void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataVa
                     static_cast<std::size_t>(size.height()));
             layers.push_back(std::make_unique<ArrowLayer>(
                 size, reinterpret_cast<uchar*>(ownPixels[static_cast<std::size_t>(k)].get()),
-                qsizetype(size.width()) * 4));
+                qsizetype(size.width()) * 4, options.ArrowThickness));
         } else {
-            layers.push_back(
-                std::make_unique<ArrowLayer>(size, picture.bits(), picture.bytesPerLine()));
+            layers.push_back(std::make_unique<ArrowLayer>(
+                size, picture.bits(), picture.bytesPerLine(), options.ArrowThickness));
         }
     }
     const int rows = view.rowCount();
@@ -188,7 +186,6 @@ void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataVa
         ArrowLayer& layer = *layers[static_cast<std::size_t>(k)];
         addRows(layer, stamps.table(k), arrows, nodataValue, view, starts, firstRow, endRow,
                 options);
-        layer.finish(options.ArrowThickness);
     });
     if (count > 1) {
         RunPaintWorkers(count, [&](int k) {

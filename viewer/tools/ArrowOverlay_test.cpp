@@ -400,6 +400,48 @@ TEST(ArrowOverlay, EveryNumberOfThreadsDrawsTheOneThreadPicture) {
     }
 }
 
+// Dense arrows much longer than the picture, most of them across its edges and over each
+// other: arrows across the edge hide earlier ones inside and are hidden by later ones, each
+// pixel by the last arrow in cell order, with tips near and far (up to 400 pixels) and shapes
+// kept from the paints before.
+TEST(ArrowOverlay, LongArrowsAcrossTheEdgesOverlapInCellOrder) {
+    std::mt19937 random(23);
+    std::uniform_real_distribution<double> direction(0, 360);
+    std::uniform_real_distribution<double> magnitude(0, 1);
+    ArrowStamps stamps;
+    for (int round = 0; round < 6; ++round) {
+        const int rows = 30 + round * 7, columns = 40 + round * 5;
+        ArrowGrids arrows;
+        arrows.prepare(rows, columns);
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < columns; ++j) {
+                arrows.ArrowDirection->at(i, j) =
+                    round % 2 ? 180 + 20 * magnitude(random) : direction(random);
+                arrows.ArrowMagnitude->at(i, j) = magnitude(random);
+            }
+        arrows.ArrowMaxMagnitude = 1;
+        ArrowOptions options;
+        options.ArrowMinLength = 5 + round * 20;
+        options.ArrowMaxLength = 60 * round;
+        options.ArrowThickness = round % 4;
+        QImage before(61 + 13 * round, 47 + 9 * round, QImage::Format_RGB32);
+        before.fill(0xFF203040u);
+        ViewWindow view{0, rows, 0, columns};
+        FitWindow(view, before.width(), before.height());
+        QImage expected = before;
+        ArrowStamps referenceStamps;
+        ReferenceArrowOverlay(expected, arrows, Nodata, view, ArrowStart::CellCentre, options,
+                              referenceStamps);
+        for (int workers : {1, 2, 3}) {
+            QImage actual = before;
+            DrawArrowOverlay(actual, arrows, Nodata, view, ArrowStart::CellCentre, options, stamps,
+                             workers);
+            ASSERT_EQ(differingPixels(actual, expected), 0)
+                << "round " << round << ", " << workers << " threads";
+        }
+    }
+}
+
 TEST(ArrowExamples, TenAndFiftyPixelsWithTheStartOptions) {
     QImage image = whitePicture(200, 45);
     image.fill(Qt::black);

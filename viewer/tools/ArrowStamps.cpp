@@ -73,6 +73,8 @@ void ArrowStampTable::grow() {
 void ArrowStampTable::forget(int thickness) {
     thickness_ = thickness;
     std::fill(slots_.begin(), slots_.end(), Slot{});
+    std::fill(tips_.begin(), tips_.end(), 0);
+    hashed_ = 0;
     entries_.clear();
     spans_.clear();
     lines_.clear();
@@ -87,33 +89,58 @@ ArrowStampTable::Stamp ArrowStampTable::stampOf(const ArrowShape& shape, int thi
     if (!shape.hasHead) return {{}, {}, {}, ArrowReach(shape, thickness)};
     const std::uint64_t key = keyOf(shape);
     if (key != lastKey_) {
-        Slot* slot = &slotOf(key);
-        if (slot->key == 0) {
-            const QRect reach = ArrowReach(shape, thickness);
-            const auto first = static_cast<std::uint32_t>(spans_.size());
-            drawShape(shape, reach);
-            const auto count = static_cast<std::uint32_t>(spans_.size()) - first;
-            if (2 * (entries_.size() + 1) > slots_.size()) {
-                grow();
-                slot = &slotOf(key);
-            }
-            *slot = Slot{key, static_cast<std::uint32_t>(entries_.size())};
-            QRect box;
-            for (std::uint32_t k = first; k < first + count; ++k)
-                box |= QRect(spans_[k].left, spans_[k].dy, spans_[k].right - spans_[k].left, 1);
-            const auto firstLine = static_cast<std::uint32_t>(lines_.size());
-            addLines(first, count, box);
-            entries_.push_back({first, count, firstLine,
-                                static_cast<std::uint32_t>(lines_.size()) - firstLine, box, reach});
-        }
+        std::uint32_t index = find(shape, key);
+        if (index == NoEntry) index = addEntry(shape, key);
         lastKey_ = key;
-        lastEntry_ = slot->entry;
+        lastEntry_ = index;
     }
     const Entry& entry = entries_[lastEntry_];
     return {{spans_.data() + entry.first, entry.count},
             {lines_.data() + entry.firstLine, entry.lineCount},
             entry.box,
             entry.reach};
+}
+
+std::uint32_t ArrowStampTable::find(const ArrowShape& shape, std::uint64_t key) {
+    const int x = shape.tip.x() + TipRange;
+    const int y = shape.tip.y() + TipRange;
+    if (x >= 0 && x < TipSide && y >= 0 && y < TipSide) {
+        if (tips_.empty()) return NoEntry;
+        for (std::uint32_t next = tips_[static_cast<std::size_t>(y) * TipSide + x]; next != 0;
+             next = entries_[next - 1].nextSameTip)
+            if (entries_[next - 1].key == key) return next - 1;
+        return NoEntry;
+    }
+    const Slot& slot = slotOf(key);
+    return slot.key == 0 ? NoEntry : slot.entry;
+}
+
+std::uint32_t ArrowStampTable::addEntry(const ArrowShape& shape, std::uint64_t key) {
+    const QRect reach = ArrowReach(shape, thickness_);
+    const auto first = static_cast<std::uint32_t>(spans_.size());
+    drawShape(shape, reach);
+    const auto count = static_cast<std::uint32_t>(spans_.size()) - first;
+    QRect box;
+    for (std::uint32_t k = first; k < first + count; ++k)
+        box |= QRect(spans_[k].left, spans_[k].dy, spans_[k].right - spans_[k].left, 1);
+    const auto firstLine = static_cast<std::uint32_t>(lines_.size());
+    addLines(first, count, box);
+    const auto index = static_cast<std::uint32_t>(entries_.size());
+    entries_.push_back({key, first, count, firstLine,
+                        static_cast<std::uint32_t>(lines_.size()) - firstLine, 0, box, reach});
+    const int x = shape.tip.x() + TipRange;
+    const int y = shape.tip.y() + TipRange;
+    if (x >= 0 && x < TipSide && y >= 0 && y < TipSide) {
+        if (tips_.empty()) tips_.assign(std::size_t(TipSide) * TipSide, 0);
+        std::uint32_t& last = tips_[static_cast<std::size_t>(y) * TipSide + x];
+        entries_.back().nextSameTip = last;
+        last = index + 1;
+    } else {
+        if (2 * (hashed_ + 1) > slots_.size()) grow();
+        slotOf(key) = Slot{key, index};
+        ++hashed_;
+    }
+    return index;
 }
 
 void ArrowStampTable::addLines(std::uint32_t first, std::uint32_t count, const QRect& box) {

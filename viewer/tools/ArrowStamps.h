@@ -69,21 +69,31 @@ public:
     std::size_t shapeCount() const { return entries_.size(); }
 
 private:
-    // A slot of the hash table: a shape as one number and its entry. Key 0 marks a free slot
-    // (an arrow without length has no runs and is never kept).
+    // A slot of the hash table of shapes whose tip lies beyond TipRange: a shape as one number
+    // and its entry. Key 0 marks a free slot (an arrow without length has no runs and is never
+    // kept).
     struct Slot {
         std::uint64_t key = 0;
         std::uint32_t entry = 0;
     };
-    // A shape's runs: `count` runs from `first` in spans_.
+    // A shape's runs: `count` runs from `first` in spans_; the next entry with the same tip.
     struct Entry {
+        std::uint64_t key;
         std::uint32_t first;
         std::uint32_t count;
         std::uint32_t firstLine;
         std::uint32_t lineCount;
+        std::uint32_t nextSameTip;
         QRect box;
         QRect reach;
     };
+    // Tips up to this far in both directions are found through tips_.
+    static constexpr int TipRange = 127;
+    static constexpr int TipSide = 2 * TipRange + 1;
+    static constexpr std::uint32_t NoEntry = 0xFFFFFFFF;
+
+    std::uint32_t find(const ArrowShape& shape, std::uint64_t key);
+    std::uint32_t addEntry(const ArrowShape& shape, std::uint64_t key);
     Slot& slotOf(std::uint64_t key);
     void grow();
     void forget(int thickness);
@@ -93,8 +103,13 @@ private:
     int thickness_ = -1;
     QImage scratch_;
     std::unique_ptr<QPainter> painter_;
+    // For each tip within TipRange its last entry + 1 (0 for none), the others of the tip
+    // chained through nextSameTip: arrows of neighbouring cells have neighbouring tips, so
+    // their look-ups share cache lines, where a hash would scatter them.
+    std::vector<std::uint32_t> tips_;
     // Open addressing over a power-of-two table, at most half full.
     std::vector<Slot> slots_ = std::vector<Slot>(1024);
+    std::size_t hashed_ = 0;
     std::vector<Entry> entries_;
     std::vector<ArrowSpan> spans_;
     std::vector<StampLine> lines_;
