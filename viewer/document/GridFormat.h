@@ -58,8 +58,8 @@ public:
     virtual void readLevel(GridDocument& /*doc*/, int /*level*/,
                            const NetcdfLevelReader& /*netcdf*/) const {}
 
-    // The output format this format is written in, or none: Save writes such documents as
-    // ASCII grids.
+    // The output format this format is written in; none for the formats whose documents Save
+    // writes as ASCII grids.
     virtual std::optional<GridOutputFormat> output() const { return std::nullopt; }
     // Writes the header of the shown level of `doc`, then its cells; cells equal to the
     // document's nodata value are written as `nodataToWrite`. Only asked when output().
