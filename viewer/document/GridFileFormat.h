@@ -1,23 +1,26 @@
 #pragma once
 #include <QString>
 
-enum class GridFileFormat { AsciiGrid, SingleGrid, DoubleGrid, AsciiStack, NetCDF, Unrecognised };
+class GridFormat;
+
+// A grid file format: one of the formats of the table in GridFormat.h, or Unrecognised (the
+// format of a document before a load and after a failed one). Compared by identity.
+class GridFileFormat {
+public:
+    static const GridFileFormat AsciiGrid, SingleGrid, DoubleGrid, AsciiStack, NetCDF, Unrecognised;
+
+    explicit constexpr GridFileFormat(const GridFormat& format) : format_(&format) {}
+
+    const GridFormat* operator->() const { return format_; }
+    const GridFormat& operator*() const { return *format_; }
+    friend bool operator==(const GridFileFormat&, const GridFileFormat&) = default;
+
+private:
+    const GridFormat* format_;
+};
 
 // The text shown in the "Fileformat" field.
-inline QString formatName(GridFileFormat format) {
-    switch (format) {
-        case GridFileFormat::AsciiGrid:
-            return QStringLiteral("Grid (ASCII)");
-        case GridFileFormat::SingleGrid:
-            return QStringLiteral("Grid (single prec.)");
-        case GridFileFormat::DoubleGrid:
-            return QStringLiteral("Grid (double prec.)");
-        case GridFileFormat::AsciiStack:
-            return QStringLiteral("Stack (ASCII)");
-        case GridFileFormat::NetCDF:
-            return QStringLiteral("netCDF");
-        case GridFileFormat::Unrecognised:
-            break;
-    }
-    return QStringLiteral("not recognized");
-}
+QString formatName(GridFileFormat format);
+
+// The formats Save and --convert write.
+enum class GridOutputFormat { Ascii, Single, Double };

@@ -1,22 +1,11 @@
 #include "GridRecognition.h"
 
-#include <cstring>
-#include <string_view>
-
-#include "LittleEndian.h"
+#include "GridFormat.h"
 
 GridFileFormat RecogniseGridFormat(const char* bytes, std::size_t size) {
-    const std::string_view signature(bytes, size < 5 ? size : 5);
-    const auto contains = [&](std::string_view word) {
-        return signature.find(word) != std::string_view::npos;
-    };
-    if (contains("HDF") || contains("CDF")) return GridFileFormat::NetCDF;
-    if (contains("stack")) return GridFileFormat::AsciiStack;
-    if (contains("ncols")) return GridFileFormat::AsciiGrid;
-    if (size >= 48 && readLittleEndian<double>(bytes + 40) == -9999.0)
-        return GridFileFormat::DoubleGrid;
-    if (size >= 24 && readLittleEndian<float>(bytes + 20) == -9999.0f)
-        return GridFileFormat::SingleGrid;
+    const std::string_view first(bytes, size);
+    for (const GridFileFormat& format : gridFormats())
+        if (format->recognises(first)) return format;
     return GridFileFormat::Unrecognised;
 }
 

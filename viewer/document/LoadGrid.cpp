@@ -3,27 +3,16 @@
 #include <QFile>
 #include <cmath>
 #include <filesystem>
-#include <optional>
 
-#include "AsciiGridBody.h"
-#include "AsciiGridReader.h"
-#include "BinaryGridFormat.h"
 #include "GridRecognition.h"
-#include "LevelStatistics.h"
 
 namespace {
 
-void setFormat(GridDocument& doc, GridFileFormat format) {
-    doc.Format = format;
-    doc.IsStack = format == GridFileFormat::AsciiStack;
-}
-
 LoadResult resultOf(const GridDocument& doc) {
     LoadResult result;
-    const bool netcdf = doc.Format == GridFileFormat::NetCDF;
     result.format = doc.Format;
-    result.saveGridAvailable = !doc.IsStack && !netcdf;
-    result.levelControlsEnabled = doc.IsStack || netcdf;
+    result.saveGridAvailable = !doc.IsStack && doc.Format->output().has_value();
+    result.levelControlsEnabled = doc.IsStack || doc.Format->readsLevels();
     result.maxLevel = doc.LevelCount > 0 ? doc.LevelCount - 1 : 0;
     return result;
 }
@@ -72,55 +61,20 @@ void refuseSpecialFile(const QString& path, const QString& entry) {
         QStringLiteral("Could not open \"%1\": it is %2, not a grid file.").arg(entry, kind));
 }
 
-void loadNetcdf(GridDocument& doc, const NetcdfLevelReader& netcdf) {
-    // The document's nodata value stays unless the variable has "missing_value".
-    GridHeader header = doc.header;
-    int levelCount = 1;
-    auto rows = readNetcdfLevel(netcdf, doc.FileName, 0, header, levelCount);
-    doc.header = header;
-    doc.IsStack = levelCount > 1;
-    doc.LevelCount = std::max(levelCount, 1);
-    doc.setOwnValues(std::move(rows));
-    doc.statistics = levelStatistics(*doc.Values, doc.header.nodata_value);
-}
+}  // namespace
 
-void loadFile(GridDocument& doc, QFile& file, const char* first, std::size_t firstSize,
-              const LoadCallbacks& callbacks) {
+void loadHeaderAndBody(const GridLoad& load, GridFileReader& reader) {
+    GridDocument& doc = load.doc;
     const QString& fileName = doc.FileName;
-    const bool text =
-        doc.Format != GridFileFormat::SingleGrid && doc.Format != GridFileFormat::DoubleGrid;
-    const BinaryPrecision precision = doc.Format == GridFileFormat::DoubleGrid
-                                          ? BinaryPrecision::Double
-                                          : BinaryPrecision::Single;
-
-    std::optional<TextNumberScanner> scanner;
-    GridFileHeader places;
-    std::int64_t headerEnd = 0;
-    if (text) {
-        scanner.emplace(file, fileName);
-        places = readAsciiHeader(*scanner, doc.IsStack, fileName);
-        headerEnd = scanner->consumed();
-    } else {
-        headerEnd = std::int64_t(binaryHeaderBytes(precision));
-        if (firstSize < binaryHeaderBytes(precision))
-            throw GridFormatError(GridFormatError::Kind::Format,
-                                  QStringLiteral("\"%1\" is too short for the %2-byte header of "
-                                                 "a binary grid.")
-                                      .arg(fileName)
-                                      .arg(headerEnd));
-        places = readBinaryHeader(first, precision);
-        if (!file.seek(headerEnd))
-            throw GridFormatError(
-                GridFormatError::Kind::Read,
-                QStringLiteral("Could not read \"%1\": %2").arg(fileName, file.errorString()));
-    }
+    const GridFileHeader places = reader.readHeader();
+    const std::int64_t headerEnd = reader.bodyStart();
     doc.header = places.header;
     doc.statistics = places.statistics;
 
     if (!isPlausibleHeader(doc.header)) {
         const bool loadAnyway =
-            !callbacks.askYesNo ||
-            callbacks.askYesNo(plausibilityQuestion(fileName), plausibilityCaption);
+            !load.callbacks.askYesNo ||
+            load.callbacks.askYesNo(plausibilityQuestion(fileName), plausibilityCaption);
         if (!loadAnyway) {
             doc.header = GridHeader{0, 0, 0, 0, 0, 0};
             doc.statistics = GridStatistics{};
@@ -132,23 +86,14 @@ void loadFile(GridDocument& doc, QFile& file, const char* first, std::size_t fir
 
     const double levelCount = doc.IsStack ? std::trunc(doc.statistics.StdDeviation) + 1 : 1;
     const GridShape shape = checkedGridShape(doc.header, levelCount, fileName);
-    const std::int64_t required = text ? minimumTextBytes(shape.valueCount())
-                                       : shape.valueCount() * std::int64_t(valueBytes(precision));
-    checkBodyFits(shape, required, file.size() - headerEnd, fileName);
+    checkBodyFits(shape, reader.minimumBodyBytes(shape), load.file.size() - headerEnd, fileName);
 
     auto levels = allocateLevels(shape);
     std::vector<GridRows*> targets;
     for (auto& level : levels) targets.push_back(level.get());
     StatClass stats;
-    const RowCallback beforeRow = rowCallback(callbacks, doc.header.nrows);
-    if (text && !doc.IsStack)
-        readAsciiGridBody(*scanner, AsciiBodySplit{file.fileName(), file.size()}, *levels[0],
-                          doc.header.nodata_value, stats, beforeRow, fileName);
-    else if (text)
-        readAsciiBody(*scanner, targets, doc.header.nodata_value, stats, beforeRow, fileName);
-    else
-        readBinaryBody(file, precision, targets, doc.header.nodata_value, stats, beforeRow,
-                       fileName, BinaryBodySplit{file.fileName()});
+    reader.readBody(targets, doc.header.nodata_value, stats,
+                    rowCallback(load.callbacks, doc.header.nrows));
 
     if (doc.IsStack) {
         doc.Levels = std::move(levels);
@@ -159,8 +104,6 @@ void loadFile(GridDocument& doc, QFile& file, const char* first, std::size_t fir
     doc.LevelCount = shape.levels;
     doc.statistics = stats.results();
 }
-
-}  // namespace
 
 LoadResult LoadGrid(GridDocument& doc, const QString& fileName, const NetcdfLevelReader& netcdf,
                     const LoadCallbacks& callbacks) {
@@ -173,7 +116,7 @@ LoadResult LoadGrid(GridDocument& doc, const QString& fileName, const NetcdfLeve
         // A netCDF entry may carry a selector after the path; a file of that very
         // name comes first.
         QFile file(QFile::exists(fileName) ? fileName : entryPath(fileName));
-        setFormat(doc, GridFileFormat::Unrecognised);
+        doc.Format = GridFileFormat::Unrecognised;
         refuseSpecialFile(file.fileName(), fileName);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
             throw GridFormatError(
@@ -182,22 +125,14 @@ LoadResult LoadGrid(GridDocument& doc, const QString& fileName, const NetcdfLeve
         }
         char first[recognitionBytes];
         const qint64 firstSize = file.read(first, qint64(sizeof first));
-        const GridFileFormat format =
-            RecogniseGridFormat(first, firstSize > 0 ? std::size_t(firstSize) : 0);
-        setFormat(doc, format);
+        const std::string_view leading(first, firstSize > 0 ? std::size_t(firstSize) : 0);
+        doc.Format = RecogniseGridFormat(leading.data(), leading.size());
         doc.statistics = GridStatistics{};
-        if (format == GridFileFormat::Unrecognised)
-            throw GridFormatError(GridFormatError::Kind::Unrecognised, unrecognisedFormatText);
-        if (format == GridFileFormat::NetCDF) {
-            file.close();
-            loadNetcdf(doc, netcdf);
-        } else {
-            if (!file.seek(0))
-                throw GridFormatError(
-                    GridFormatError::Kind::Read,
-                    QStringLiteral("Could not read \"%1\": %2").arg(fileName, file.errorString()));
-            loadFile(doc, file, first, std::size_t(firstSize), callbacks);
-        }
+        if (!file.seek(0))
+            throw GridFormatError(
+                GridFormatError::Kind::Read,
+                QStringLiteral("Could not read \"%1\": %2").arg(fileName, file.errorString()));
+        doc.Format->load(GridLoad{doc, file, leading, callbacks, netcdf});
     } catch (...) {
         doc.releaseValues();
         doc.LevelCount = 0;

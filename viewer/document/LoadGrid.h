@@ -1,27 +1,18 @@
 #pragma once
 #include <QString>
-#include <functional>
 
 #include "GridDocument.h"
+#include "GridFormat.h"
 #include "GridFormatError.h"
 #include "GridNetcdfLevels.h"
-
-// What the loader asks of its caller. Every member may be left empty.
-struct LoadCallbacks {
-    // A Yes/No question with text and caption; true for Yes. Empty: Yes.
-    std::function<bool(const QString& text, const QString& caption)> askYesNo;
-    // Before each row of the body: the progress in percent (1 to 99).
-    std::function<void(int percent)> progress;
-    // Before each row of the body, after the progress: process pending messages.
-    std::function<void()> processEvents;
-};
 
 // What the window sets from a successful load (the document holds the rest).
 struct LoadResult {
     GridFileFormat format = GridFileFormat::Unrecognised;
-    bool saveGridAvailable = false;     // "&Save Grid": plain ASCII or binary grids only
-    bool levelControlsEnabled = false;  // stacks and netCDF files; position 0 after a load
-    int maxLevel = 0;                   // LevelCount - 1, shown as "(max: N)"
+    bool saveGridAvailable = false;  // "&Save Grid": plain grids of a format that writes
+    bool levelControlsEnabled =
+        false;         // stacks and formats reading levels; position 0 after a load
+    int maxLevel = 0;  // LevelCount - 1, shown as "(max: N)"
 };
 
 // Loads `fileName` (a list entry: a path, for netCDF with an optional

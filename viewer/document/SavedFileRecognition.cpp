@@ -1,19 +1,23 @@
 #include "SavedFileRecognition.h"
 
-#include "BinaryGridFormat.h"
+#include <QBuffer>
+#include <algorithm>
+
+#include "GridFormat.h"
 #include "GridRecognition.h"
 #include "NumberText.h"
 
 bool savedFileIsRecognised(const GridDocument& doc, double nodataToWrite, GridOutputFormat format) {
-    if (format == GridOutputFormat::Ascii) return true;
     // The header alone decides: run the loader's own recognition over it.
-    const BinaryPrecision precision =
-        format == GridOutputFormat::Double ? BinaryPrecision::Double : BinaryPrecision::Single;
-    char header[binaryHeaderBytes(BinaryPrecision::Double)];
-    writeBinaryHeader(doc.header, nodataToWrite, doc.statistics, precision, header);
-    const GridFileFormat expected = format == GridOutputFormat::Double ? GridFileFormat::DoubleGrid
-                                                                       : GridFileFormat::SingleGrid;
-    return RecogniseGridFormat(header, binaryHeaderBytes(precision)) == expected;
+    const GridFormat& writer = writerOf(format);
+    QBuffer header;
+    header.open(QIODevice::WriteOnly);
+    OutputBuffer out(header);
+    writer.writeHeader(out, doc, nodataToWrite);
+    out.flush();
+    const QByteArray& bytes = header.data();
+    const std::size_t size = std::min(std::size_t(bytes.size()), recognitionBytes);
+    return RecogniseGridFormat(bytes.constData(), size) == GridFileFormat(writer);
 }
 
 std::optional<QString> unrecognisedSaveQuestion(const GridDocument& doc, const QString& fileName,

@@ -1,7 +1,6 @@
 #include "WriteGrid.h"
 
-#include "AsciiGridWriter.h"
-#include "BinaryGridWriter.h"
+#include "GridFormat.h"
 #include "OutputFileDevice.h"
 
 namespace {
@@ -18,9 +17,7 @@ namespace {
 }  // namespace
 
 GridOutputFormat savedFormatOf(const GridDocument& doc) {
-    if (doc.Format == GridFileFormat::SingleGrid) return GridOutputFormat::Single;
-    if (doc.Format == GridFileFormat::DoubleGrid) return GridOutputFormat::Double;
-    return GridOutputFormat::Ascii;
+    return doc.Format->output().value_or(GridOutputFormat::Ascii);
 }
 
 void WriteGrid(const QString& fileName, const GridDocument& doc, double nodataToWrite) {
@@ -33,19 +30,9 @@ void WriteGridAs(const QString& fileName, const GridDocument& doc, double nodata
     OutputFileDevice file(fileName);
     if (!file.open(QIODevice::WriteOnly)) throwWriteError(fileName, file.errorString());
     OutputBuffer out(file);
-    switch (format) {
-        case GridOutputFormat::Ascii:
-            writeAsciiGrid(out, doc.header, *doc.Values, nodataToWrite);
-            break;
-        case GridOutputFormat::Single:
-            writeBinaryGrid(out, doc.header, doc.statistics, *doc.Values, nodataToWrite,
-                            BinaryPrecision::Single);
-            break;
-        case GridOutputFormat::Double:
-            writeBinaryGrid(out, doc.header, doc.statistics, *doc.Values, nodataToWrite,
-                            BinaryPrecision::Double);
-            break;
-    }
+    const GridFormat& writer = writerOf(format);
+    writer.writeHeader(out, doc, nodataToWrite);
+    writer.writeBody(out, doc, nodataToWrite);
     out.flush();
     if (out.failed()) {
         const QString reason = file.errorString();

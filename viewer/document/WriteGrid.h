@@ -4,12 +4,9 @@
 #include "GridDocument.h"
 #include "GridFormatError.h"
 
-// The file formats the viewer writes.
-enum class GridOutputFormat { Ascii, Single, Double };
-
-// The format Save writes a document in: single or double precision binary for
-// a grid loaded from such a file (a binary stack included), ASCII for
-// everything else (ASCII grids and stacks, netCDF).
+// The format Save writes a document in: the one it was loaded from when that
+// format writes (ASCII, single or double precision binary grids, binary stacks
+// included), ASCII for everything else (ASCII stacks, netCDF).
 GridOutputFormat savedFormatOf(const GridDocument& doc);
 
 // Writes the shown level of `doc` to `fileName` in the format it was loaded

@@ -26,7 +26,8 @@ void appendRightAligned(OutputBuffer& out, double value) {
 // file reads back with its true size.
 int countPrecision(double count) {
     char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, count, std::chars_format::general, 6);
+    const auto written =
+        std::to_chars(text, text + sizeof text, count, std::chars_format::general, 6);
     double back = 0;
     std::from_chars(text, written.ptr, back);
     return back == count ? 6 : 10;
@@ -34,14 +35,17 @@ int countPrecision(double count) {
 
 }  // namespace
 
-void writeAsciiGrid(OutputBuffer& out, const GridHeader& header, const GridRows& values,
-                    double nodataToWrite) {
+void writeAsciiHeader(OutputBuffer& out, const GridHeader& header, double nodataToWrite) {
     headerLine(out, "ncols        ", header.ncols, countPrecision(header.ncols));
     headerLine(out, "nrows        ", header.nrows, countPrecision(header.nrows));
     headerLine(out, "xllcorner    ", header.xllcorner, 10);
     headerLine(out, "yllcorner    ", header.yllcorner, 10);
     headerLine(out, "cellsize     ", header.cellsize, 10);
     headerLine(out, "nodata_value ", nodataToWrite, 10);
+}
+
+void writeAsciiBody(OutputBuffer& out, const GridHeader& header, const GridRows& values,
+                    double nodataToWrite) {
     const double nodata = header.nodata_value;
     bool first = true;
     for (int r = 0; r < values.rowCount(); ++r) {
@@ -58,4 +62,10 @@ void writeAsciiGrid(OutputBuffer& out, const GridHeader& header, const GridRows&
         }
         out.append("\r\n");
     }
+}
+
+void writeAsciiGrid(OutputBuffer& out, const GridHeader& header, const GridRows& values,
+                    double nodataToWrite) {
+    writeAsciiHeader(out, header, nodataToWrite);
+    writeAsciiBody(out, header, values, nodataToWrite);
 }

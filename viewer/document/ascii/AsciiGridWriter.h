@@ -12,3 +12,8 @@
 // the header.
 void writeAsciiGrid(OutputBuffer& out, const GridHeader& header, const GridRows& values,
                     double nodataToWrite);
+
+// The two parts of writeAsciiGrid: the six header lines, and the rows.
+void writeAsciiHeader(OutputBuffer& out, const GridHeader& header, double nodataToWrite);
+void writeAsciiBody(OutputBuffer& out, const GridHeader& header, const GridRows& values,
+                    double nodataToWrite);

@@ -22,11 +22,16 @@ void writeRows(OutputBuffer& out, const GridRows& values, double nodata, double 
 
 }  // namespace
 
-void writeBinaryGrid(OutputBuffer& out, const GridHeader& header, const GridStatistics& statistics,
-                     const GridRows& values, double nodataToWrite, BinaryPrecision precision) {
-    char bytes[96];
+void appendBinaryHeader(OutputBuffer& out, const GridHeader& header,
+                        const GridStatistics& statistics, double nodataToWrite,
+                        BinaryPrecision precision) {
+    char bytes[binaryHeaderBytes(BinaryPrecision::Double)];
     writeBinaryHeader(header, nodataToWrite, statistics, precision, bytes);
     out.append(std::string_view(bytes, binaryHeaderBytes(precision)));
+}
+
+void appendBinaryBody(OutputBuffer& out, const GridHeader& header, const GridRows& values,
+                      double nodataToWrite, BinaryPrecision precision) {
     if (precision == BinaryPrecision::Double)
         writeRows<double>(out, values, header.nodata_value, nodataToWrite);
     else

@@ -1,0 +1,42 @@
+#include <algorithm>
+
+#include "GridFormat.h"
+#include "LevelStatistics.h"
+
+namespace {
+
+// A netCDF file (classic or HDF5-based), read level by level through the netCDF reader, which
+// the program loads as a module of its own when it first meets such a file. A list entry may
+// name a variable and level after the path. Save writes the shown level as an ASCII grid.
+class NetcdfFormat final : public GridFormat {
+public:
+    QString name() const override { return QStringLiteral("netCDF"); }
+    bool recognises(std::string_view first) const override {
+        return signatureHas(first, "HDF") || signatureHas(first, "CDF");
+    }
+    void load(const GridLoad& load) const override {
+        load.file.close();
+        GridDocument& doc = load.doc;
+        // The document's nodata value stays unless the variable has "missing_value".
+        doc.LevelCount = 1;
+        readLevel(doc, 0, load.netcdf);
+        doc.IsStack = doc.LevelCount > 1;
+        doc.statistics = levelStatistics(*doc.Values, doc.header.nodata_value);
+    }
+    bool readsLevels() const override { return true; }
+    void readLevel(GridDocument& doc, int level, const NetcdfLevelReader& netcdf) const override {
+        GridHeader header = doc.header;
+        int levelCount = doc.LevelCount;
+        auto rows = readNetcdfLevel(netcdf, doc.FileName, level, header, levelCount);
+        doc.header = header;
+        doc.LevelCount = std::max(levelCount, 1);
+        doc.setOwnValues(std::move(rows));
+        doc.shownLevel = level;
+    }
+};
+
+const NetcdfFormat netcdf{};
+
+}  // namespace
+
+constinit const GridFileFormat GridFileFormat::NetCDF{netcdf};
