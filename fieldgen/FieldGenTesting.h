@@ -11,6 +11,7 @@
 
 #include "GeneratorMonitor.h"
 #include "GeneratorTable.h"
+#include "TestFolder.h"
 
 // Every test works in a fresh temporary folder that is also the working directory.
 class InTemporaryFolder {
@@ -23,11 +24,6 @@ private:
     QTemporaryDir folder_;
     QString previous_;
 };
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Records what the loop tells a generator's window.
 class RecordingMonitor : public GeneratorMonitor {

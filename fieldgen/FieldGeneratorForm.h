@@ -10,18 +10,20 @@
 #include <vector>
 
 #include "FieldGenTesting.h"
-#include "ScriptedDialogs.h"
 #include "TfrmFieldGenerator.h"
+#include "WindowTest.h"
 
-// The parameter form, shown and active, working in a temporary folder with scripted dialogs.
-class FieldGeneratorForm : public testing::Test {
+// The parameter form, shown and active, working in the test's folder.
+class FieldGeneratorForm : public WindowTest {
 protected:
-    FieldGeneratorForm() {
+    FieldGeneratorForm() : WindowTest(WorkingDirectory::TestFolder) {
         QApplication::setQuitOnLastWindowClosed(false);
         form.show();
         form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     }
+
+    QWidget& windowUnderTest() override { return form; }
 
     QByteArray written(const char* name) const { return fileBytes(folder.path(name)); }
     void go() { form.btnGo->click(); }
@@ -36,8 +38,6 @@ protected:
         QTest::keyClicks(edit, keys);
     }
 
-    InTemporaryFolder folder;
-    ScriptedDialogs dialogs;
     std::vector<QUrl> opened;
     TfrmFieldGenerator form{dialogs, [this](const QUrl& url) { opened.push_back(url); }};
 };
