@@ -24,12 +24,14 @@ protected:
     }
 
     QWidget& windowUnderTest() override { return form; }
+    QPushButton* button(const char* name) { return control<QPushButton>(name); }
 
     QByteArray written(const char* name) const { return fileBytes(folder.path(name)); }
-    void go() { form.btnGo->click(); }
+    void go() { button("btnGo")->click(); }
     void useInitValue(const char* value) {
-        if (!form.chkbxInitValue->isChecked()) form.chkbxInitValue->click();
-        form.edtInitValue->setText(QString::fromLatin1(value));
+        if (!control<QCheckBox>("chkbxInitValue")->isChecked())
+            control<QCheckBox>("chkbxInitValue")->click();
+        field("edtInitValue")->setText(QString::fromLatin1(value));
     }
     // Replaces the edit's text by typing, key by key, as a user does.
     void typeInto(QLineEdit* edit, const QString& keys) {

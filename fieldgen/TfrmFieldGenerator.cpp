@@ -140,6 +140,8 @@ void TfrmFieldGenerator::buildControls() {
     columns->setColumnStretch(1, 1);
     rdNormal = new QRadioButton(QStringLiteral("Gauss &Normal"), rdgrpDistributionType);
     rdLogarithmic = new QRadioButton(QStringLiteral("&Logarithmic (LN2)"), rdgrpDistributionType);
+    rdNormal->setObjectName(QStringLiteral("rdNormal"));
+    rdLogarithmic->setObjectName(QStringLiteral("rdLogarithmic"));
     rdNormal->setChecked(true);
     columns->addWidget(rdNormal, 0, 0);
     columns->addWidget(rdLogarithmic, 0, 1);
@@ -177,7 +179,9 @@ void TfrmFieldGenerator::buildControls() {
     stsbrFieldGenerator->setSizeGripEnabled(false);
     // Panel 0 takes the width that panel 1 leaves and cuts a long hint with "…".
     pnlHint = new ElidingLabel(QStringLiteral("Help"));
+    pnlHint->setObjectName(QStringLiteral("pnlHint"));
     pnlRunning = new QLabel();
+    pnlRunning->setObjectName(QStringLiteral("pnlRunning"));
     pnlRunning->setMinimumWidth(50);
     stsbrFieldGenerator->addWidget(pnlHint, 1);
     stsbrFieldGenerator->addWidget(pnlRunning);
