@@ -52,7 +52,7 @@ std::optional<GeneratorTable::Started> GeneratorTable::start(const FieldParamete
     kelvra_.set_stddev(slot, parameters.stdDeviation);
     kelvra_.set_corrx(slot, parameters.corrLenX);
     kelvra_.set_corry(slot, parameters.corrLenY);
-    kelvra_.set_initvalue(slot, parameters.initValue);
+    kelvra_.set_initvalue(slot, initValueFor(parameters));
     kelvra_.set_disttype(slot, parameters.distributionType);
 
     int nrows = 0;
@@ -65,6 +65,14 @@ std::optional<GeneratorTable::Started> GeneratorTable::start(const FieldParamete
     entry.nrows = nrows;
     entry.ncols = ncols;
     return Started{slot, matrix, nrows, ncols};
+}
+
+// Kelvra seeds a generator from its clock when the init value is 0 or less. The clock is read
+// here instead and passed on as the init value, with the 31 bits Kelvra keeps of it, which
+// gives the same seed.
+int GeneratorTable::initValueFor(const FieldParameters& parameters) const {
+    if (parameters.initValue > 0) return parameters.initValue;
+    return static_cast<int>(clock_() & 0x7fffffff);
 }
 
 void GeneratorTable::attach(int slot, GeneratorMonitor* monitor) {

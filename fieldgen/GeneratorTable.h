@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <ctime>
+#include <functional>
 #include <optional>
 
 #include "FieldParameters.h"
@@ -51,6 +53,9 @@ public:
     static constexpr int SlotCount = 20;
     static constexpr int CellsPerPass = 100;
 
+    // The current time in whole seconds.
+    using Clock = std::function<std::time_t()>;
+
     explicit GeneratorTable(const KelvraCalls& kelvra = linkedKelvra());
     ~GeneratorTable();
     GeneratorTable(const GeneratorTable&) = delete;
@@ -82,11 +87,17 @@ public:
     // Sets every running generator's monitor to cancelled.
     void cancelAll();
 
+    // The clock that seeds the generators whose parameters ask for a seed from the clock; the
+    // system clock unless set.
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
 private:
     void step(int slot, int& status, DrivingHost& host);
     void shutDown(int slot, int mode, DrivingHost& host);
+    int initValueFor(const FieldParameters& parameters) const;
 
     const KelvraCalls& kelvra_;
     std::array<GeneratorEntry, SlotCount> entries_{};
     bool looping_ = false;
+    Clock clock_ = [] { return std::time(nullptr); };
 };

@@ -62,6 +62,8 @@ public:
     // The progress window of a running slot, or null.
     TfrmWaitMessage* waitWindow(int slot) const { return waitWindows_.at(slot).get(); }
     int startedCount() const { return startedCount_; }
+    // The clock that seeds the fields when no init value is given (the system clock by default).
+    void setClock(GeneratorTable::Clock clock) { table_.setClock(std::move(clock)); }
 
 public slots:
     void btnGoClick();
