@@ -410,7 +410,7 @@ void TfrmFieldGenerator::startGenerator() {
     window = std::make_unique<TfrmWaitMessage>();
     window->setWindowTitle(
         QStringLiteral("field generator %1 %2").arg(started->slot).arg(parameters.fileName));
-    window->SetStatus(-1);
+    window->SetStatus(GeneratorStatus::Running);
     window->SetInitialValues(started->matrix, parameters.distributionType,
                              parseDouble(edtStdDeviation->text()), parseDouble(edtAverage->text()),
                              started->nrows, started->ncols, 0, 0, 0, 1);
@@ -463,7 +463,7 @@ void TfrmFieldGenerator::showMessage(const QString& text) {
 
 void TfrmFieldGenerator::runningChanged(int running) { showRunning(running); }
 
-void TfrmFieldGenerator::generatorEnded(int slot, int) {
+void TfrmFieldGenerator::generatorEnded(int slot, GeneratorStatus) {
     std::unique_ptr<TfrmWaitMessage> window = std::move(waitWindows_.at(slot));
     if (window) window->Close();
 }

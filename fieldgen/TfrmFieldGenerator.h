@@ -94,7 +94,7 @@ private:
     void processMessages() override;
     void showMessage(const QString& text) override;
     void runningChanged(int running) override;
-    void generatorEnded(int slot, int mode) override;
+    void generatorEnded(int slot, GeneratorStatus ending) override;
     void writeFailed(const QString& fileName, int code, const QString& reason) override;
     void fieldNotFinite(const QString& fileName) override;
 
