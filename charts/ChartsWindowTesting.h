@@ -1,7 +1,6 @@
 #pragma once
-// Shared setup of the chart viewer window's tests: the window with scripted dialogs, a command
-// processor that only records, a printer that writes PDF files, result tables in a temporary
-// folder, and the controls found by their names.
+// Shared setup of the chart viewer window's tests: the window, a command processor that only
+// records, a printer that writes PDF files, and result tables in the test's folder.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -19,11 +18,11 @@
 #include "PdfPrinterSetup.h"
 #include "PrinterSetup.h"
 #include "RecordingCommands.h"
-#include "ScriptedDialogs.h"
 #include "TChart.h"
 #include "TChartSeries.h"
-#include "TestGridFiles.h"
+#include "TestFolder.h"
 #include "TfrmTolmarCharts.h"
+#include "WindowTest.h"
 
 // A result table of hourly rows from 1.1.2001 00:00 with the value columns `columns`; row r
 // holds 10 * r + column index in each column.
@@ -40,10 +39,10 @@ inline QByteArray hourlyTable(const QStringList& columns, int rows = 3,
 }
 
 // Runs in a temporary working directory, where the window writes its settings file on close.
-class ChartsWindowTest : public ::testing::Test {
+class ChartsWindowTest : public WindowTest {
 protected:
-    ChartsWindowTest() { QDir::setCurrent(folder.path(".")); }
-    ~ChartsWindowTest() override { QDir::setCurrent(previousDirectory); }
+    ChartsWindowTest() { workInFolder(); }
+    QWidget& windowUnderTest() override { return window; }
 
     void start(const QStringList& arguments = {}) {
         window.show();
@@ -51,14 +50,6 @@ protected:
         settle();
     }
 
-    template <class Control = QWidget>
-    Control* control(const char* name) {
-        auto* found = window.findChild<Control*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QAction* action(const char* name) { return control<QAction>(name); }
-    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
     QListWidget* files() { return control<QListWidget>("chklstbxFiles"); }
     QListWidget* seriesList() { return control<QListWidget>("chklstbxSeries"); }
     TChart* chart() { return control<TChart>("chrtTolmarResults"); }
@@ -112,7 +103,6 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
         settle();
     }
-    std::vector<ScriptedDialogs::Call> messages() { return dialogs.callsOf("message"); }
 
     // The settings file the window writes on close.
     QString closingSettings() const {
@@ -121,9 +111,6 @@ protected:
         return QDir::current().filePath(program + ".ini");
     }
 
-    QString previousDirectory = QDir::currentPath();
-    TestFolder folder;
-    ScriptedDialogs dialogs;
     RecordingCommands commands;
     PdfPrinterSetup printer{folder.path("chart.pdf")};
     TfrmTolmarCharts window{dialogs, commands, printer};

@@ -4,7 +4,7 @@
 
 #include "CommaDecimalLocale.h"
 #include "TableTestFiles.h"
-#include "TestGridFiles.h"
+#include "TestFolder.h"
 
 namespace {
 

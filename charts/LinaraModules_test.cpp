@@ -6,13 +6,14 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "ProgramRuns.h"
+#include "ProgramRun.h"
 #include "TableTestFiles.h"
 
 namespace {
 
 ProgramRun linara(const QStringList& arguments, bool traceLibraries = false) {
-    return runProgram(QStringLiteral(LINARA_PROGRAM), arguments, traceLibraries);
+    return runProgram(QStringLiteral(LINARA_PROGRAM), arguments,
+                      {.traceLibraries = traceLibraries});
 }
 
 QString writeTable(const QTemporaryDir& folder) {

@@ -12,12 +12,13 @@
 #include "PipeReader.h"
 #include "ProgramRun.h"
 #include "TableTestFiles.h"
-#include "TestGridFiles.h"
+#include "TestFolder.h"
 
 namespace {
 
 ProgramRun linara(const QStringList& arguments, const QString& standardOutput = {}) {
-    return runProgram(QStringLiteral(LINARA_PROGRAM), arguments, standardOutput);
+    return runProgram(QStringLiteral(LINARA_PROGRAM), arguments,
+                      {.standardOutput = standardOutput});
 }
 
 QByteArray hourlyRows(int count) {

@@ -7,7 +7,7 @@
 #include "CommaDecimalLocale.h"
 #include "TableFormatError.h"
 #include "TableTestFiles.h"
-#include "TestGridFiles.h"
+#include "TestFolder.h"
 
 namespace {
 

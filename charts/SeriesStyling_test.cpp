@@ -147,7 +147,8 @@ TEST(ChartGradient, CancelledColourDialogsReapplyTheStoredColours) {
     EXPECT_EQ(gradient.start, Colour(0xFFFFFF));
     EXPECT_EQ(gradient.end, Colour(0x80FFFF));
 
-    ScriptedDialogs dialogs;  // both dialogs cancelled
+    ScriptedDialogs dialogs;
+    dialogs.colourAnswers = {std::nullopt, std::nullopt};  // both dialogs cancelled
     gradient = chooseGradientColours(dialogs, gradient, stored);
     EXPECT_EQ(gradient.start, Colour(0x112233));
     EXPECT_EQ(gradient.end, Colour(0x445566));

@@ -48,6 +48,7 @@ TEST_F(SeriesLooks, TheColourDialogOpensFromTheListThePopUpAndTheChart) {
     EXPECT_EQ(legendOf(flow + "B")->seriesColor(), QColor(0, 0x80, 0));
 
     // Enter in the list, cancelled: nothing changes.
+    dialogs.colourAnswers.push_back(std::nullopt);
     QTest::keyClick(seriesList(), Qt::Key_Return);
     settle();
     ASSERT_EQ(dialogs.callsOf("colour").size(), 2u);
@@ -119,6 +120,7 @@ TEST_F(SeriesLooks, GradientSwitchColoursAndTheYellowDefault) {
     EXPECT_EQ(chart()->gradientStartColor(), white);
     EXPECT_EQ(chart()->gradientEndColor(), yellow);
     // Cancelling both dialogs reapplies the stored colours.
+    dialogs.colourAnswers = {std::nullopt, std::nullopt};
     action("miSetStartColor")->trigger();
     const auto colours = dialogs.callsOf("colour");
     ASSERT_EQ(colours.size(), 4u);

@@ -20,8 +20,8 @@ public:
     ~BatchMonitor() override {
         if (showBar_ && percent_ >= 0) std::fputc('\n', out_);
     }
-    int GetStatus() const override { return status_; }
-    void SetStatus(int status) override { status_ = status; }
+    GeneratorStatus GetStatus() const override { return status_; }
+    void SetStatus(GeneratorStatus status) override { status_ = status; }
     void setProgress(int perMille) override {
         const int percent = std::min(perMille, 1000) / 10;
         if (!showBar_ || percent == percent_) return;
@@ -37,7 +37,7 @@ public:
 private:
     std::FILE* out_;
     bool showBar_;
-    int status_ = 0;
+    GeneratorStatus status_ = GeneratorStatus::Idle;
     int percent_ = -1;
 };
 
@@ -51,7 +51,9 @@ public:
         failed = true;
     }
     void runningChanged(int) override {}
-    void generatorEnded(int, int mode) override { failed = failed || mode != 1; }
+    void generatorEnded(int, GeneratorStatus ending) override {
+        failed = failed || ending != GeneratorStatus::Finished;
+    }
     void writeFailed(const QString& fileName, int code, const QString& reason) override {
         // The message starts a line of its own after the progress bar.
         std::fprintf(errors_, "%ssorvek: the field could not be written to %s (code %d)%s%s\n",

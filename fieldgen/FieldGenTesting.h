@@ -11,6 +11,7 @@
 
 #include "GeneratorMonitor.h"
 #include "GeneratorTable.h"
+#include "TestFolder.h"
 
 // Every test works in a fresh temporary folder that is also the working directory.
 class InTemporaryFolder {
@@ -24,24 +25,19 @@ private:
     QString previous_;
 };
 
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Records what the loop tells a generator's window.
 class RecordingMonitor : public GeneratorMonitor {
 public:
     struct Paint {
         int startRow, startCol, endCol, endRow;
     };
-    int status = 0;
+    GeneratorStatus status = GeneratorStatus::Idle;
     std::vector<int> progress;
     std::vector<Paint> paints;
     std::function<void()> onPaint;
 
-    int GetStatus() const override { return status; }
-    void SetStatus(int value) override { status = value; }
+    GeneratorStatus GetStatus() const override { return status; }
+    void SetStatus(GeneratorStatus value) override { status = value; }
     void setProgress(int perMille) override { progress.push_back(perMille); }
     void GridPaint(int startRow, int startCol, int endCol, int endRow) override {
         paints.push_back({startRow, startCol, endCol, endRow});
@@ -54,7 +50,7 @@ public:
 class RecordingHost : public DrivingHost {
 public:
     std::vector<QString> messages;
-    std::vector<std::pair<int, int>> ended;  // slot, mode
+    std::vector<std::pair<int, GeneratorStatus>> ended;  // slot, how it ended
     std::vector<std::pair<QString, int>> failures;
     std::vector<QString> failureReasons;
     std::vector<QString> notFinite;
@@ -65,7 +61,9 @@ public:
     }
     void showMessage(const QString& text) override { messages.push_back(text); }
     void runningChanged(int) override {}
-    void generatorEnded(int slot, int mode) override { ended.emplace_back(slot, mode); }
+    void generatorEnded(int slot, GeneratorStatus ending) override {
+        ended.emplace_back(slot, ending);
+    }
     void writeFailed(const QString& fileName, int code, const QString& reason) override {
         failures.emplace_back(fileName, code);
         failureReasons.push_back(reason);

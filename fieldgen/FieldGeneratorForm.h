@@ -10,24 +10,28 @@
 #include <vector>
 
 #include "FieldGenTesting.h"
-#include "ScriptedDialogs.h"
 #include "TfrmFieldGenerator.h"
+#include "WindowTest.h"
 
-// The parameter form, shown and active, working in a temporary folder with scripted dialogs.
-class FieldGeneratorForm : public testing::Test {
+// The parameter form, shown and active, working in the test's folder.
+class FieldGeneratorForm : public WindowTest {
 protected:
-    FieldGeneratorForm() {
+    FieldGeneratorForm() : WindowTest(WorkingDirectory::TestFolder) {
         QApplication::setQuitOnLastWindowClosed(false);
         form.show();
         form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
+    QWidget& windowUnderTest() override { return form; }
+    QPushButton* button(const char* name) { return control<QPushButton>(name); }
+
     QByteArray written(const char* name) const { return fileBytes(folder.path(name)); }
-    void go() { form.btnGo->click(); }
+    void go() { button("btnGo")->click(); }
     void useInitValue(const char* value) {
-        if (!form.chkbxInitValue->isChecked()) form.chkbxInitValue->click();
-        form.edtInitValue->setText(QString::fromLatin1(value));
+        if (!control<QCheckBox>("chkbxInitValue")->isChecked())
+            control<QCheckBox>("chkbxInitValue")->click();
+        field("edtInitValue")->setText(QString::fromLatin1(value));
     }
     // Replaces the edit's text by typing, key by key, as a user does.
     void typeInto(QLineEdit* edit, const QString& keys) {
@@ -36,8 +40,6 @@ protected:
         QTest::keyClicks(edit, keys);
     }
 
-    InTemporaryFolder folder;
-    ScriptedDialogs dialogs;
     std::vector<QUrl> opened;
     TfrmFieldGenerator form{dialogs, [this](const QUrl& url) { opened.push_back(url); }};
 };

@@ -16,7 +16,7 @@ struct FieldParameters {
     double stdDeviation = 1.0;
     double corrLenX = 0.01;
     double corrLenY = 0.01;
-    int initValue = -1;        // 0 or less: Kelvra seeds from the clock
+    int initValue = -1;        // 0 or less: seeded from the clock
     int distributionType = 0;  // 0 normal, 1 logarithmic
 };
 

@@ -52,7 +52,7 @@ std::optional<GeneratorTable::Started> GeneratorTable::start(const FieldParamete
     kelvra_.set_stddev(slot, parameters.stdDeviation);
     kelvra_.set_corrx(slot, parameters.corrLenX);
     kelvra_.set_corry(slot, parameters.corrLenY);
-    kelvra_.set_initvalue(slot, parameters.initValue);
+    kelvra_.set_initvalue(slot, initValueFor(parameters));
     kelvra_.set_disttype(slot, parameters.distributionType);
 
     int nrows = 0;
@@ -67,14 +67,22 @@ std::optional<GeneratorTable::Started> GeneratorTable::start(const FieldParamete
     return Started{slot, matrix, nrows, ncols};
 }
 
+// Kelvra seeds a generator from its clock when the init value is 0 or less. The clock is read
+// here instead and passed on as the init value, with the 31 bits Kelvra keeps of it, which
+// gives the same seed.
+int GeneratorTable::initValueFor(const FieldParameters& parameters) const {
+    if (parameters.initValue > 0) return parameters.initValue;
+    return static_cast<int>(clock_() & 0x7fffffff);
+}
+
 void GeneratorTable::attach(int slot, GeneratorMonitor* monitor) {
     GeneratorEntry& entry = entries_.at(slot);
     entry.monitor = monitor;
     entry.cellsPerStep = CellsPerPass;
     entry.row = 1;
     entry.col = 1;
-    entry.status = -1;
-    if (monitor != nullptr) monitor->SetStatus(-1);
+    entry.status = GeneratorStatus::Running;
+    if (monitor != nullptr) monitor->SetStatus(GeneratorStatus::Running);
 }
 
 void GeneratorTable::run(DrivingHost& host) {
@@ -90,26 +98,32 @@ void GeneratorTable::run(DrivingHost& host) {
 
 void GeneratorTable::runPass(DrivingHost& host) {
     // The statuses of this pass; a generator started during the pass joins the next one.
-    std::array<int, SlotCount> status{};
+    std::array<GeneratorStatus, SlotCount> status{};
     for (int slot = 0; slot < SlotCount; ++slot) {
         const GeneratorEntry& entry = entries_[slot];
-        status[slot] = !entry.inUse               ? 0
+        status[slot] = !entry.inUse               ? GeneratorStatus::Idle
                        : entry.monitor != nullptr ? entry.monitor->GetStatus()
                                                   : entry.status;
     }
     for (int slot = 0; slot < SlotCount; ++slot)
-        if (status[slot] < 0 && entries_[slot].inUse) step(slot, status[slot], host);
+        if (status[slot] == GeneratorStatus::Running && entries_[slot].inUse)
+            step(slot, status[slot], host);
     for (int slot = 0; slot < SlotCount; ++slot)
-        if ((status[slot] == 1 || status[slot] == 2) && entries_[slot].inUse)
+        if ((status[slot] == GeneratorStatus::Finished ||
+             status[slot] == GeneratorStatus::Cancelled) &&
+            entries_[slot].inUse)
             shutDown(slot, status[slot], host);
 }
 
-void GeneratorTable::step(int slot, int& status, DrivingHost& host) {
+void GeneratorTable::step(int slot, GeneratorStatus& status, DrivingHost& host) {
     GeneratorEntry& entry = entries_[slot];
     entry.cellsPerStep = CellsPerPass / running();
     const int startRow = entry.row;
     const int startCol = entry.col;
-    status = kelvra_.run_kernel_stepwise(slot, &entry.row, &entry.col, entry.cellsPerStep);
+    // 1 after the last cell; -1 while cells remain, and Kelvra's negative error codes alike.
+    status = kelvra_.run_kernel_stepwise(slot, &entry.row, &entry.col, entry.cellsPerStep) == 1
+                 ? GeneratorStatus::Finished
+                 : GeneratorStatus::Running;
     const int endRow = entry.row;
     const int endCol = entry.col;
     // The next call starts on the next cell, so no cell is computed twice.
@@ -117,16 +131,16 @@ void GeneratorTable::step(int slot, int& status, DrivingHost& host) {
         entry.col = 1;
         ++entry.row;
     }
-    if (entry.row > entry.nrows && status != 1) {
+    if (entry.row > entry.nrows && status != GeneratorStatus::Finished) {
         host.showMessage(QStringLiteral("Status von Generator %1 ist ungleich 1, aber die letzte "
                                         "Zelle ist abgearbeitet!")
                              .arg(slot));
         // Neither stepped nor written any more: discarded in this pass, so the loop can end.
-        status = 2;
+        status = GeneratorStatus::Cancelled;
     }
     GeneratorMonitor* monitor = entry.monitor;
-    const int monitorStatus = monitor != nullptr ? monitor->GetStatus() : entry.status;
-    if (monitorStatus < 0) {
+    const GeneratorStatus monitorStatus = monitor != nullptr ? monitor->GetStatus() : entry.status;
+    if (monitorStatus == GeneratorStatus::Running) {
         if (monitor != nullptr) {
             const std::int64_t done = std::int64_t(entry.row - 1) * entry.ncols + entry.col;
             const std::int64_t all = std::int64_t(entry.ncols) * entry.nrows;
@@ -136,31 +150,31 @@ void GeneratorTable::step(int slot, int& status, DrivingHost& host) {
         }
         entry.status = status;
     } else {
-        status = 2;
-        entry.status = 2;
+        status = GeneratorStatus::Cancelled;
+        entry.status = GeneratorStatus::Cancelled;
     }
     host.processMessages();
 }
 
-void GeneratorTable::shutDown(int slot, int mode, DrivingHost& host) {
+void GeneratorTable::shutDown(int slot, GeneratorStatus ending, DrivingHost& host) {
     const QString fileName = entries_[slot].fileName;
     // Kelvra leaves the reason of a failed write in errno.
     errno = 0;
-    const int code = kelvra_.shutdown_kernel(slot, mode);
+    const bool write = ending == GeneratorStatus::Finished;
+    const int code = kelvra_.shutdown_kernel(slot, write ? 1 : 2);
     const int error = errno;
     entries_[slot] = GeneratorEntry{};
-    host.generatorEnded(slot, mode);
-    if (mode != 1 || code == 0) return;
+    host.generatorEnded(slot, ending);
+    if (!write || code == 0) return;
     if (code == KELVRA_NOT_FINITE) {
         host.fieldNotFinite(fileName);
         return;
     }
     const QString reason =
-        error != 0
-            ? QString::fromLocal8Bit(
-                  tolmar::outputFailureReason(QFile::encodeName(fileName).toStdString(), error)
-                      .c_str())
-            : QString();
+        error != 0 ? QString::fromLocal8Bit(tolmar::outputFailureReason(
+                                                QFile::encodeName(fileName).toStdString(), error)
+                                                .c_str())
+                   : QString();
     host.writeFailed(fileName, code, reason);
 }
 
@@ -168,9 +182,10 @@ void GeneratorTable::cancelAll() {
     for (GeneratorEntry& entry : entries_) {
         if (!entry.inUse) continue;
         if (entry.monitor != nullptr) {
-            if (entry.monitor->GetStatus() < 0) entry.monitor->SetStatus(2);
-        } else if (entry.status < 0) {
-            entry.status = 2;
+            if (entry.monitor->GetStatus() == GeneratorStatus::Running)
+                entry.monitor->SetStatus(GeneratorStatus::Cancelled);
+        } else if (entry.status == GeneratorStatus::Running) {
+            entry.status = GeneratorStatus::Cancelled;
         }
     }
 }

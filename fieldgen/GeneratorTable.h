@@ -1,12 +1,13 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <ctime>
+#include <functional>
 #include <optional>
 
 #include "FieldParameters.h"
+#include "GeneratorMonitor.h"
 #include "KelvraCalls.h"
-
-class GeneratorMonitor;
 
 // What the driving loop needs of its surroundings.
 class DrivingHost {
@@ -16,9 +17,9 @@ public:
     virtual void processMessages() = 0;
     virtual void showMessage(const QString& text) = 0;
     virtual void runningChanged(int running) = 0;
-    // The slot's generator has been shut down (mode 1 written, mode 2 discarded); its monitor
-    // is no longer used and may go.
-    virtual void generatorEnded(int slot, int mode) = 0;
+    // The slot's generator has been shut down, its field written when it ended Finished and
+    // discarded when Cancelled; its monitor is no longer used and may go.
+    virtual void generatorEnded(int slot, GeneratorStatus ending) = 0;
     // Kelvra could not write the field's file (shutdown code non-zero); `reason` says why in
     // words, or is empty when the library left no reason.
     virtual void writeFailed(const QString& fileName, int code, const QString& reason) = 0;
@@ -32,8 +33,8 @@ QString fieldNotFiniteText(const QString& fileName);
 
 // One entry per Kelvra slot.
 struct GeneratorEntry {
-    int status = 0;  // -1 running, 1 finished, 2 cancelled, 0 nothing to do
-    int row = 1;     // the next cell to compute
+    GeneratorStatus status = GeneratorStatus::Idle;
+    int row = 1;  // the next cell to compute
     int col = 1;
     int nrows = 0;
     int ncols = 0;
@@ -50,6 +51,9 @@ class GeneratorTable {
 public:
     static constexpr int SlotCount = 20;
     static constexpr int CellsPerPass = 100;
+
+    // The current time in whole seconds.
+    using Clock = std::function<std::time_t()>;
 
     explicit GeneratorTable(const KelvraCalls& kelvra = linkedKelvra());
     ~GeneratorTable();
@@ -82,11 +86,17 @@ public:
     // Sets every running generator's monitor to cancelled.
     void cancelAll();
 
+    // The clock that seeds the generators whose parameters ask for a seed from the clock; the
+    // system clock unless set.
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
 private:
-    void step(int slot, int& status, DrivingHost& host);
-    void shutDown(int slot, int mode, DrivingHost& host);
+    void step(int slot, GeneratorStatus& status, DrivingHost& host);
+    void shutDown(int slot, GeneratorStatus ending, DrivingHost& host);
+    int initValueFor(const FieldParameters& parameters) const;
 
     const KelvraCalls& kelvra_;
     std::array<GeneratorEntry, SlotCount> entries_{};
     bool looping_ = false;
+    Clock clock_ = [] { return std::time(nullptr); };
 };

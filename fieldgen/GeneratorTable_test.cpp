@@ -33,7 +33,7 @@ TEST(GeneratorTable, StepsThroughEveryCellOnceAndWritesTheFile) {
     RecordingHost host;
     const int slot = startAttached(table, field(QStringLiteral("f.000"), 7, 30), monitor);
     EXPECT_EQ(slot, 0);
-    EXPECT_EQ(monitor.status, -1);
+    EXPECT_EQ(monitor.status, GeneratorStatus::Running);
     table.run(host);
 
     // 210 cells in steps of 100: each step starts on the cell after the last one computed.
@@ -52,10 +52,10 @@ TEST(GeneratorTable, StepsThroughEveryCellOnceAndWritesTheFile) {
     ASSERT_EQ(monitor.progress.size(), 3u);
     EXPECT_EQ(monitor.progress[0], (3 * 30 + 11) * 1000 / 210);
     EXPECT_GE(monitor.progress[2], 1000);
-    EXPECT_EQ(monitor.status, 1);
+    EXPECT_EQ(monitor.status, GeneratorStatus::Finished);
 
     ASSERT_EQ(host.ended.size(), 1u);
-    EXPECT_EQ(host.ended[0], std::make_pair(0, 1));
+    EXPECT_EQ(host.ended[0], std::make_pair(0, GeneratorStatus::Finished));
     EXPECT_TRUE(host.failures.empty());
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(table.running(), 0);
@@ -106,11 +106,11 @@ TEST(GeneratorTable, ACancelledGeneratorLeavesNoFileAndFreesItsSlot) {
     RecordingHost host;
     startAttached(table, field(QStringLiteral("gone.000"), 50, 50), monitor);
     // Cancelled after the first step, from inside the message processing.
-    host.onMessages = [&] { monitor.status = 2; };
+    host.onMessages = [&] { monitor.status = GeneratorStatus::Cancelled; };
     table.run(host);
     EXPECT_EQ(monitor.paints.size(), 1u);
     ASSERT_EQ(host.ended.size(), 1u);
-    EXPECT_EQ(host.ended[0], std::make_pair(0, 2));
+    EXPECT_EQ(host.ended[0], std::make_pair(0, GeneratorStatus::Cancelled));
     EXPECT_FALSE(QFile::exists(folder.path(QStringLiteral("gone.000"))));
     EXPECT_EQ(table.running(), 0);
 
@@ -157,8 +157,8 @@ TEST(GeneratorTable, AGeneratorStartedDuringAPassJoinsTheRunningLoop) {
     EXPECT_EQ(first.paints[1].startRow, 4);
     EXPECT_EQ(first.paints[1].endCol, 30);  // 50 cells: columns 11..30 of row 4, then row 5
     EXPECT_EQ(first.paints[1].endRow, 5);
-    EXPECT_EQ(first.status, 1);
-    EXPECT_EQ(second.status, 1);
+    EXPECT_EQ(first.status, GeneratorStatus::Finished);
+    EXPECT_EQ(second.status, GeneratorStatus::Finished);
     EXPECT_TRUE(QFile::exists(folder.path(QStringLiteral("a.000"))));
     EXPECT_TRUE(QFile::exists(folder.path(QStringLiteral("b.000"))));
 }
@@ -188,7 +188,7 @@ TEST(GeneratorTable, AKernelThatPassesItsLastCellUnfinishedIsDiscarded) {
               QStringLiteral("Status von Generator 0 ist ungleich 1, aber die letzte Zelle ist "
                              "abgearbeitet!"));
     ASSERT_EQ(host.ended.size(), 1u);
-    EXPECT_EQ(host.ended[0].second, 2);
+    EXPECT_EQ(host.ended[0].second, GeneratorStatus::Cancelled);
     EXPECT_FALSE(QFile::exists(folder.path(QStringLiteral("odd.000"))));
     EXPECT_EQ(table.running(), 0);
 }

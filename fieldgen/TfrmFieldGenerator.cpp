@@ -140,6 +140,8 @@ void TfrmFieldGenerator::buildControls() {
     columns->setColumnStretch(1, 1);
     rdNormal = new QRadioButton(QStringLiteral("Gauss &Normal"), rdgrpDistributionType);
     rdLogarithmic = new QRadioButton(QStringLiteral("&Logarithmic (LN2)"), rdgrpDistributionType);
+    rdNormal->setObjectName(QStringLiteral("rdNormal"));
+    rdLogarithmic->setObjectName(QStringLiteral("rdLogarithmic"));
     rdNormal->setChecked(true);
     columns->addWidget(rdNormal, 0, 0);
     columns->addWidget(rdLogarithmic, 0, 1);
@@ -177,7 +179,9 @@ void TfrmFieldGenerator::buildControls() {
     stsbrFieldGenerator->setSizeGripEnabled(false);
     // Panel 0 takes the width that panel 1 leaves and cuts a long hint with "…".
     pnlHint = new ElidingLabel(QStringLiteral("Help"));
+    pnlHint->setObjectName(QStringLiteral("pnlHint"));
     pnlRunning = new QLabel();
+    pnlRunning->setObjectName(QStringLiteral("pnlRunning"));
     pnlRunning->setMinimumWidth(50);
     stsbrFieldGenerator->addWidget(pnlHint, 1);
     stsbrFieldGenerator->addWidget(pnlRunning);
@@ -406,7 +410,7 @@ void TfrmFieldGenerator::startGenerator() {
     window = std::make_unique<TfrmWaitMessage>();
     window->setWindowTitle(
         QStringLiteral("field generator %1 %2").arg(started->slot).arg(parameters.fileName));
-    window->SetStatus(-1);
+    window->SetStatus(GeneratorStatus::Running);
     window->SetInitialValues(started->matrix, parameters.distributionType,
                              parseDouble(edtStdDeviation->text()), parseDouble(edtAverage->text()),
                              started->nrows, started->ncols, 0, 0, 0, 1);
@@ -459,7 +463,7 @@ void TfrmFieldGenerator::showMessage(const QString& text) {
 
 void TfrmFieldGenerator::runningChanged(int running) { showRunning(running); }
 
-void TfrmFieldGenerator::generatorEnded(int slot, int) {
+void TfrmFieldGenerator::generatorEnded(int slot, GeneratorStatus) {
     std::unique_ptr<TfrmWaitMessage> window = std::move(waitWindows_.at(slot));
     if (window) window->Close();
 }

@@ -62,6 +62,8 @@ public:
     // The progress window of a running slot, or null.
     TfrmWaitMessage* waitWindow(int slot) const { return waitWindows_.at(slot).get(); }
     int startedCount() const { return startedCount_; }
+    // The clock that seeds the fields when no init value is given (the system clock by default).
+    void setClock(GeneratorTable::Clock clock) { table_.setClock(std::move(clock)); }
 
 public slots:
     void btnGoClick();
@@ -92,7 +94,7 @@ private:
     void processMessages() override;
     void showMessage(const QString& text) override;
     void runningChanged(int running) override;
-    void generatorEnded(int slot, int mode) override;
+    void generatorEnded(int slot, GeneratorStatus ending) override;
     void writeFailed(const QString& fileName, int code, const QString& reason) override;
     void fieldNotFinite(const QString& fileName) override;
 

@@ -21,7 +21,7 @@ protected:
     }
     void expectNothingStarted() {
         EXPECT_EQ(form.startedCount(), 0);
-        EXPECT_EQ(form.edtFileName->text(), QStringLiteral("field.000"));
+        EXPECT_EQ(field("edtFileName")->text(), QStringLiteral("field.000"));
         EXPECT_EQ(form.generators().running(), 0);
         EXPECT_EQ(form.waitWindow(0), nullptr);
     }
@@ -32,22 +32,22 @@ protected:
 TEST_F(FieldGeneratorFormChecks, WhatTheTypingChecksLetStandGoTakesUnderACommaLocale) {
     CommaDecimalLocale german;
     SKIP_WITHOUT_COMMA_LOCALE(german);
-    form.edtNumRows->setText(QStringLiteral("6"));
-    form.edtNumColumns->setText(QStringLiteral("7"));
+    field("edtNumRows")->setText(QStringLiteral("6"));
+    field("edtNumColumns")->setText(QStringLiteral("7"));
     // A comma after a number with a dot is no decimal separator any more: it goes.
-    form.edtCorrLenY->setFocus();
-    form.edtCorrLenY->end(false);
-    QTest::keyClicks(form.edtCorrLenY, QStringLiteral("5,3"));
-    EXPECT_EQ(form.edtCorrLenY->text(), QStringLiteral("0.0153"));
+    field("edtCorrLenY")->setFocus();
+    field("edtCorrLenY")->end(false);
+    QTest::keyClicks(field("edtCorrLenY"), QStringLiteral("5,3"));
+    EXPECT_EQ(field("edtCorrLenY")->text(), QStringLiteral("0.0153"));
     // The locale's comma serves as the decimal separator, and so does the dot.
-    typeInto(form.edtStdDeviation, QStringLiteral("0,25"));
-    EXPECT_EQ(form.edtStdDeviation->text(), QStringLiteral("0,25"));
-    typeInto(form.edtCorrLenX, QStringLiteral("0.05"));
-    EXPECT_EQ(form.edtCorrLenX->text(), QStringLiteral("0.05"));
+    typeInto(field("edtStdDeviation"), QStringLiteral("0,25"));
+    EXPECT_EQ(field("edtStdDeviation")->text(), QStringLiteral("0,25"));
+    typeInto(field("edtCorrLenX"), QStringLiteral("0.05"));
+    EXPECT_EQ(field("edtCorrLenX")->text(), QStringLiteral("0.05"));
     // Grouped thousands are no number that Go would take.
-    typeInto(form.edtAverage, QStringLiteral("1.000,5"));
-    EXPECT_EQ(form.edtAverage->text(), QStringLiteral("1.0005"));
-    form.btnGo->setFocus();
+    typeInto(field("edtAverage"), QStringLiteral("1.000,5"));
+    EXPECT_EQ(field("edtAverage")->text(), QStringLiteral("1.0005"));
+    button("btnGo")->setFocus();
     go();
     EXPECT_TRUE(messages().isEmpty()) << qPrintable(messages().join(QLatin1Char('\n')));
     EXPECT_TRUE(written("field.000").startsWith("ncols        7\r\nnrows        6\r\n"));
@@ -55,29 +55,29 @@ TEST_F(FieldGeneratorFormChecks, WhatTheTypingChecksLetStandGoTakesUnderACommaLo
 
 TEST_F(FieldGeneratorFormChecks, APasteThatIsNoNumberLeavesTheNumberThatWasThere) {
     QGuiApplication::clipboard()->setText(QString(30000, QLatin1Char('x')));
-    form.edtAverage->setFocus();
-    form.edtAverage->setText(QStringLiteral("12"));
-    QTest::keyClick(form.edtAverage, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.edtAverage->text(), QStringLiteral("12"));
+    field("edtAverage")->setFocus();
+    field("edtAverage")->setText(QStringLiteral("12"));
+    QTest::keyClick(field("edtAverage"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field("edtAverage")->text(), QStringLiteral("12"));
     // Characters go from the caret back until a number is left, as if typed one by one.
     QGuiApplication::clipboard()->setText(QStringLiteral("3x4y"));
-    form.edtCellSize->setFocus();
-    form.edtCellSize->selectAll();
-    QTest::keyClick(form.edtCellSize, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.edtCellSize->text(), QStringLiteral("3"));
+    field("edtCellSize")->setFocus();
+    field("edtCellSize")->selectAll();
+    QTest::keyClick(field("edtCellSize"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field("edtCellSize")->text(), QStringLiteral("3"));
 }
 
 TEST_F(FieldGeneratorFormChecks, ParametersThatCannotGiveFiniteValuesStartNoGenerator) {
-    form.rdLogarithmic->click();
-    form.edtAverage->setText(QStringLiteral("400"));
+    control<QRadioButton>("rdLogarithmic")->click();
+    field("edtAverage")->setText(QStringLiteral("400"));
     go();
-    form.rdNormal->click();
-    form.edtAverage->setText(QStringLiteral("1e308"));
-    form.edtStdDeviation->setText(QStringLiteral("1e308"));
+    control<QRadioButton>("rdNormal")->click();
+    field("edtAverage")->setText(QStringLiteral("1e308"));
+    field("edtStdDeviation")->setText(QStringLiteral("1e308"));
     go();
-    form.edtAverage->setText(QStringLiteral("0"));
-    form.edtStdDeviation->setText(QStringLiteral("1"));
-    form.edtCorrLenX->setText(QStringLiteral("1e-310"));
+    field("edtAverage")->setText(QStringLiteral("0"));
+    field("edtStdDeviation")->setText(QStringLiteral("1"));
+    field("edtCorrLenX")->setText(QStringLiteral("1e-310"));
     go();
     const QStringList shown = messages();
     ASSERT_EQ(shown.size(), 3);
@@ -96,10 +96,10 @@ TEST_F(FieldGeneratorFormChecks, AFieldWithInfiniteValuesIsReportedAndNotWritten
     old.write("old grid");
     old.close();
     useInitValue("7");
-    form.edtNumRows->setText(QStringLiteral("30"));
-    form.edtNumColumns->setText(QStringLiteral("30"));
-    form.rdLogarithmic->click();
-    form.edtStdDeviation->setText(QStringLiteral("300"));
+    field("edtNumRows")->setText(QStringLiteral("30"));
+    field("edtNumColumns")->setText(QStringLiteral("30"));
+    control<QRadioButton>("rdLogarithmic")->click();
+    field("edtStdDeviation")->setText(QStringLiteral("300"));
     go();
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0], fieldNotFiniteText(QStringLiteral("field.000")));
@@ -109,8 +109,8 @@ TEST_F(FieldGeneratorFormChecks, AFieldWithInfiniteValuesIsReportedAndNotWritten
 }
 
 TEST_F(FieldGeneratorFormChecks, AGridFileThatCannotFitIsRefusedWithBothSizes) {
-    form.edtNumRows->setText(QStringLiteral("999"));
-    form.edtNumColumns->setText(QStringLiteral("999"));
+    field("edtNumRows")->setText(QStringLiteral("999"));
+    field("edtNumColumns")->setText(QStringLiteral("999"));
     {
         // No file of more than 100 000 bytes may be written: a 999 × 999 grid needs ~10 MB.
         FileSizeLimit limit(100000);

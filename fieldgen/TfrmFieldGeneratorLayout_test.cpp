@@ -61,23 +61,27 @@ protected:
                     << qPrintable(other->objectName());
             }
         }
-        EXPECT_TRUE(central->rect().contains(form.rdgrpDistributionType->geometry()));
+        EXPECT_TRUE(
+            central->rect().contains(control<QGroupBox>("rdgrpDistributionType")->geometry()));
     }
 
     // Status panel 0 holds the text it shows, and keeps clear of panel 1, which shows its
     // own text whole.
     void expectHintWholeOrElided(const QString& hint) {
-        const QString shown = form.pnlHint->text();
-        const QFontMetrics metrics = form.pnlHint->fontMetrics();
-        EXPECT_LE(metrics.horizontalAdvance(shown), form.pnlHint->contentsRect().width());
+        const QString shown = control<ElidingLabel>("pnlHint")->text();
+        const QFontMetrics metrics = control<ElidingLabel>("pnlHint")->fontMetrics();
+        EXPECT_LE(metrics.horizontalAdvance(shown),
+                  control<ElidingLabel>("pnlHint")->contentsRect().width());
         if (shown != hint) {
             EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << qPrintable(shown);
             EXPECT_TRUE(hint.startsWith(shown.chopped(1))) << qPrintable(shown);
-            EXPECT_EQ(form.pnlHint->toolTip(), hint);
+            EXPECT_EQ(control<ElidingLabel>("pnlHint")->toolTip(), hint);
         }
-        EXPECT_LT(form.pnlHint->geometry().right(), form.pnlRunning->geometry().left());
-        EXPECT_GE(form.pnlRunning->width(), form.pnlRunning->sizeHint().width());
-        EXPECT_TRUE(form.statusBar()->rect().contains(form.pnlRunning->geometry()));
+        EXPECT_LT(control<ElidingLabel>("pnlHint")->geometry().right(),
+                  control<QLabel>("pnlRunning")->geometry().left());
+        EXPECT_GE(control<QLabel>("pnlRunning")->width(),
+                  control<QLabel>("pnlRunning")->sizeHint().width());
+        EXPECT_TRUE(form.statusBar()->rect().contains(control<QLabel>("pnlRunning")->geometry()));
     }
 
     // Points the mouse at a control, so that its long hint goes to status panel 0.
@@ -101,20 +105,21 @@ TEST_F(FieldGeneratorLayout, ALargerFontStillShowsEveryControlWhole) {
 }
 
 TEST_F(FieldGeneratorLayout, StatusPanelZeroShowsALongHintWholeOrElided) {
-    hover(form.chkbxInitValue);
-    const QString hint = form.chkbxInitValue->statusTip();
-    ASSERT_TRUE(form.pnlHint->fullText() == hint);
+    hover(control<QCheckBox>("chkbxInitValue"));
+    const QString hint = control<QCheckBox>("chkbxInitValue")->statusTip();
+    ASSERT_TRUE(control<ElidingLabel>("pnlHint")->fullText() == hint);
     expectHintWholeOrElided(hint);
     // A short hint shows whole.
-    hover(form.edtCorrLenX);
-    EXPECT_EQ(form.pnlHint->text(), QStringLiteral("Correlation Length in x direction"));
+    hover(field("edtCorrLenX"));
+    EXPECT_EQ(control<ElidingLabel>("pnlHint")->text(),
+              QStringLiteral("Correlation Length in x direction"));
 
     // A narrower window cuts more; a larger font as well.
-    hover(form.chkbxInitValue);
+    hover(control<QCheckBox>("chkbxInitValue"));
     form.resize(form.minimumSizeHint().width(), form.height());
     QCoreApplication::processEvents();
     expectHintWholeOrElided(hint);
     enlargeFont();
     expectHintWholeOrElided(hint);
-    EXPECT_EQ(form.pnlRunning->text(), QStringLiteral("Running 0"));
+    EXPECT_EQ(control<QLabel>("pnlRunning")->text(), QStringLiteral("Running 0"));
 }

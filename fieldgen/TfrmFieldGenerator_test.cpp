@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QStatusTipEvent>
 #include <QTest>
-#include <QThread>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -26,37 +25,39 @@
 
 TEST_F(FieldGeneratorForm, ControlsCarryTheirCaptionsDefaultsAndHints) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Field Generator v 2.1"));
-    EXPECT_EQ(form.edtFileName->text(), QStringLiteral("field.000"));
-    EXPECT_EQ(form.edtNumRows->maxLength(), 3);
-    EXPECT_EQ(form.edtCorrLenY->text(), QStringLiteral("0.01"));
-    EXPECT_FALSE(form.edtInitValue->isEnabled());
-    EXPECT_TRUE(form.rdNormal->isChecked());
-    EXPECT_TRUE(form.edtRunning->isReadOnly());
-    EXPECT_EQ(form.pnlHint->text(), QStringLiteral("Help"));
-    EXPECT_EQ(form.focusWidget(), form.edtFileName);
+    EXPECT_EQ(field("edtFileName")->text(), QStringLiteral("field.000"));
+    EXPECT_EQ(field("edtNumRows")->maxLength(), 3);
+    EXPECT_EQ(field("edtCorrLenY")->text(), QStringLiteral("0.01"));
+    EXPECT_FALSE(field("edtInitValue")->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>("rdNormal")->isChecked());
+    EXPECT_TRUE(field("edtRunning")->isReadOnly());
+    EXPECT_EQ(control<ElidingLabel>("pnlHint")->text(), QStringLiteral("Help"));
+    EXPECT_EQ(form.focusWidget(), field("edtFileName"));
 
-    EXPECT_EQ(form.edtFileName->property("hint").toString(),
+    EXPECT_EQ(field("edtFileName")->property("hint").toString(),
               QStringLiteral("Gridname | Geben Sie den Namen für das zu erzeugende Grid ein"));
     // The rows edit carries the columns' hint, as stored.
-    EXPECT_EQ(form.edtNumRows->property("hint"), form.edtNumColumns->property("hint"));
-    EXPECT_EQ(form.btnGo->toolTip(), QStringLiteral("starts field generator"));
-    EXPECT_EQ(form.edtCorrLenX->statusTip(), QStringLiteral("Correlation Length in x direction"));
-    const std::vector<std::pair<QWidget*, int>> contexts{{form.edtFileName, 1},
-                                                         {form.btnFileDialog, 2},
-                                                         {form.edtNumRows, 3},
-                                                         {form.edtCorrLenY, 12},
-                                                         {form.rdgrpDistributionType, 15},
-                                                         {form.edtRunning, 16},
-                                                         {form.btnGo, 17},
-                                                         {form.btnClose, 18},
-                                                         {form.btnHelp, 19}};
+    EXPECT_EQ(field("edtNumRows")->property("hint"), field("edtNumColumns")->property("hint"));
+    EXPECT_EQ(button("btnGo")->toolTip(), QStringLiteral("starts field generator"));
+    EXPECT_EQ(field("edtCorrLenX")->statusTip(),
+              QStringLiteral("Correlation Length in x direction"));
+    const std::vector<std::pair<QWidget*, int>> contexts{
+        {field("edtFileName"), 1},
+        {button("btnFileDialog"), 2},
+        {field("edtNumRows"), 3},
+        {field("edtCorrLenY"), 12},
+        {control<QGroupBox>("rdgrpDistributionType"), 15},
+        {field("edtRunning"), 16},
+        {button("btnGo"), 17},
+        {button("btnClose"), 18},
+        {button("btnHelp"), 19}};
     for (const auto& [control, context] : contexts)
         EXPECT_EQ(control->property("helpContext").toInt(), context) << context;
 
     // The long part of a hint goes to status panel 0.
-    QStatusTipEvent tip(form.edtFileName->statusTip());
-    QApplication::sendEvent(form.edtFileName, &tip);
-    EXPECT_EQ(form.pnlHint->text(),
+    QStatusTipEvent tip(field("edtFileName")->statusTip());
+    QApplication::sendEvent(field("edtFileName"), &tip);
+    EXPECT_EQ(control<ElidingLabel>("pnlHint")->text(),
               QStringLiteral(" Geben Sie den Namen für das zu erzeugende Grid ein"));
 }
 
@@ -66,65 +67,73 @@ TEST_F(FieldGeneratorForm, StartsWriteANumberedSeriesOfFields) {
                     .startsWith("ncols        100\r\nnrows        100\r\n"
                                 "xll          0\r\nyll          0\r\n"
                                 "cs           100\r\nnodata_value -9999\r\n"));
-    EXPECT_EQ(form.edtFileName->text(), QStringLiteral("field.001"));
-    EXPECT_EQ(form.edtRunning->text(), QStringLiteral("0"));
-    EXPECT_EQ(form.pnlRunning->text(), QStringLiteral("Running 0"));
+    EXPECT_EQ(field("edtFileName")->text(), QStringLiteral("field.001"));
+    EXPECT_EQ(field("edtRunning")->text(), QStringLiteral("0"));
+    EXPECT_EQ(control<QLabel>("pnlRunning")->text(), QStringLiteral("Running 0"));
     EXPECT_EQ(form.waitWindow(0), nullptr);
-    EXPECT_EQ(form.focusWidget(), form.btnClose);
+    EXPECT_EQ(form.focusWidget(), button("btnClose"));
     go();
     EXPECT_FALSE(written("field.001").isEmpty());
-    EXPECT_EQ(form.edtFileName->text(), QStringLiteral("field.002"));
+    EXPECT_EQ(field("edtFileName")->text(), QStringLiteral("field.002"));
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(FieldGeneratorForm, ReturnMovesTheFocusOnAndStartsOnlyOnTheGoButton) {
-    form.edtFileName->setFocus();
-    QTest::keyClick(form.edtFileName, Qt::Key_Return);
-    EXPECT_EQ(form.focusWidget(), form.edtNumRows);
-    QTest::keyClick(form.edtNumRows, Qt::Key_Return);
-    EXPECT_EQ(form.focusWidget(), form.edtNumColumns);
-    form.chkbxInitValue->setFocus();
-    QTest::keyClick(form.chkbxInitValue, Qt::Key_Return);
-    EXPECT_EQ(form.focusWidget(), form.edtFileName);
-    form.chkbxInitValue->click();
-    form.chkbxInitValue->setFocus();
-    QTest::keyClick(form.chkbxInitValue, Qt::Key_Return);
-    EXPECT_EQ(form.focusWidget(), form.edtInitValue);
-    QTest::keyClick(form.edtInitValue, Qt::Key_Return);
-    EXPECT_EQ(form.focusWidget(), form.edtFileName);
+    field("edtFileName")->setFocus();
+    QTest::keyClick(field("edtFileName"), Qt::Key_Return);
+    EXPECT_EQ(form.focusWidget(), field("edtNumRows"));
+    QTest::keyClick(field("edtNumRows"), Qt::Key_Return);
+    EXPECT_EQ(form.focusWidget(), field("edtNumColumns"));
+    control<QCheckBox>("chkbxInitValue")->setFocus();
+    QTest::keyClick(control<QCheckBox>("chkbxInitValue"), Qt::Key_Return);
+    EXPECT_EQ(form.focusWidget(), field("edtFileName"));
+    control<QCheckBox>("chkbxInitValue")->click();
+    control<QCheckBox>("chkbxInitValue")->setFocus();
+    QTest::keyClick(control<QCheckBox>("chkbxInitValue"), Qt::Key_Return);
+    EXPECT_EQ(form.focusWidget(), field("edtInitValue"));
+    QTest::keyClick(field("edtInitValue"), Qt::Key_Return);
+    EXPECT_EQ(form.focusWidget(), field("edtFileName"));
     EXPECT_FALSE(QFile::exists(folder.path("field.000")));
 
-    form.btnGo->setFocus();
-    EXPECT_EQ(form.btnGo->text(), QStringLiteral("&Go"));
-    QTest::keyClick(form.btnGo, Qt::Key_Return);
+    button("btnGo")->setFocus();
+    EXPECT_EQ(button("btnGo")->text(), QStringLiteral("&Go"));
+    QTest::keyClick(button("btnGo"), Qt::Key_Return);
     EXPECT_TRUE(QFile::exists(folder.path("field.000")));
-    EXPECT_EQ(form.btnGo->text(), TfrmFieldGenerator::goCaption());
+    EXPECT_EQ(button("btnGo")->text(), TfrmFieldGenerator::goCaption());
 }
 
-TEST_F(FieldGeneratorForm, TheSameInitValueGivesTheSameFieldAndTheClockDifferentOnes) {
+TEST_F(FieldGeneratorForm, TheSameInitValueGivesTheSameFieldAndTheClockItsSecondsField) {
     useInitValue("42");
     go();
     go();
     EXPECT_EQ(written("field.000"), written("field.001"));
-    form.chkbxInitValue->click();
-    EXPECT_FALSE(form.edtInitValue->isEnabled());
+    control<QCheckBox>("chkbxInitValue")->click();
+    EXPECT_FALSE(field("edtInitValue")->isEnabled());
+    // Without an init value the clock's second seeds the field: the same second gives the same
+    // field, the next second another one.
+    std::time_t now = 1767225600;
+    form.setClock([&now] { return now; });
     go();
-    // The kernel reads the clock through time(), which may lag a finer clock by a tick.
-    const std::time_t second = std::time(nullptr);
-    while (std::time(nullptr) == second) QThread::msleep(20);
     go();
-    EXPECT_NE(written("field.002"), written("field.003"));
+    ++now;
+    go();
+    EXPECT_EQ(written("field.002"), written("field.003"));
+    EXPECT_NE(written("field.003"), written("field.004"));
     EXPECT_NE(written("field.000"), written("field.002"));
+    // The second serves as the init value would.
+    now = 42;
+    go();
+    EXPECT_EQ(written("field.005"), written("field.000"));
 }
 
 TEST_F(FieldGeneratorForm, TheCommandLineWritesTheWindowsFieldForTheSameSeed) {
     useInitValue("4711");
-    form.edtNumRows->setText(QStringLiteral("37"));
-    form.edtNumColumns->setText(QStringLiteral("53"));
-    form.edtAverage->setText(QStringLiteral("1.5"));
-    form.edtStdDeviation->setText(QStringLiteral("0.25"));
-    form.edtCorrLenX->setText(QStringLiteral("0.05"));
-    form.rdLogarithmic->setChecked(true);
+    field("edtNumRows")->setText(QStringLiteral("37"));
+    field("edtNumColumns")->setText(QStringLiteral("53"));
+    field("edtAverage")->setText(QStringLiteral("1.5"));
+    field("edtStdDeviation")->setText(QStringLiteral("0.25"));
+    field("edtCorrLenX")->setText(QStringLiteral("0.05"));
+    control<QRadioButton>("rdLogarithmic")->setChecked(true);
     go();
     QProcess batch;
     batch.start(QStringLiteral(SORVEK_PROGRAM),
@@ -137,8 +146,8 @@ TEST_F(FieldGeneratorForm, TheCommandLineWritesTheWindowsFieldForTheSameSeed) {
 }
 
 TEST_F(FieldGeneratorForm, ACancelledGeneratorLeavesNoFileAndFreesItsSlot) {
-    form.edtNumRows->setText(QStringLiteral("999"));
-    form.edtNumColumns->setText(QStringLiteral("999"));
+    field("edtNumRows")->setText(QStringLiteral("999"));
+    field("edtNumColumns")->setText(QStringLiteral("999"));
     QString caption;
     int progress = -1;
     QTimer watch;
@@ -148,7 +157,7 @@ TEST_F(FieldGeneratorForm, ACancelledGeneratorLeavesNoFileAndFreesItsSlot) {
         watch.stop();
         caption = wait->windowTitle();
         progress = wait->cggGauge->Progress();
-        EXPECT_EQ(form.edtRunning->text(), QStringLiteral("1"));
+        EXPECT_EQ(field("edtRunning")->text(), QStringLiteral("1"));
         wait->btnCancelGeneration->click();
     });
     watch.start(0);
@@ -160,14 +169,14 @@ TEST_F(FieldGeneratorForm, ACancelledGeneratorLeavesNoFileAndFreesItsSlot) {
     EXPECT_EQ(form.generators().running(), 0);
     EXPECT_EQ(form.waitWindow(0), nullptr);
 
-    form.edtNumRows->setText(QStringLiteral("5"));
+    field("edtNumRows")->setText(QStringLiteral("5"));
     go();
     EXPECT_TRUE(QFile::exists(folder.path("field.001")));
 }
 
 TEST_F(FieldGeneratorForm, TheTwentyFirstGeneratorIsRefusedAndCloseCancelsAll) {
-    form.edtNumRows->setText(QStringLiteral("500"));
-    form.edtNumColumns->setText(QStringLiteral("500"));
+    field("edtNumRows")->setText(QStringLiteral("500"));
+    field("edtNumColumns")->setText(QStringLiteral("500"));
     int mostRunning = 0;
     QTimer starter;
     QObject::connect(&starter, &QTimer::timeout, [&] {
@@ -176,8 +185,8 @@ TEST_F(FieldGeneratorForm, TheTwentyFirstGeneratorIsRefusedAndCloseCancelsAll) {
         if (dialogs.calls.empty()) return;
         starter.stop();
         EXPECT_EQ(form.generators().running(), 20);
-        EXPECT_EQ(form.edtRunning->text(), QStringLiteral("20"));
-        form.btnClose->click();
+        EXPECT_EQ(field("edtRunning")->text(), QStringLiteral("20"));
+        button("btnClose")->click();
     });
     starter.start(0);
     go();
@@ -194,12 +203,12 @@ TEST_F(FieldGeneratorForm, TheTwentyFirstGeneratorIsRefusedAndCloseCancelsAll) {
 }
 
 TEST_F(FieldGeneratorForm, ParametersThatCannotMakeAFieldAreRefusedBeforeStarting) {
-    form.edtNumRows->setText(QStringLiteral("0"));
+    field("edtNumRows")->setText(QStringLiteral("0"));
     go();
-    form.edtNumRows->setText(QStringLiteral("10"));
-    form.edtCorrLenY->setText(QStringLiteral("0"));
+    field("edtNumRows")->setText(QStringLiteral("10"));
+    field("edtCorrLenY")->setText(QStringLiteral("0"));
     go();
-    form.edtCorrLenY->setText(QStringLiteral("-0.5"));
+    field("edtCorrLenY")->setText(QStringLiteral("-0.5"));
     go();
     ASSERT_EQ(dialogs.calls.size(), 3u);
     EXPECT_EQ(dialogs.calls[0].text,
@@ -207,15 +216,15 @@ TEST_F(FieldGeneratorForm, ParametersThatCannotMakeAFieldAreRefusedBeforeStartin
     EXPECT_EQ(dialogs.calls[1].text,
               QStringLiteral("The correlation length in y must be greater than 0."));
     EXPECT_EQ(dialogs.calls[2].text, dialogs.calls[1].text);
-    EXPECT_EQ(form.edtFileName->text(), QStringLiteral("field.000"));
+    EXPECT_EQ(field("edtFileName")->text(), QStringLiteral("field.000"));
     EXPECT_EQ(form.startedCount(), 0);
     EXPECT_FALSE(QFile::exists(folder.path("field.000")));
 }
 
 TEST_F(FieldGeneratorForm, AFieldThatCannotBeWrittenIsReportedWithItsFileName) {
     const QString target = folder.path("missing/field.000");
-    form.edtFileName->setText(target);
-    form.edtNumRows->setText(QStringLiteral("4"));
+    field("edtFileName")->setText(target);
+    field("edtNumRows")->setText(QStringLiteral("4"));
     go();
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_TRUE(dialogs.calls[0].text.contains(target)) << qPrintable(dialogs.calls[0].text);
@@ -227,40 +236,40 @@ TEST_F(FieldGeneratorForm, AFieldThatCannotBeWrittenIsReportedWithItsFileName) {
 }
 
 TEST_F(FieldGeneratorForm, NumericEditsDropWhatIsNoNumberAndNeverStayEmpty) {
-    form.edtAverage->clear();
-    EXPECT_EQ(form.edtAverage->text(), QStringLiteral("0"));
+    field("edtAverage")->clear();
+    EXPECT_EQ(field("edtAverage")->text(), QStringLiteral("0"));
     // A lone minus sign replacing the text is undone, and the empty edit becomes "0".
-    form.edtAverage->setFocus();
-    form.edtAverage->selectAll();
-    QTest::keyClick(form.edtAverage, Qt::Key_Minus);
-    EXPECT_EQ(form.edtAverage->text(), QStringLiteral("0"));
+    field("edtAverage")->setFocus();
+    field("edtAverage")->selectAll();
+    QTest::keyClick(field("edtAverage"), Qt::Key_Minus);
+    EXPECT_EQ(field("edtAverage")->text(), QStringLiteral("0"));
     // The sign typed in front of digits already there stays.
-    form.edtAverage->setText(QStringLiteral("5"));
-    form.edtAverage->setCursorPosition(0);
-    QTest::keyClick(form.edtAverage, Qt::Key_Minus);
-    EXPECT_EQ(form.edtAverage->text(), QStringLiteral("-5"));
+    field("edtAverage")->setText(QStringLiteral("5"));
+    field("edtAverage")->setCursorPosition(0);
+    QTest::keyClick(field("edtAverage"), Qt::Key_Minus);
+    EXPECT_EQ(field("edtAverage")->text(), QStringLiteral("-5"));
     // A letter in the middle of a number goes, and the caret stays where it was.
-    form.edtNumRows->setFocus();
-    form.edtNumRows->setText(QStringLiteral("12"));
-    form.edtNumRows->setCursorPosition(1);
-    QTest::keyClick(form.edtNumRows, Qt::Key_X);
-    EXPECT_EQ(form.edtNumRows->text(), QStringLiteral("12"));
-    EXPECT_EQ(form.edtNumRows->cursorPosition(), 1);
-    form.edtCorrLenX->setFocus();
-    form.edtCorrLenX->end(false);
-    QTest::keyClicks(form.edtCorrLenX, ".5");
-    EXPECT_EQ(form.edtCorrLenX->text(), QStringLiteral("0.015"));
+    field("edtNumRows")->setFocus();
+    field("edtNumRows")->setText(QStringLiteral("12"));
+    field("edtNumRows")->setCursorPosition(1);
+    QTest::keyClick(field("edtNumRows"), Qt::Key_X);
+    EXPECT_EQ(field("edtNumRows")->text(), QStringLiteral("12"));
+    EXPECT_EQ(field("edtNumRows")->cursorPosition(), 1);
+    field("edtCorrLenX")->setFocus();
+    field("edtCorrLenX")->end(false);
+    QTest::keyClicks(field("edtCorrLenX"), ".5");
+    EXPECT_EQ(field("edtCorrLenX")->text(), QStringLiteral("0.015"));
 }
 
 TEST_F(FieldGeneratorForm, TheDialogButtonsReachTheirServices) {
     dialogs.saveAnswers.push_back(QStringLiteral("/tmp/chosen.000"));
-    form.btnFileDialog->click();
-    EXPECT_EQ(form.edtFileName->text(), QStringLiteral("/tmp/chosen.000"));
+    button("btnFileDialog")->click();
+    EXPECT_EQ(field("edtFileName")->text(), QStringLiteral("/tmp/chosen.000"));
     dialogs.saveAnswers.push_back(std::nullopt);
-    form.btnFileDialog->click();
-    EXPECT_EQ(form.edtFileName->text(), QStringLiteral("/tmp/chosen.000"));
+    button("btnFileDialog")->click();
+    EXPECT_EQ(field("edtFileName")->text(), QStringLiteral("/tmp/chosen.000"));
 
-    form.btnHelp->click();
+    button("btnHelp")->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].isLocalFile());
     EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/sorvek.html")));
@@ -275,10 +284,13 @@ TEST(FieldGeneratorHelp, OpensTheGuideWithTheDesktopOpenerOrTellsWhereItIs) {
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* help = form.findChild<QPushButton*>(QStringLiteral("btnHelp"));
+    auto* rows = form.findChild<QLineEdit*>(QStringLiteral("edtNumRows"));
+    ASSERT_TRUE(help != nullptr && rows != nullptr);
     {
         const StandInOpener opener;
-        form.btnHelp->click();
-        QTest::keyClick(form.edtNumRows, Qt::Key_F1);
+        help->click();
+        QTest::keyClick(rows, Qt::Key_F1);
         ASSERT_TRUE(handleEventsUntil([&] { return opener.opened().size() == 2; }));
         for (const QString& page : opener.opened()) {
             EXPECT_TRUE(page.endsWith(QStringLiteral("/docs/guide/sorvek.html")))
@@ -289,12 +301,12 @@ TEST(FieldGeneratorHelp, OpensTheGuideWithTheDesktopOpenerOrTellsWhereItIs) {
     EXPECT_TRUE(dialogs.callsOf(QStringLiteral("message")).empty());
     {
         const StandInOpener missing(StandInOpener::Missing);
-        form.btnHelp->click();
+        help->click();
         ASSERT_TRUE(
             handleEventsUntil([&] { return !dialogs.callsOf(QStringLiteral("message")).empty(); }));
     }
     const auto message = dialogs.callsOf(QStringLiteral("message")).front();
     EXPECT_EQ(message.caption, QStringLiteral("Help"));
     EXPECT_TRUE(message.text.endsWith(QStringLiteral("/docs/guide/sorvek.html")));
-    EXPECT_EQ(form.edtNumRows->text(), QStringLiteral("100"));  // F1 typed nothing
+    EXPECT_EQ(rows->text(), QStringLiteral("100"));  // F1 typed nothing
 }

@@ -107,7 +107,7 @@ void TfrmWaitMessage::GridPaint(int startRow, int startCol, int endCol, int endR
 }
 
 void TfrmWaitMessage::btnCancelGenerationClick() {
-    if (status_ < 0) status_ = 2;
+    if (status_ == GeneratorStatus::Running) status_ = GeneratorStatus::Cancelled;
 }
 
 void TfrmWaitMessage::closeEvent(QCloseEvent* event) {

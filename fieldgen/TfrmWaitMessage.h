@@ -29,8 +29,8 @@ public:
     QFrame* pnlSinglePaintBox;
     PreviewBox* pntbxSinglePreview;
 
-    int GetStatus() const override { return status_; }
-    void SetStatus(int status) override { status_ = status; }
+    GeneratorStatus GetStatus() const override { return status_; }
+    void SetStatus(GeneratorStatus status) override { status_ = status; }
     void setProgress(int perMille) override;
     void GridPaint(int startRow, int startCol, int endCol, int endRow) override;
 
@@ -65,7 +65,7 @@ private:
     // The picture follows every step; the screen shows it at most every few frames, so that
     // small steps do not spend their time on repaints.
     QTimer previewRefresh_;
-    int status_ = 0;
+    GeneratorStatus status_ = GeneratorStatus::Idle;
     int nrows_ = 0;
     int ncols_ = 0;
     bool closing_ = false;

@@ -44,21 +44,22 @@ TEST(TfrmWaitMessage, ControlsCarryTheirTextsAndRanges) {
 TEST(TfrmWaitMessage, CancelAndClosingMarkARunningGeneratorCancelledAndKeepTheWindow) {
     TfrmWaitMessage window;
     window.show();
-    window.SetStatus(1);
+    window.SetStatus(GeneratorStatus::Finished);
     window.btnCancelGeneration->click();
-    EXPECT_EQ(window.GetStatus(), 1);  // only a running generator is cancelled
-    window.SetStatus(-1);
+    EXPECT_EQ(window.GetStatus(),
+              GeneratorStatus::Finished);  // only a running generator is cancelled
+    window.SetStatus(GeneratorStatus::Running);
     window.btnCancelGeneration->click();
-    EXPECT_EQ(window.GetStatus(), 2);
+    EXPECT_EQ(window.GetStatus(), GeneratorStatus::Cancelled);
 
-    window.SetStatus(-1);
+    window.SetStatus(GeneratorStatus::Running);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.GetStatus(), 2);
+    EXPECT_EQ(window.GetStatus(), GeneratorStatus::Cancelled);
 
-    window.SetStatus(-1);
+    window.SetStatus(GeneratorStatus::Running);
     QTest::keyClick(&window, Qt::Key_Escape);
-    EXPECT_EQ(window.GetStatus(), 2);
+    EXPECT_EQ(window.GetStatus(), GeneratorStatus::Cancelled);
 
     window.Close();
     EXPECT_FALSE(window.isVisible());

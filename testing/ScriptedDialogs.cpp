@@ -1,27 +1,29 @@
 #include "ScriptedDialogs.h"
 
-namespace {
+#include <gtest/gtest.h>
 
 template <typename T>
-T takeOr(std::deque<T>& queue, T fallback, int& unanswered) {
+T ScriptedDialogs::answer(Call call, std::deque<T>& queue, T cancelled) {
+    calls.push_back(call);
     if (queue.empty()) {
         ++unanswered;
-        return fallback;
+        if (allowedScopes_ == 0)
+            ADD_FAILURE() << "unscripted " << call.kind.toStdString() << " dialog, caption \""
+                          << call.caption.toStdString() << "\", text \"" << call.text.toStdString()
+                          << "\", detail \"" << call.detail.toStdString() << "\"";
+        return cancelled;
     }
     T front = queue.front();
     queue.pop_front();
     return front;
 }
 
-}  // namespace
-
 UserDialogs::Answer ScriptedDialogs::question(const QString& text, const QString& caption,
                                               Buttons buttons) {
-    calls.push_back({QStringLiteral("question"), caption, text,
-                     buttons == Buttons::YesNoCancel ? QStringLiteral("YesNoCancel")
-                                                     : QStringLiteral("YesNo")});
-    const Answer fallback = buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
-    return takeOr(questionAnswers, fallback, unanswered);
+    const bool withCancel = buttons == Buttons::YesNoCancel;
+    return answer({QStringLiteral("question"), caption, text,
+                   withCancel ? QStringLiteral("YesNoCancel") : QStringLiteral("YesNo")},
+                  questionAnswers, withCancel ? Answer::Cancel : Answer::No);
 }
 
 void ScriptedDialogs::message(const QString& text, const QString& caption) {
@@ -34,25 +36,24 @@ void ScriptedDialogs::errorMessage(const QString& text, const QString& caption) 
 
 std::optional<QString> ScriptedDialogs::inputQuery(const QString& caption, const QString& prompt,
                                                    const QString& defaultText) {
-    calls.push_back({QStringLiteral("input"), caption, prompt, defaultText});
-    return takeOr(inputAnswers, std::optional<QString>(), unanswered);
+    return answer({QStringLiteral("input"), caption, prompt, defaultText}, inputAnswers,
+                  std::optional<QString>());
 }
 
 QStringList ScriptedDialogs::openFiles(const QString& title, const QString& filter) {
-    calls.push_back({QStringLiteral("open"), title, QString(), filter});
-    return takeOr(openAnswers, QStringList(), unanswered);
+    return answer({QStringLiteral("open"), title, QString(), filter}, openAnswers, QStringList());
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(const QString& title, const QString& fileName,
                                                  const QString& filter) {
-    calls.push_back({QStringLiteral("save"), title, fileName, filter});
-    return takeOr(saveAnswers, std::optional<QString>(), unanswered);
+    return answer({QStringLiteral("save"), title, fileName, filter}, saveAnswers,
+                  std::optional<QString>());
 }
 
 std::optional<Colour> ScriptedDialogs::chooseColour(Colour initial) {
-    calls.push_back(
-        {QStringLiteral("colour"), QString(), QString::number(initial.value, 16), QString()});
-    return takeOr(colourAnswers, std::optional<Colour>(), unanswered);
+    return answer(
+        {QStringLiteral("colour"), QString(), QString::number(initial.value, 16), QString()},
+        colourAnswers, std::optional<Colour>());
 }
 
 std::vector<ScriptedDialogs::Call> ScriptedDialogs::callsOf(const QString& kind) const {

@@ -4,9 +4,11 @@
 
 #include "UserDialogs.h"
 
-// Dialogs for tests: every call is recorded with its texts, and answered from
-// the queue of its kind. A call whose queue is empty counts as unanswered and
-// gets the cancelling answer.
+// Dialogs for tests: every call is recorded with its texts, and answered from the queue of its
+// kind. A dialog that needs an answer while its queue is empty fails the running test, names
+// the dialog, and gets the cancelling answer so that the program goes on; a test that means to
+// leave dialogs unanswered says so with `allowUnscripted()`. Messages need no answer: they are
+// recorded for the test to check.
 class ScriptedDialogs : public UserDialogs {
 public:
     struct Call {
@@ -16,8 +18,23 @@ public:
         QString detail;  // buttons, default text, file name or filter; "error" for an error box
     };
 
+    // While it lives, dialogs without an answer are cancelled and counted, not failed.
+    class UnscriptedAllowed {
+    public:
+        explicit UnscriptedAllowed(ScriptedDialogs& dialogs) : dialogs_(dialogs) {
+            ++dialogs_.allowedScopes_;
+        }
+        ~UnscriptedAllowed() { --dialogs_.allowedScopes_; }
+        UnscriptedAllowed(const UnscriptedAllowed&) = delete;
+        UnscriptedAllowed& operator=(const UnscriptedAllowed&) = delete;
+
+    private:
+        ScriptedDialogs& dialogs_;
+    };
+    [[nodiscard]] UnscriptedAllowed allowUnscripted() { return UnscriptedAllowed(*this); }
+
     std::vector<Call> calls;
-    int unanswered = 0;
+    int unanswered = 0;  // dialogs cancelled for want of an answer
 
     std::deque<Answer> questionAnswers;
     std::deque<std::optional<QString>> inputAnswers;
@@ -38,4 +55,11 @@ public:
 
     // Calls of one kind, in order.
     std::vector<Call> callsOf(const QString& kind) const;
+
+private:
+    // Records the call and takes its answer from `queue`, or `cancelled` when none is left.
+    template <typename T>
+    T answer(Call call, std::deque<T>& queue, T cancelled);
+
+    int allowedScopes_ = 0;
 };

@@ -1,9 +1,7 @@
 #pragma once
 // Helpers of the document tests: small grid files in a temporary folder.
 #include <QByteArray>
-#include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 #include <cstring>
 #include <initializer_list>
 #include <vector>
@@ -11,25 +9,7 @@
 #include "BinaryGridFormat.h"
 #include "GridDocument.h"
 #include "LoadGrid.h"
-
-class TestFolder {
-public:
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
-    QString write(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
-        return file.fileName();
-    }
-
-private:
-    QTemporaryDir dir_;
-};
-
-inline QByteArray fileBytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+#include "TestFolder.h"
 
 // A binary grid file: the twelve header values, then `body` in file order.
 inline QByteArray binaryFile(BinaryPrecision precision, std::vector<double> header,

@@ -120,12 +120,12 @@ void TfrmGradientOptions::showEvent(QShowEvent* event) {
 }
 
 void TfrmGradientOptions::btnOKClick() {
-    Tag = 1;
+    choice = Choice::Accepted;
     close();
 }
 
 void TfrmGradientOptions::btnCancelClick() {
-    Tag = 0;
+    choice = Choice::Cancelled;
     close();
 }
 

@@ -22,8 +22,10 @@ public:
     // number.
     ArrowOptions options() const;
 
-    // 1 after OK, 0 after Cancel; closing with the window's close box leaves it as it was.
-    int Tag = 0;
+    enum class Choice { Cancelled, Accepted };
+    // Accepted after OK, Cancelled after Cancel; closing with the window's close box leaves it
+    // as it was.
+    Choice choice = Choice::Cancelled;
 
     // The example arrows as drawn last.
     const QImage& exampleImage() const { return sample_; }

@@ -670,7 +670,7 @@ void TfrmVistals::FormShow(const QStringList& arguments) {
     miNodataTransparent->setChecked(true);
     tlbtnNodataTransparent->setChecked(true);
 
-    PasteMode = 1;
+    pasteMode = PasteMode::Replace;
     PaletteFileCount = 0;
     setUpPalettes();
 

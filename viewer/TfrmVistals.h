@@ -7,6 +7,7 @@
 #include "ArrowGrids.h"
 #include "ArrowOptions.h"
 #include "ArrowStamps.h"
+#include "CellClipboardText.h"
 #include "Colour.h"
 #include "GridDocument.h"
 #include "GridSwitch.h"
@@ -234,7 +235,7 @@ private:
     bool MouseReleased = true;
     // The cell of the last press or drag move inside the grid while the button is held.
     std::optional<GridCell> lastDragCell;
-    int PasteMode = 1;
+    PasteMode pasteMode = PasteMode::Replace;
     int PaletteFileCount = 0;
     QStringList PaletteFileNames;  // the palette files offered after the built-in palettes
     bool RangeSet = false;

@@ -108,7 +108,7 @@ void TfrmVistals::miShowFlowVelocitiesFromXYFieldsClick() {
 void TfrmVistals::miGradientOptionsClick() {
     frmGradientOptions->setOptions(arrowOptions);
     frmGradientOptions->exec();
-    if (frmGradientOptions->Tag == 1) {
+    if (frmGradientOptions->choice == TfrmGradientOptions::Choice::Accepted) {
         try {
             arrowOptions = frmGradientOptions->options();
         } catch (const ConversionError& error) {

@@ -30,7 +30,7 @@ void TfrmVistals::miPasteRectangleFromClipBoardHereClick() {
     const QByteArray text = clipboard->text().toLatin1();
     const PasteOutcome outcome = PasteCellsText(
         std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *document.Values,
-        document.header.nodata_value, static_cast<::PasteMode>(PasteMode), document.selection);
+        document.header.nodata_value, pasteMode, document.selection);
     // Cells changed before a failure stay changed, and count as a change to save.
     if (!outcome.failed || outcome.changedCells) document.Modified = true;
     if (outcome.failed)

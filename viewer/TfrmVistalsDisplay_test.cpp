@@ -195,6 +195,7 @@ TEST_F(WindowDisplay, LegendBoxClickTakesTheChosenColour) {
     EXPECT_EQ(legendColour(0), 0x00FF00u);
     EXPECT_EQ(pixelOfCell(0, 0), 0x00FF00u);
     // A cancelled colour dialog keeps the colour.
+    dialogs.colourAnswers.push_back(std::nullopt);
     QTest::mouseClick(legendBox(0), Qt::LeftButton);
     EXPECT_EQ(legendColour(0), 0x00FF00u);
 }

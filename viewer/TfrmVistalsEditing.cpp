@@ -8,27 +8,27 @@
 #include "ValueEditing.h"
 
 void TfrmVistals::miPastemode1Click() {
-    PasteMode = 1;
+    pasteMode = PasteMode::Replace;
     miPastemode1->setChecked(true);
 }
 void TfrmVistals::miPastemode2Click() {
-    PasteMode = 2;
+    pasteMode = PasteMode::Add;
     miPastemode2->setChecked(true);
 }
 void TfrmVistals::miPastemode3Click() {
-    PasteMode = 3;
+    pasteMode = PasteMode::Subtract;
     miPastemode3->setChecked(true);
 }
 void TfrmVistals::miPastemode4Click() {
-    PasteMode = 4;
+    pasteMode = PasteMode::Multiply;
     miPastemode4->setChecked(true);
 }
 void TfrmVistals::miPastemode5Click() {
-    PasteMode = 5;
+    pasteMode = PasteMode::Divide;
     miPastemode5->setChecked(true);
 }
 void TfrmVistals::miPastemode6Click() {
-    PasteMode = 6;
+    pasteMode = PasteMode::SelectOnly;
     miPastemode6->setChecked(true);
 }
 

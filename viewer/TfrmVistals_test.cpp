@@ -424,6 +424,7 @@ TEST_F(VistalsWindow, AFifoAsTheUserSettingsFileNeitherBlocksNorIsReplaced) {
     start({file("a.asc", smallGrid)});
     // Save Actual Palette remembers the palette folder there.
     dialogs.saveAnswers.push_back(file("p.vlp", ""));
+    dialogs.inputAnswers.push_back(std::nullopt);  // the proposed name
     action("miSaveActualPalette")->trigger();
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(fifo.opened());

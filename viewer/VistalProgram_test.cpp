@@ -7,13 +7,14 @@
 #include <QTemporaryDir>
 #include <netcdf>
 
-#include "ProgramRuns.h"
-#include "TestGridFiles.h"
+#include "ProgramRun.h"
+#include "TestFolder.h"
 
 namespace {
 
 ProgramRun vistal(const QStringList& arguments, bool traceLibraries = false) {
-    return runProgram(QStringLiteral(VISTAL_PROGRAM), arguments, traceLibraries);
+    return runProgram(QStringLiteral(VISTAL_PROGRAM), arguments,
+                      {.traceLibraries = traceLibraries});
 }
 
 const QByteArray grid2x3 = "ncols 3\nnrows 2\nxll 0\nyll 0\ncs 1\nnodata -9999\n1 2 3\n4 -9999 6\n";

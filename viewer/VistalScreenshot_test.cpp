@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "TestGridFiles.h"
+#include "TestFolder.h"
 
 TEST(VistalScreenshot, ABadGridIsReportedOnStandardErrorAndThePictureIsTakenAllTheSame) {
     TestFolder folder;

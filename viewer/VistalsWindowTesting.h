@@ -1,7 +1,6 @@
 #pragma once
 // Shared setup of the main window's tests: the window over a document the test keeps, a
-// command processor that only records, grid files in a temporary folder, the controls found by
-// their names, and the user's mouse moves and clicks.
+// command processor that only records, grid files, and the user's mouse moves and clicks.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -17,10 +16,10 @@
 #include "GridDocument.h"
 #include "PaintBox.h"
 #include "RecordingCommands.h"
-#include "ScriptedDialogs.h"
 #include "TestGridFiles.h"
 #include "TfrmVistals.h"
 #include "UpDown.h"
+#include "WindowTest.h"
 
 // An ASCII grid of 3 x 2 cells holding value, value + 1, ... with `nodata` in its header.
 inline QByteArray asciiGrid(int value, const char* nodata = "-9999") {
@@ -40,8 +39,10 @@ inline QByteArray asciiStack() {
     return text + "\n";
 }
 
-class VistalsWindowTest : public ::testing::Test {
+class VistalsWindowTest : public WindowTest {
 protected:
+    QWidget& windowUnderTest() override { return window; }
+
     // Shows the window and runs its start-up with the command-line `files`.
     void start(const QStringList& files = {}) {
         window.show();
@@ -49,14 +50,6 @@ protected:
         settle();
     }
 
-    template <class Control = QWidget>
-    Control* control(const char* name) {
-        auto* found = window.findChild<Control*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QAction* action(const char* name) { return control<QAction>(name); }
-    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
     QString text(const char* name) { return field(name)->text(); }
     QListWidget* list() { return control<QListWidget>("lstbxGridNames"); }
     PaintBox* picture() { return control<PaintBox>("PaintBox1"); }
@@ -101,8 +94,6 @@ protected:
     // The paint box's picture at the pixel `at`, without alpha.
     QRgb pixel(QPoint at) { return picture()->canvas().pixel(at) & 0xFFFFFF; }
 
-    TestFolder folder;
-    ScriptedDialogs dialogs;
     RecordingCommands commands;
     GridDocument document;
     TfrmVistals window{dialogs, commands, document};

@@ -1,5 +1,6 @@
 #include "QtUserDialogs.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -94,9 +95,12 @@ TEST(ScriptedDialogs, RecordsCallsAndAnswersFromQueues) {
     ScriptedDialogs dialogs;
     dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
     EXPECT_EQ(dialogs.question("t", "c", UserDialogs::Buttons::YesNo), UserDialogs::Answer::Yes);
-    // An unanswered question cancels and is counted.
-    EXPECT_EQ(dialogs.question("t2", "c2", UserDialogs::Buttons::YesNoCancel),
-              UserDialogs::Answer::Cancel);
+    // An unanswered question the test allows cancels and is counted.
+    {
+        const auto allowed = dialogs.allowUnscripted();
+        EXPECT_EQ(dialogs.question("t2", "c2", UserDialogs::Buttons::YesNoCancel),
+                  UserDialogs::Answer::Cancel);
+    }
     EXPECT_EQ(dialogs.unanswered, 1);
     dialogs.inputAnswers.push_back(QStringLiteral("5"));
     EXPECT_EQ(dialogs.inputQuery("Legend Label", "new Value", "1").value(), "5");
@@ -112,4 +116,28 @@ TEST(ScriptedDialogs, RecordsCallsAndAnswersFromQueues) {
     EXPECT_EQ(messages[0].detail, "");
     EXPECT_EQ(messages[1].detail, "error");
     EXPECT_EQ(messages[1].text, "e");
+}
+
+// A dialog the test did not script fails the test with its kind and texts, and still gets the
+// cancelling answer so that the program goes on.
+TEST(ScriptedDialogs, AnUnscriptedDialogFailsTheTest) {
+    ScriptedDialogs dialogs;
+    UserDialogs::Answer answer = UserDialogs::Answer::Yes;
+    EXPECT_NONFATAL_FAILURE(
+        answer = dialogs.question("Save changes?", "Vistals", UserDialogs::Buttons::YesNo),
+        "unscripted question dialog, caption \"Vistals\", text \"Save changes?\"");
+    EXPECT_EQ(answer, UserDialogs::Answer::No);
+    std::optional<QString> chosen = QStringLiteral("x");
+    EXPECT_NONFATAL_FAILURE(chosen = dialogs.saveFile("Save Grid", "a.asc", "*.asc"),
+                            "unscripted save dialog, caption \"Save Grid\"");
+    EXPECT_FALSE(chosen.has_value());
+    EXPECT_NONFATAL_FAILURE(dialogs.openFiles("Open Grid", "*.asc"), "unscripted open dialog");
+    EXPECT_NONFATAL_FAILURE(dialogs.inputQuery("Legend Label", "new Value", "1"),
+                            "unscripted input dialog");
+    EXPECT_NONFATAL_FAILURE(dialogs.chooseColour(Colour{0xff}), "unscripted colour dialog");
+    EXPECT_EQ(dialogs.unanswered, 5);
+    // Messages need no answer and are only recorded.
+    dialogs.message("m", "c");
+    dialogs.errorMessage("e", "c");
+    EXPECT_EQ(dialogs.calls.size(), 7u);
 }

@@ -13,12 +13,13 @@
 #include "FileSizeLimit.h"
 #include "PipeReader.h"
 #include "ProgramRun.h"
-#include "TestGridFiles.h"
+#include "TestFolder.h"
 
 namespace {
 
 ProgramRun vistal(const QStringList& arguments, const QString& standardOutput = {}) {
-    return runProgram(QStringLiteral(VISTAL_PROGRAM), arguments, standardOutput);
+    return runProgram(QStringLiteral(VISTAL_PROGRAM), arguments,
+                      {.standardOutput = standardOutput});
 }
 
 QByteArray systemText(int error) { return QByteArray(std::strerror(error)); }
