@@ -10,20 +10,13 @@
 #   RUNS=N              timed runs of each program (default 10); the best run counts
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/peak_memory.sh
 
 vistal="${1:-}"
 size="${2:-4000}"
 runs="${RUNS:-10}"
-if [ -z "$vistal" ]; then
-  for candidate in build/viewer/vistal build-doc/viewer/vistal build/vistal; do
-    [ -x "$candidate" ] && vistal="$candidate" && break
-  done
-fi
-if [ -z "$vistal" ] || [ ! -x "$vistal" ]; then
-  echo "no vistal program found; build it or pass its path" >&2
-  exit 1
-fi
-command -v gdalinfo >/dev/null || { echo "gdalinfo is missing (WITH_BENCH_TOOLS=1 scripts/install-deps)" >&2; exit 1; }
+vistal=$(find_program vistal "$vistal" build/viewer/vistal build-doc/viewer/vistal build/vistal)
+require_tool gdalinfo
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -85,8 +78,5 @@ else
 fi
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-. bench/peak_memory.sh
-doubles=$((size * size * 8))
-memory_line vistal "$(peak_memory_kb "$vistal" --info "$grid")" "$doubles"
-[ -n "${VISTAL_BEFORE:-}" ] && memory_line vistal-before "$(peak_memory_kb "$VISTAL_BEFORE" --info "$grid")" "$doubles"
+vistal_memory_lines "$grid" "$size"
 exit 0

@@ -9,19 +9,12 @@
 #   RUNS=N              timed runs of each program (default 10); the best run counts
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/peak_memory.sh
 
 linara="${1:-}"
 rows="${2:-262800}"
 runs="${RUNS:-10}"
-if [ -z "$linara" ]; then
-  for candidate in build/charts/linara build-doc/charts/linara; do
-    [ -x "$candidate" ] && linara="$candidate" && break
-  done
-fi
-if [ -z "$linara" ] || [ ! -x "$linara" ]; then
-  echo "no linara program found; build it or pass its path" >&2
-  exit 1
-fi
+linara=$(find_program linara "$linara" build/charts/linara build-doc/charts/linara)
 # Debian's python3-pandas belongs to the system's Python, which a user's PATH may hide.
 python="${PYTHON:-/usr/bin/python3}"
 "$python" -c 'import pandas' 2>/dev/null ||
