@@ -21,6 +21,8 @@ struct ProgramRunOptions {
     QString standardOutput;
     // The dynamic loader reports every library it loads on standard error.
     bool traceLibraries = false;
+    // The folder the program starts in; empty: the test's own.
+    QString workingDirectory;
 };
 
 // Runs `program` with `arguments` on the offscreen platform.
@@ -31,6 +33,7 @@ inline ProgramRun runProgram(const QString& program, const QStringList& argument
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     if (options.traceLibraries) environment.insert("LD_DEBUG", "libs");
     process.setProcessEnvironment(environment);
+    if (!options.workingDirectory.isEmpty()) process.setWorkingDirectory(options.workingDirectory);
     if (!options.standardOutput.isEmpty()) process.setStandardOutputFile(options.standardOutput);
     process.start(program, arguments);
     const bool finished = process.waitForFinished(120000);
