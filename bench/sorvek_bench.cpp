@@ -25,6 +25,14 @@
 
 namespace {
 
+// The form's controls, by their object names.
+QLineEdit* edit(TfrmFieldGenerator& form, const char* name) {
+    return form.findChild<QLineEdit*>(QLatin1String(name));
+}
+QPushButton* button(TfrmFieldGenerator& form, const char* name) {
+    return form.findChild<QPushButton*>(QLatin1String(name));
+}
+
 constexpr int Size = 999;
 
 FieldParameters bigField(const QString& fileName) {
@@ -92,10 +100,10 @@ void Batch(benchmark::State& state) {
 struct WindowInFolder {
     WindowInFolder() : previous(QDir::currentPath()) {
         QDir::setCurrent(folder.path());
-        form.edtNumRows->setText(QString::number(Size));
-        form.edtNumColumns->setText(QString::number(Size));
-        form.chkbxInitValue->click();
-        form.edtInitValue->setText(QStringLiteral("4711"));
+        edit(form, "edtNumRows")->setText(QString::number(Size));
+        edit(form, "edtNumColumns")->setText(QString::number(Size));
+        form.findChild<QCheckBox*>(QStringLiteral("chkbxInitValue"))->click();
+        edit(form, "edtInitValue")->setText(QStringLiteral("4711"));
         form.show();
     }
     ~WindowInFolder() { QDir::setCurrent(previous); }
@@ -108,8 +116,8 @@ struct WindowInFolder {
 void WindowOneGenerator(benchmark::State& state) {
     WindowInFolder window;
     for (auto _ : state) {
-        window.form.edtFileName->setText(QStringLiteral("window.000"));
-        window.form.btnGo->click();  // returns when the field is written
+        edit(window.form, "edtFileName")->setText(QStringLiteral("window.000"));
+        button(window.form, "btnGo")->click();  // returns when the field is written
     }
 }
 
@@ -137,14 +145,14 @@ void WindowTwentyGeneratorsClickLatency(benchmark::State& state) {
     for (auto _ : state) {
         ClickTimer timer;
         timer.clock.start();
-        form.edtRunning->installEventFilter(&timer);
+        edit(form, "edtRunning")->installEventFilter(&timer);
         std::atomic<bool> running{true};
         QThread* clicker = QThread::create([&] {
             while (running) {
                 QThread::msleep(15);
                 timer.postedAt = timer.clock.nsecsElapsed();
                 QCoreApplication::postEvent(
-                    form.edtRunning,
+                    edit(form, "edtRunning"),
                     new QMouseEvent(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2),
                                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
             }
@@ -156,16 +164,16 @@ void WindowTwentyGeneratorsClickLatency(benchmark::State& state) {
                 clicker->start();
                 return;
             }
-            form.btnGo->click();
+            button(form, "btnGo")->click();
         });
         starter.start(0);
-        form.edtFileName->setText(QStringLiteral("many.000"));
-        form.btnGo->click();  // returns when all twenty fields are written
+        edit(form, "edtFileName")->setText(QStringLiteral("many.000"));
+        button(form, "btnGo")->click();  // returns when all twenty fields are written
         running = false;
         clicker->wait();
         delete clicker;
-        QCoreApplication::removePostedEvents(form.edtRunning);
-        form.edtRunning->removeEventFilter(&timer);
+        QCoreApplication::removePostedEvents(edit(form, "edtRunning"));
+        edit(form, "edtRunning")->removeEventFilter(&timer);
         state.counters["longest_click_wait_ms"] = double(timer.longestWait) / 1e6;
         state.counters["clicks"] = timer.clicks;
     }

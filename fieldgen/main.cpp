@@ -29,14 +29,17 @@ int runScreenshot(const QString& file) {
     ConsoleDialogs dialogs(QStringLiteral("sorvek"));
     TfrmFieldGenerator form(dialogs, [](const QUrl&) {});
     form.show();
-    form.edtNumRows->setText(QStringLiteral("400"));
-    form.edtNumColumns->setText(QStringLiteral("600"));
-    form.edtFileName->setText(QDir::temp().filePath(QStringLiteral("sorvek-demo.000")));
+    const auto edit = [&form](const char* name) {
+        return form.findChild<QLineEdit*>(QLatin1String(name));
+    };
+    edit("edtNumRows")->setText(QStringLiteral("400"));
+    edit("edtNumColumns")->setText(QStringLiteral("600"));
+    edit("edtFileName")->setText(QDir::temp().filePath(QStringLiteral("sorvek-demo.000")));
     int result = 1;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         TfrmWaitMessage* wait = form.waitWindow(0);
-        if (wait == nullptr || wait->cggGauge->Progress() < 400) return;
+        if (wait == nullptr || wait->findChild<TCGauge*>()->Progress() < 400) return;
         watch.stop();
         const QImage left = form.grab().toImage();
         const QImage right = wait->grab().toImage();
@@ -48,10 +51,10 @@ int runScreenshot(const QString& file) {
         painter.drawImage(left.width() + 16, 0, right);
         painter.end();
         result = finishScreenshot("sorvek", file, both, dialogs.reported());
-        wait->btnCancelGeneration->click();
+        wait->findChild<QPushButton*>(QStringLiteral("btnCancelGeneration"))->click();
     });
     watch.start(10);
-    form.btnGo->click();
+    form.findChild<QPushButton*>(QStringLiteral("btnGo"))->click();
     return dialogs.reported() > 0 ? 1 : result;
 }
 

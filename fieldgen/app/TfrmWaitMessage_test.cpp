@@ -14,6 +14,14 @@
 
 namespace {
 
+// A control of the window, by its object name.
+template <class Control>
+Control* part(QWidget& window, const char* name) {
+    auto* found = window.findChild<Control*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
 struct Matrix {
     Matrix(int nrows, int ncols)
         : cells(std::size_t(nrows + 1), std::vector<double>(std::size_t(ncols + 1), 0.0)) {
@@ -29,27 +37,27 @@ struct Matrix {
 TEST(TfrmWaitMessage, ControlsCarryTheirTextsAndRanges) {
     TfrmWaitMessage window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Field Generator"));
-    EXPECT_EQ(window.lblWaitMessage->text(),
+    EXPECT_EQ(part<QLabel>(window, "lblWaitMessage")->text(),
               QStringLiteral("please wait while the field is generated..."));
-    EXPECT_EQ(window.lblColorDepth->text(), QStringLiteral("256"));
-    EXPECT_EQ(window.cggGauge->MinValue(), 0);
-    EXPECT_EQ(window.cggGauge->MaxValue(), 1000);
-    EXPECT_EQ(window.cggGauge->ForeColor(), QColor(0, 0, 128));
-    EXPECT_EQ(window.updwnColorDepth->minimum(), 2);
-    EXPECT_EQ(window.updwnColorDepth->maximum(), 256);
-    EXPECT_EQ(window.updwnColorDepth->increment(), 2);
-    EXPECT_EQ(window.updwnColorDepth->position(), 256);
+    EXPECT_EQ(part<QLabel>(window, "lblColorDepth")->text(), QStringLiteral("256"));
+    EXPECT_EQ(part<TCGauge>(window, "cggGauge")->MinValue(), 0);
+    EXPECT_EQ(part<TCGauge>(window, "cggGauge")->MaxValue(), 1000);
+    EXPECT_EQ(part<TCGauge>(window, "cggGauge")->ForeColor(), QColor(0, 0, 128));
+    EXPECT_EQ(part<UpDown>(window, "updwnColorDepth")->minimum(), 2);
+    EXPECT_EQ(part<UpDown>(window, "updwnColorDepth")->maximum(), 256);
+    EXPECT_EQ(part<UpDown>(window, "updwnColorDepth")->increment(), 2);
+    EXPECT_EQ(part<UpDown>(window, "updwnColorDepth")->position(), 256);
 }
 
 TEST(TfrmWaitMessage, CancelAndClosingMarkARunningGeneratorCancelledAndKeepTheWindow) {
     TfrmWaitMessage window;
     window.show();
     window.SetStatus(GeneratorStatus::Finished);
-    window.btnCancelGeneration->click();
+    part<QPushButton>(window, "btnCancelGeneration")->click();
     EXPECT_EQ(window.GetStatus(),
               GeneratorStatus::Finished);  // only a running generator is cancelled
     window.SetStatus(GeneratorStatus::Running);
-    window.btnCancelGeneration->click();
+    part<QPushButton>(window, "btnCancelGeneration")->click();
     EXPECT_EQ(window.GetStatus(), GeneratorStatus::Cancelled);
 
     window.SetStatus(GeneratorStatus::Running);
@@ -69,23 +77,23 @@ TEST(TfrmWaitMessage, TheColourDepthHalvesDoublesAndWraps) {
     Matrix matrix(2, 2);
     TfrmWaitMessage window;
     window.SetInitialValues(matrix.table(), 0, 1.0, 0.0, 2, 2, 0, 0, 0, 1);
-    window.updwnColorDepth->stepDown();
+    part<UpDown>(window, "updwnColorDepth")->stepDown();
     EXPECT_EQ(window.colourDepth(), 128);
-    EXPECT_EQ(window.lblColorDepth->text(), QStringLiteral("128"));
-    EXPECT_EQ(window.updwnColorDepth->position(), 128);
-    for (int i = 0; i < 6; ++i) window.updwnColorDepth->stepDown();
+    EXPECT_EQ(part<QLabel>(window, "lblColorDepth")->text(), QStringLiteral("128"));
+    EXPECT_EQ(part<UpDown>(window, "updwnColorDepth")->position(), 128);
+    for (int i = 0; i < 6; ++i) part<UpDown>(window, "updwnColorDepth")->stepDown();
     EXPECT_EQ(window.colourDepth(), 2);
-    window.updwnColorDepth->stepDown();
+    part<UpDown>(window, "updwnColorDepth")->stepDown();
     EXPECT_EQ(window.colourDepth(), 256);
-    window.updwnColorDepth->stepUp();
+    part<UpDown>(window, "updwnColorDepth")->stepUp();
     EXPECT_EQ(window.colourDepth(), 2);
-    EXPECT_EQ(window.lblColorDepth->text(), QStringLiteral("2"));
-    window.updwnColorDepth->stepUp();
+    EXPECT_EQ(part<QLabel>(window, "lblColorDepth")->text(), QStringLiteral("2"));
+    part<UpDown>(window, "updwnColorDepth")->stepUp();
     EXPECT_EQ(window.colourDepth(), 4);
     // A new generator starts at 256 again.
     window.SetInitialValues(matrix.table(), 0, 1.0, 0.0, 2, 2, 0, 0, 0, 1);
     EXPECT_EQ(window.colourDepth(), 256);
-    EXPECT_EQ(window.updwnColorDepth->position(), 256);
+    EXPECT_EQ(part<UpDown>(window, "updwnColorDepth")->position(), 256);
 }
 
 TEST(TfrmWaitMessage, ShowingAndResizingPlaceThePanelSquareAndKeepTheMinimum) {
@@ -96,14 +104,15 @@ TEST(TfrmWaitMessage, ShowingAndResizingPlaceThePanelSquareAndKeepTheMinimum) {
     QCoreApplication::processEvents();
     EXPECT_EQ(window.size(), QSize(370, 300));
     // width 370 - 144 - 12 = 214, height 300 - 64 - 12 = 224: square of 214.
-    EXPECT_EQ(window.pnlSinglePaintBox->geometry(), QRect(144, 64, 214, 214));
-    EXPECT_EQ(window.cggGauge->width(), 350);
-    EXPECT_EQ(window.cggGauge->x(), 10);
+    EXPECT_EQ(part<QFrame>(window, "pnlSinglePaintBox")->geometry(), QRect(144, 64, 214, 214));
+    EXPECT_EQ(part<TCGauge>(window, "cggGauge")->width(), 350);
+    EXPECT_EQ(part<TCGauge>(window, "cggGauge")->x(), 10);
     // More columns than rows: as wide as the panel, half as high, centred.
-    EXPECT_EQ(window.pntbxSinglePreview->geometry(),
+    EXPECT_EQ(part<PreviewBox>(window, "pntbxSinglePreview")->geometry(),
               FieldPreview::boxGeometry(QSize(214, 214), 50, 100));
-    EXPECT_EQ(window.pntbxSinglePreview->width(), 212);
-    EXPECT_EQ(window.preview().image().size(), window.pntbxSinglePreview->size());
+    EXPECT_EQ(part<PreviewBox>(window, "pntbxSinglePreview")->width(), 212);
+    EXPECT_EQ(window.preview().image().size(),
+              part<PreviewBox>(window, "pntbxSinglePreview")->size());
 
     window.resize(200, 100);
     QCoreApplication::processEvents();
@@ -111,8 +120,8 @@ TEST(TfrmWaitMessage, ShowingAndResizingPlaceThePanelSquareAndKeepTheMinimum) {
     EXPECT_GE(window.height(), 208);
     window.resize(500, 400);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.pnlSinglePaintBox->geometry(), QRect(144, 64, 324, 324));
-    EXPECT_EQ(window.cggGauge->width(), 480);
+    EXPECT_EQ(part<QFrame>(window, "pnlSinglePaintBox")->geometry(), QRect(144, 64, 324, 324));
+    EXPECT_EQ(part<TCGauge>(window, "cggGauge")->width(), 480);
 }
 
 TEST(TfrmWaitMessage, TheGaugeTakesPerMilleAndThePreviewTheComputedCells) {
@@ -123,13 +132,13 @@ TEST(TfrmWaitMessage, TheGaugeTakesPerMilleAndThePreviewTheComputedCells) {
     window.show();
     QCoreApplication::processEvents();
     window.setProgress(1200);
-    EXPECT_EQ(window.cggGauge->Progress(), 1000);
+    EXPECT_EQ(part<TCGauge>(window, "cggGauge")->Progress(), 1000);
     window.GridPaint(1, 1, 1, 1);
     EXPECT_GT(window.preview().scale().max, 5.0);
     // The click on the preview fits the scale to what is computed: just cell (1, 1).
-    QTest::mouseClick(window.pntbxSinglePreview, Qt::LeftButton);
+    QTest::mouseClick(part<PreviewBox>(window, "pntbxSinglePreview"), Qt::LeftButton);
     EXPECT_DOUBLE_EQ(window.preview().scale().min, 5.0);
     EXPECT_DOUBLE_EQ(window.preview().scale().max, 5.0);
-    const QImage shown = window.pntbxSinglePreview->grab().toImage();
+    const QImage shown = part<PreviewBox>(window, "pntbxSinglePreview")->grab().toImage();
     EXPECT_EQ(shown.pixelColor(10, 10), QColor(255, 235, 255));
 }

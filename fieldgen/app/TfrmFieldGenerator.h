@@ -33,6 +33,29 @@ public:
     static QString applicationTitle() { return QStringLiteral("Field Generator v.2.1"); }
     static QString goCaption() { return QStringLiteral("next Fiel&d (Return, Go!)"); }
 
+    const GeneratorTable& generators() const { return table_; }
+    // The progress window of a running slot, or null.
+    TfrmWaitMessage* waitWindow(int slot) const { return waitWindows_.at(slot).get(); }
+    int startedCount() const { return startedCount_; }
+    // The clock that seeds the fields when no init value is given (the system clock by default).
+    void setClock(GeneratorTable::Clock clock) { table_.setClock(std::move(clock)); }
+
+public slots:
+    void btnGoClick();
+    void btnCloseClick();
+    void btnHelpClick();
+    void btnFileDialogClick();
+    void chkbxInitValueClick();
+
+protected:
+    virtual void RunGenerators();
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The controls, found by the tests and the screenshot by their object names.
     QLineEdit* edtFileName;
     QPushButton* btnFileDialog;
     QLineEdit* edtNumRows;
@@ -58,28 +81,6 @@ public:
     ElidingLabel* pnlHint;  // status panel 0
     QLabel* pnlRunning;     // status panel 1
 
-    const GeneratorTable& generators() const { return table_; }
-    // The progress window of a running slot, or null.
-    TfrmWaitMessage* waitWindow(int slot) const { return waitWindows_.at(slot).get(); }
-    int startedCount() const { return startedCount_; }
-    // The clock that seeds the fields when no init value is given (the system clock by default).
-    void setClock(GeneratorTable::Clock clock) { table_.setClock(std::move(clock)); }
-
-public slots:
-    void btnGoClick();
-    void btnCloseClick();
-    void btnHelpClick();
-    void btnFileDialogClick();
-    void chkbxInitValueClick();
-
-protected:
-    virtual void RunGenerators();
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void buildControls();
     void fitGoButton();
     void FormCreate();

@@ -153,12 +153,12 @@ TEST_F(FieldGeneratorForm, ACancelledGeneratorLeavesNoFileAndFreesItsSlot) {
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         TfrmWaitMessage* wait = form.waitWindow(0);
-        if (wait == nullptr || wait->cggGauge->Progress() < 2) return;
+        if (wait == nullptr || wait->findChild<TCGauge*>()->Progress() < 2) return;
         watch.stop();
         caption = wait->windowTitle();
-        progress = wait->cggGauge->Progress();
+        progress = wait->findChild<TCGauge*>()->Progress();
         EXPECT_EQ(field("edtRunning")->text(), QStringLiteral("1"));
-        wait->btnCancelGeneration->click();
+        wait->findChild<QPushButton*>(QStringLiteral("btnCancelGeneration"))->click();
     });
     watch.start(0);
     go();

@@ -20,15 +20,6 @@ class TfrmWaitMessage : public QWidget, public GeneratorMonitor {
 public:
     explicit TfrmWaitMessage(QWidget* parent = nullptr);
 
-    QLabel* lblWaitMessage;
-    TCGauge* cggGauge;
-    QLabel* lblColPerChannel;
-    QLabel* lblColorDepth;
-    UpDown* updwnColorDepth;
-    QPushButton* btnCancelGeneration;
-    QFrame* pnlSinglePaintBox;
-    PreviewBox* pntbxSinglePreview;
-
     GeneratorStatus GetStatus() const override { return status_; }
     void SetStatus(GeneratorStatus status) override { status_ = status; }
     void setProgress(int perMille) override;
@@ -56,6 +47,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The controls, found by the tests and the screenshot by their object names.
+    QLabel* lblWaitMessage;
+    TCGauge* cggGauge;
+    QLabel* lblColPerChannel;
+    QLabel* lblColorDepth;
+    UpDown* updwnColorDepth;
+    QPushButton* btnCancelGeneration;
+    QFrame* pnlSinglePaintBox;
+    PreviewBox* pntbxSinglePreview;
+
     void FormResize();
     void placePanel();
     void layOutPaintBox();
