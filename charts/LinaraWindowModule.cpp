@@ -14,7 +14,7 @@
 #include "ProgramModule.h"
 #include "QtUserDialogs.h"
 #include "TfrmTolmarCharts.h"
-#include "WindowStart.h"
+#include "WindowRun.h"
 
 namespace {
 
@@ -26,11 +26,7 @@ int runScreenshot(const QString& file, const QStringList& tables) {
     ShellCommandProcessor commands;
     PrintDialogSetup printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
-    window.resize(1309, 818);
-    window.show();
-    window.FormShow(tables);
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    return finishScreenshot("linara", file, window.grab().toImage(), dialogs.reported());
+    return screenshotWindow("linara", window, QSize(1309, 818), tables, file, dialogs);
 }
 
 // A printer setup that refuses: a picture job never prints.
@@ -85,8 +81,5 @@ TOLMAR_MODULE_ENTRY int linaraWindowMain(int argc, char* argv[]) {
     ShellCommandProcessor commands;
     PrintDialogSetup printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
-    dialogs.setParentWidget(&window);
-    window.show();
-    window.FormShow(tables);
-    return application.exec();
+    return runWindow(window, dialogs, tables);
 }

@@ -24,7 +24,6 @@
 #include "DayNumberDate.h"
 #include "ElidingLineEdit.h"
 #include "MenuItem.h"
-#include "RegistryValues.h"
 #include "SeriesListDelegate.h"
 #include "TChart.h"
 #include "TfrmWriteIniFile.h"
@@ -502,15 +501,11 @@ void TfrmTolmarCharts::miCopytoClipboardClick() { chrtTolmarResults->copyToClipb
 void TfrmTolmarCharts::miPrintClick() { chrtTolmarResults->print(printer_); }
 
 void TfrmTolmarCharts::miOpenHelpClick() {
-    QString command =
-        RegistryValues::readMachineString(QStringLiteral("Linara"), QStringLiteral("HelpCommand"));
-    // Without a configured help command the user guide opens.
-    if (command.isEmpty()) {
-        UserGuide::open(QStringLiteral("linara.html"), this, dialogs_);
-        return;
-    }
-    if (command.contains(QLatin1Char(' '))) command = QLatin1Char('"') + command + QLatin1Char('"');
-    commands_.run(command);
+    // A configured command with a space is put in quotes.
+    UserGuide::openHelp(
+        QStringLiteral("Linara"), QStringLiteral("linara.html"),
+        [](const QString& command) { return command.contains(QLatin1Char(' ')); }, this, dialogs_,
+        commands_);
 }
 
 void TfrmTolmarCharts::About1Click() {

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "CommandProcessor.h"
 #include "DesktopOpener.h"
+#include "RegistryValues.h"
 #include "UserDialogs.h"
 
 namespace {
@@ -50,4 +52,16 @@ void UserGuide::open(const QString& page, QObject* context, UserDialogs& dialogs
                 .arg(file),
             helpCaption);
     });
+}
+
+void UserGuide::openHelp(const QString& program, const QString& page,
+                         bool (*quoted)(const QString& command), QObject* context,
+                         UserDialogs& dialogs, CommandProcessor& commands) {
+    QString command = RegistryValues::readMachineString(program, QStringLiteral("HelpCommand"));
+    if (command.isEmpty()) {
+        open(page, context, dialogs);
+        return;
+    }
+    if (quoted(command)) command = QLatin1Char('"') + command + QLatin1Char('"');
+    commands.run(command);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class CommandProcessor;
 class QObject;
 class UserDialogs;
 
@@ -19,5 +20,11 @@ QString installedPage(const QString& page, const QString& programFolder);
 // When the guide is missing or nothing can show it, a message through `dialogs` tells where the
 // guide is. The opener runs as a child of `context`.
 void open(const QString& page, QObject* context, UserDialogs& dialogs);
+
+// A program's Help command: runs the help command configured for `program` in the machine's
+// settings, put in double quotes first where `quoted` says so, or opens the guide's `page`
+// when none is configured.
+void openHelp(const QString& program, const QString& page, bool (*quoted)(const QString& command),
+              QObject* context, UserDialogs& dialogs, CommandProcessor& commands);
 
 }  // namespace UserGuide

@@ -29,7 +29,6 @@
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
 #include "Palettes.h"
-#include "RegistryValues.h"
 #include "TfrmVLProfile.h"
 #include "ToolBarIcons.h"
 #include "UpDown.h"
@@ -552,15 +551,11 @@ void TfrmVistals::miAboutClick() {
 }
 
 void TfrmVistals::miHelpClick() {
-    QString command =
-        RegistryValues::readMachineString(QStringLiteral("Vistal"), QStringLiteral("HelpCommand"));
-    // Without a configured help command the user guide opens.
-    if (command.isEmpty()) {
-        UserGuide::open(QStringLiteral("vistal.html"), this, dialogs_);
-        return;
-    }
-    if (command != QStringLiteral(" ")) command = QLatin1Char('"') + command + QLatin1Char('"');
-    commands_.run(command);
+    // Every configured command but a lone space is put in quotes.
+    UserGuide::openHelp(
+        QStringLiteral("Vistal"), QStringLiteral("vistal.html"),
+        [](const QString& command) { return command != QStringLiteral(" "); }, this, dialogs_,
+        commands_);
 }
 
 void TfrmVistals::miExitClick() { close(); }

@@ -9,7 +9,7 @@
 #include "QtUserDialogs.h"
 #include "RenderCommand.h"
 #include "TfrmVistals.h"
-#include "WindowStart.h"
+#include "WindowRun.h"
 
 namespace {
 
@@ -21,11 +21,7 @@ int runScreenshot(const QString& file, const QStringList& grids) {
     ConsoleDialogs dialogs(QStringLiteral("vistal"));
     ShellCommandProcessor commands;
     TfrmVistals window(dialogs, commands);
-    window.resize(1316, 819);
-    window.show();
-    window.FormShow(grids);
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    return finishScreenshot("vistal", file, window.grab().toImage(), dialogs.reported());
+    return screenshotWindow("vistal", window, QSize(1316, 819), grids, file, dialogs);
 }
 
 }  // namespace
@@ -53,8 +49,5 @@ TOLMAR_MODULE_ENTRY int vistalWindowMain(int argc, char* argv[]) {
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     TfrmVistals window(dialogs, commands);
-    dialogs.setParentWidget(&window);
-    window.show();
-    window.FormShow(grids);
-    return application.exec();
+    return runWindow(window, dialogs, grids);
 }

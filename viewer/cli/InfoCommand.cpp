@@ -10,16 +10,9 @@ namespace {
 
 const char* const infoUsage = "usage: vistal --info FILE [--level N] [--values]\n";
 
-void member(std::string& json, const char* indent, const char* key) {
-    json += indent;
-    json += '"';
-    json += key;
-    json += "\": ";
-}
-
 void numberMember(std::string& json, const char* indent, const char* key, double value,
                   bool last = false) {
-    member(json, indent, key);
+    appendJsonKey(json, indent, key);
     appendJsonNumber(json, value);
     json += last ? "\n" : ",\n";
 }
@@ -28,7 +21,7 @@ std::string headerJson(const GridDocument& doc, bool withValues) {
     const GridHeader& h = doc.header;
     const GridStatistics& s = doc.statistics;
     std::string json = "{\n";
-    member(json, "  ", "format");
+    appendJsonKey(json, "  ", "format");
     appendJsonString(json, formatName(doc.Format));
     json += ",\n";
     numberMember(json, "  ", "ncols", h.ncols);
@@ -39,7 +32,7 @@ std::string headerJson(const GridDocument& doc, bool withValues) {
     numberMember(json, "  ", "nodata_value", h.nodata_value);
     numberMember(json, "  ", "levels", doc.LevelCount);
     numberMember(json, "  ", "level", doc.shownLevel);
-    member(json, "  ", "statistics");
+    appendJsonKey(json, "  ", "statistics");
     json += "{\n";
     numberMember(json, "    ", "CellCount", s.CellCount);
     numberMember(json, "    ", "Minimum", s.Minimum);
