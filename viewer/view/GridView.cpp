@@ -25,25 +25,31 @@ GridView::GridView() { resetLegend(); }
 
 void GridView::choosePalette(int index) {
     paletteIndex_ = index;
+    shownGamma_.reset();
     ApplyPaletteToLegend(palettes_, index, legendColours_);
 }
 
-void GridView::changeGamma(int position) {
+bool GridView::changeGamma(int position) {
     gammaPosition_ = position;
+    if (shownGamma_ == position) return false;
     palettes_.ChangeActPaletteGamma(paletteIndex_, GammaOfPosition(position));
     ApplyPaletteToLegend(palettes_, paletteIndex_, legendColours_);
+    shownGamma_ = position;
+    return true;
 }
 
 void GridView::invertPalette() {
     if (paletteIndex_ < 0 || paletteIndex_ >= static_cast<int>(palettes_.Palettes.size())) return;
     palettes_.InvertPalette(paletteIndex_);
+    shownGamma_.reset();
     ApplyInversionToLegend(palettes_.Palettes[static_cast<std::size_t>(paletteIndex_)],
                            legendColours_);
 }
 
 void GridView::setLegendColour(int k, Colour colour) {
-    if (k >= 0 && k < static_cast<int>(legendColours_.size()))
-        legendColours_[static_cast<std::size_t>(k)] = colour;
+    if (k < 0 || k >= static_cast<int>(legendColours_.size())) return;
+    legendColours_[static_cast<std::size_t>(k)] = colour;
+    shownGamma_.reset();
 }
 
 void GridView::takeLegendValues(std::vector<double> bounds, std::vector<QString> labels) {
@@ -56,6 +62,7 @@ void GridView::resetLegend() {
     takeLegendValues(std::move(initial.ClassBounds), std::move(initial.labels));
     legendColours_.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
     ApplyPaletteToLegend(palettes_, 0, legendColours_);
+    shownGamma_.reset();
 }
 
 void GridView::updateLegendValues(const GridStatistics& statistics) {

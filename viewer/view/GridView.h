@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "ArrowGrids.h"
@@ -53,7 +54,8 @@ public:
     // Chooses palette `index`; the legend boxes take its colours as the palette holds them.
     void choosePalette(int index);
     // Regenerates the chosen palette with the gamma of `position`; the boxes take its colours.
-    void changeGamma(int position);
+    // False when they show that palette at that gamma already: nothing changed.
+    bool changeGamma(int position);
     // Swaps the chosen palette's colours end for end, and the boxes' colours with them.
     void invertPalette();
 
@@ -103,6 +105,8 @@ private:
     PaletteSet palettes_;
     int paletteIndex_ = 0;
     int gammaPosition_ = 50;
+    // The gamma the chosen palette was last regenerated with, while the boxes show it unchanged.
+    std::optional<int> shownGamma_;
     std::vector<Colour> legendColours_;
     std::vector<double> classBounds_;
     std::vector<QString> labels_;

@@ -134,14 +134,15 @@ TEST(GridView, PaletteGammaInversionAndBoxColoursReachTheLegend) {
     const std::vector<Colour> original = view.palettes().Palettes[0];
     view.choosePalette(0);
     EXPECT_EQ(view.legendColours(), original);
-    view.changeGamma(25);
+    EXPECT_TRUE(view.changeGamma(25));
     EXPECT_EQ(view.gammaPosition(), 25);
+    EXPECT_FALSE(view.changeGamma(25));  // shown so already
     EXPECT_NE(view.legendColours(), original);
     // Another palette keeps the gamma its own; back to the first, its gamma stays as applied.
     view.choosePalette(3);
     EXPECT_EQ(view.legendColours(), view.palettes().Palettes[3]);
     view.choosePalette(0);
-    view.changeGamma(50);
+    EXPECT_TRUE(view.changeGamma(50));
     EXPECT_EQ(view.legendColours(), original);
     view.invertPalette();
     EXPECT_EQ(view.legendColours().front(), original.back());
@@ -152,6 +153,9 @@ TEST(GridView, PaletteGammaInversionAndBoxColoursReachTheLegend) {
     view.setLegendColour(4, Colour(0x00FF00));
     EXPECT_EQ(view.legendColours()[4], Colour(0x00FF00));
     EXPECT_EQ(view.palettes().Palettes[0][4], original[4]);
+    // The same gamma again gives the box the palette's colour back.
+    EXPECT_TRUE(view.changeGamma(50));
+    EXPECT_EQ(view.legendColours(), original);
     view.setLegendColour(21, Colour(0x00FF00));  // beyond the legend: nothing
     EXPECT_EQ(view.legendColours().size(), 21u);
 }
