@@ -1,6 +1,5 @@
 #pragma once
 #include <QLabel>
-#include <vector>
 
 // A legend value label: it holds the text of one class bound and reports clicks. The legend
 // picture beneath it shows the text (LegendPainter), so the label itself paints nothing.
@@ -16,6 +15,3 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
-
-// The texts of the labels, in order.
-std::vector<QString> legendLabelTexts(const std::vector<LegendLabel*>& labels);

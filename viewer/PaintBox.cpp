@@ -15,11 +15,7 @@ void PaintBox::fill(QColor colour) {
 }
 
 void PaintBox::paintEvent(QPaintEvent*) {
-    if (!inPaint_) {
-        inPaint_ = true;
-        emit paintRequested();
-        inPaint_ = false;
-    }
+    emit paintRequested();
     QPainter painter(this);
     const qreal scale = devicePixelRatioF();
     if (scale == 1.0) {

@@ -2,10 +2,9 @@
 #include <QImage>
 #include <QWidget>
 
-// A drawing surface that keeps what was drawn on it: painting goes into
-// `canvas`, which persists between repaints (so a grid with transparent
-// nodata cells can be drawn over the previous one). The repaint event first
-// asks the owner to draw (paintRequested), then shows the canvas.
+// A surface that shows a finished picture, its `canvas`, which its owner draws and which
+// persists between repaints. The repaint event only shows the canvas (and tells so with
+// paintRequested); it draws nothing.
 //
 // The canvas has the box's size in logical pixels at every scale factor, so every geometry
 // rule of the drawing stays as at scale 1; above it the canvas is shown enlarged with
@@ -20,6 +19,7 @@ public:
     void fill(QColor colour);
 
 signals:
+    // The box is being repainted.
     void paintRequested();
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
@@ -39,5 +39,4 @@ protected:
 
 private:
     QImage canvas_;
-    bool inPaint_ = false;
 };

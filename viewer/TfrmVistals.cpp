@@ -12,13 +12,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -26,9 +23,11 @@
 #include "GridNetcdfReader.h"
 #include "LegendGeometry.h"
 #include "MenuItem.h"
+#include "NodataToWrite.h"
 #include "PaintBox.h"
 #include "PaletteComboBox.h"
 #include "Palettes.h"
+#include "StatisticsField.h"
 #include "TfrmVLProfile.h"
 #include "ToolBarIcons.h"
 #include "UpDown.h"
@@ -36,77 +35,6 @@
 #include "UserGuide.h"
 
 namespace {
-
-// A field of the statistics panel. It asks for the room its usual text needs and gives way
-// when the window is small. A read-only field whose text does not fit shows it elided at the
-// end, with the whole text as its tooltip; its text always shows from its start.
-class StatisticsField : public QLineEdit {
-public:
-    StatisticsField(QWidget* parent, const QString& usualText) : QLineEdit(parent) {
-        const QMargins margins = textMargins() + contentsMargins();
-        // Besides the text: the margins, the line edit's inner two pixels and the frame on
-        // each side, and a pixel for the cursor.
-        textWidth_ = fontMetrics().horizontalAdvance(usualText) + margins.left() + margins.right() +
-                     2 * 2 + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
-        connect(this, &QLineEdit::textChanged, this, [this] {
-            if (isReadOnly()) setCursorPosition(0);
-            updateToolTip();
-        });
-    }
-    QSize sizeHint() const override { return {textWidth_, QLineEdit::sizeHint().height()}; }
-    QSize minimumSizeHint() const override {
-        return {std::min(textWidth_, fontMetrics().horizontalAdvance(QStringLiteral("-999")) + 6),
-                QLineEdit::minimumSizeHint().height()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        if (!isReadOnly() || showsWholeText()) return QLineEdit::paintEvent(event);
-        QStyleOptionFrame panel;
-        initStyleOption(&panel);
-        QPainter painter(this);
-        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-        const QRect room = textRoom();
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
-                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
-    }
-    void resizeEvent(QResizeEvent* event) override {
-        QLineEdit::resizeEvent(event);
-        updateToolTip();
-    }
-
-private:
-    // Where the line edit draws its text: inside the frame, the text margins and its own
-    // two pixels on either side.
-    QRect textRoom() const {
-        QStyleOptionFrame panel;
-        initStyleOption(&panel);
-        return style()
-            ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
-            .marginsRemoved(textMargins())
-            .adjusted(2, 0, -2, 0);
-    }
-    bool showsWholeText() const {
-        return fontMetrics().horizontalAdvance(text()) <= textRoom().width();
-    }
-    void updateToolTip() {
-        if (isReadOnly()) setToolTip(showsWholeText() ? QString() : text());
-    }
-
-    int textWidth_ = 0;
-};
-
-QLineEdit* statisticsField(QWidget* parent, const char* name, const QString& usualText) {
-    auto* edit = new StatisticsField(parent, usualText);
-    edit->setObjectName(QLatin1String(name));
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    QPalette colours = edit->palette();
-    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
-    edit->setPalette(colours);
-    return edit;
-}
 
 // Keys with which the user moves the selection of the file list.
 bool movesListSelection(int key) {
@@ -152,6 +80,7 @@ TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands,
     buildArrowTools();
     // The resizes of the file list panel and the legend place their controls.
     pnlGridNames->installEventFilter(this);
+    PaintBox1->installEventFilter(this);
     PaintBoxLegend->installEventFilter(this);
     watchKeysOfControls();
 }
@@ -234,8 +163,6 @@ void TfrmVistals::buildLayout() {
     Splitter1->setStretchFactor(1, 0);
     Splitter1->setSizes({1316 - 201, 201});
 
-    connect(PaintBox1, &PaintBox::paintRequested, this, &TfrmVistals::PaintBox1Paint);
-    connect(PaintBoxLegend, &PaintBox::paintRequested, this, &TfrmVistals::PaintBoxLegendPaint);
     connect(PaintBox1, &PaintBox::mouseMoved, this, &TfrmVistals::PaintBox1MouseMove);
     connect(PaintBox1, &PaintBox::mousePressed, this, &TfrmVistals::PaintBox1MouseDown);
     connect(PaintBox1, &PaintBox::mouseReleased, this, &TfrmVistals::PaintBox1MouseUp);
@@ -329,6 +256,9 @@ void TfrmVistals::buildStatisticsPanel() {
     edtNodata->setReadOnly(false);
     edtNodata->setFocusPolicy(Qt::StrongFocus);
     edtNodata->setPalette(QPalette());
+    // Every text the field takes, typed or filled in by a load, is the value a save writes.
+    connect(edtNodata, &QLineEdit::textChanged, this,
+            [this](const QString& text) { document.NodataToSave = EnterNodata(text); });
     grid->setColumnStretch(13, 1);
 }
 
@@ -514,7 +444,7 @@ void TfrmVistals::buildToolBar() {
     ToolBar1->addSeparator();
     button(tlbtnKeepClipping, "tlbtnKeepClipping",
            QStringLiteral("keep the actual clipping rectangle for other grids"),
-           vistal::ToolBarIcon::KeepClipping, &TfrmVistals::tlbtnKeepClippingClick, true);
+           vistal::ToolBarIcon::KeepClipping, &TfrmVistals::miKeepClippingClick, true);
     button(tlbtnNodataTransparent, "tlbtnNodataTransparent",
            QStringLiteral("Make nodata transparent"), vistal::ToolBarIcon::Transparent,
            &TfrmVistals::miNodataTransparentClick, true);
@@ -574,7 +504,8 @@ void TfrmVistals::clearPaintBoxes() {
     const QColor face = palette().color(QPalette::Button);
     PaintBox1->fill(face);
     PaintBoxLegend->fill(face);
-    cellsPicture = QImage();
+    view.forgetCells();
+    renderDue_ = false;
 }
 
 bool TfrmVistals::eventFilter(QObject* watched, QEvent* event) {
@@ -582,8 +513,9 @@ bool TfrmVistals::eventFilter(QObject* watched, QEvent* event) {
         pnlGridNamesResize();
         return false;
     }
-    if (watched == PaintBoxLegend && event->type() == QEvent::Resize) {
-        placeLegendItems();
+    if ((watched == PaintBox1 || watched == PaintBoxLegend) && event->type() == QEvent::Resize) {
+        if (watched == PaintBoxLegend) placeLegendItems();
+        renderDue_ = true;
         return false;
     }
     if (event->type() == QEvent::KeyPress && previewKey(watched, static_cast<QKeyEvent*>(event)))
@@ -654,16 +586,13 @@ void TfrmVistals::releaseShownGrid() {
 
 void TfrmVistals::FormShow(const QStringList& arguments) {
     // Tool-bar toggles and their menu mirrors.
-    KeepClipping = false;
+    view.settings.KeepClipping = false;
+    view.settings.NodataTransparent = true;
     miKeepClipping->setEnabled(true);
     tlbtnKeepClipping->setEnabled(true);
-    miKeepClipping->setChecked(false);
-    tlbtnKeepClipping->setChecked(false);
-    NodataTransparent = true;
     miNodataTransparent->setEnabled(true);
     tlbtnNodataTransparent->setEnabled(true);
-    miNodataTransparent->setChecked(true);
-    tlbtnNodataTransparent->setChecked(true);
+    showViewSettings();
 
     pasteMode = PasteMode::Replace;
     PaletteFileCount = 0;
@@ -676,9 +605,7 @@ void TfrmVistals::FormShow(const QStringList& arguments) {
     MouseReleased = true;
     document.Modified = false;
     document.FileName.clear();
-    RangeSet = false;
-    RangeMin = 0;
-    RangeMax = 0;
+    view.range = ValueRange{};
     document.statistics.Minimum = 0;
     document.statistics.Maximum = ColorStepCount;
     setUpLegend();

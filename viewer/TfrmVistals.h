@@ -4,24 +4,19 @@
 #include <memory>
 #include <optional>
 
-#include "ArrowGrids.h"
-#include "ArrowOptions.h"
-#include "ArrowStamps.h"
 #include "CellClipboardText.h"
 #include "Colour.h"
 #include "GridDocument.h"
 #include "GridSwitch.h"
+#include "GridView.h"
 #include "LoadGrid.h"
-#include "PaletteSet.h"
 #include "ProfileSeries.h"
 #include "SelectionRules.h"
-#include "ViewWindow.h"
 
 class CommandProcessor;
 class LegendLabel;
 class PaintBox;
 class PaletteComboBox;
-class SelectionMarks;
 class TfrmVLProfile;
 class QAction;
 class QKeyEvent;
@@ -56,7 +51,12 @@ public:
     // Start-up of the window; `arguments` are the grid files of the command line.
     void FormShow(const QStringList& arguments);
 
+    // What decides the picture, which every display command renders once.
+    const GridView& gridView() const { return view; }
+
 protected:
+    // A resized paint box is rendered for its new size once, before the repaint shows it.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -95,7 +95,6 @@ private slots:
     void miDrawGridLinesClick();
     void miEraseGridClick();
     void miKeepClippingClick();
-    void tlbtnKeepClippingClick();
     void miNodataTransparentClick();
     void miShowGradientsClick();
     void miShowFlowVelocitiesFromXYFieldsClick();
@@ -110,8 +109,6 @@ private slots:
     void ComboBox1Change();
     void edtGammaChange();
     void updnGammaClick();
-    void PaintBox1Paint();
-    void PaintBoxLegendPaint();
     void PaintBox1MouseMove(QMouseEvent* event);
     void PaintBox1MouseDown(QMouseEvent* event);
     void PaintBox1MouseUp();
@@ -157,25 +154,29 @@ private:
 
     // Switches the profile window off when it is shown; true when it was.
     bool switchProfileOffForCopy();
-    // Repaints the picture and the legend, as every display command does at its end.
+    // Renders the picture and the legend once and shows them, as every display command does at
+    // its end; nothing while a grid is read.
+    void renderView();
+    // The render of a display command: nothing without a grid.
     void GridPaint();
-    void DrawLegend();
-    // Draws the grid into the paint box's picture; `show` asks for the widget's repaint
-    // (not wanted when the repaint event itself is drawing).
-    void paintGrid(bool show);
-    // After a colour change: the repaint of the grid redraws the legend; without a grid the
-    // legend is redrawn alone, so its boxes show the new colours at once.
+    // After a colour change: without a grid the legend alone, so its boxes show the colours.
     void repaintAfterColourChange();
+    RenderTarget renderTarget() const;
+    // Shows a rendered legend: the panel's picture and each box's part of it.
+    void showLegend(QImage legend);
     // Class bounds and label texts from the shown level's statistics or the set range.
     void UpdateLegendValues();
-    // Shows the whole grid unless Keep Clipping is on and the kept window still fits.
-    void resetViewUnlessKept();
+    // The labels show the view's label texts.
+    void showLegendLabels();
+    // The menu items and tool buttons show the view's paint switches and arrow mode.
+    void showViewSettings();
+    // Zooms and shifts switch "Erase old Grid" on.
+    void eraseBeforeNextPaint();
     void PaintBoxZoomIn(int x, int y);
     void PaintBoxZoomOut(int x, int y);
     void shiftView(ShiftDirection direction);
-    // The marks of selected cells, drawn into the picture the painting keeps.
+    // The marks of selected cells, drawn into the picture the paint box shows.
     SelectionMarks selectionMarks();
-    void PaintAllSelected();
     // The selection grows while the left button is held over a cell not selected yet.
     void dragSelect(QMouseEvent* event);
     // Shows what the selection commands changed: the marks at once, the profile chart.
@@ -216,8 +217,6 @@ private:
     // Before another grid is loaded: the arrow grids and component grids go.
     void releaseArrowGrids();
     void recomputeGradientsIfShown();
-    // The overlay over the picture, after the cells and the selection marks.
-    void drawArrowOverlay();
     // A flow component grid of the shown grid's geometry; null after telling the user why not.
     std::unique_ptr<GridRows> readFlowComponent(const QString& fileName);
 
@@ -230,42 +229,30 @@ private:
     GridSwitch switchSteps_;
     std::unique_ptr<netcdfReader> reader;
     bool Painting = false;
-    bool KeepClipping = false;
-    bool NodataTransparent = true;
+    // A paint box was resized: the next repaint shows a picture rendered for the new size.
+    bool renderDue_ = false;
     bool MouseReleased = true;
     // The cell of the last press or drag move inside the grid while the button is held.
     std::optional<GridCell> lastDragCell;
     PasteMode pasteMode = PasteMode::Replace;
     int PaletteFileCount = 0;
     QStringList PaletteFileNames;  // the palette files offered after the built-in palettes
-    bool RangeSet = false;
-    double RangeMin = 0;
-    double RangeMax = 0;
     // The transect profile that the selection feeds, and its window.
     ProfileSeries profile;
     TfrmVLProfile* frmVLProfile = nullptr;
     std::uint64_t shownProfileRevision = 0;
 
-    // The arrows of the gradient and flow tools, their options and their drawn shapes.
-    ArrowGrids arrows;
-    ArrowOptions arrowOptions;
-    ArrowStamps arrowStamps;
+    // The component grids of the flow arrows.
     std::unique_ptr<GridRows> FlowXComponent;
     std::unique_ptr<GridRows> FlowYComponent;
     QString FlowXFileName;
     QString FlowYFileName;
     TfrmGradientOptions* frmGradientOptions = nullptr;
 
-    // Palettes, class bounds and the legend; the colour of class k is the colour of legend box k.
-    PaletteSet palettes;
-    std::vector<Colour> LegendColours;
-    std::vector<double> ClassBounds;
+    // Palettes, legend, range, view window, paint switches and arrows.
+    GridView view;
     std::vector<PaintBox*> LegendBoxes;
     std::vector<LegendLabel*> LegendLabels;
-    // The shown part of the grid and the size of the last picture.
-    ViewWindow View;
-    // The last picture's cells without the selection marks and arrows drawn over them.
-    QImage cellsPicture;
 
     // Controls, named as the handlers refer to them.
     QSplitter* Splitter1 = nullptr;  // between the grid area and the file list

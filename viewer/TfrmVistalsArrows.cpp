@@ -2,12 +2,10 @@
 #include <QAction>
 #include <QActionGroup>
 
-#include "ArrowOverlay.h"
 #include "FlowComponents.h"
 #include "GridNetcdfReader.h"
 #include "LoadGrid.h"
 #include "NumberText.h"
-#include "PaintBox.h"
 #include "TfrmGradientOptions.h"
 #include "TfrmVistals.h"
 #include "UserDialogs.h"
@@ -22,29 +20,22 @@ void TfrmVistals::buildArrowTools() {
 }
 
 void TfrmVistals::releaseArrowGrids() {
-    arrows.release();
+    view.arrows.release();
     FreeGridRows(FlowXComponent);
     FreeGridRows(FlowYComponent);
 }
 
 void TfrmVistals::recomputeGradientsIfShown() {
-    if (!miShowGradients->isChecked() || !document.hasValues()) return;
-    ComputeGradientGrids(arrows, *document.Values, document.header.cellsize,
+    if (view.arrowMode != ArrowMode::Gradients || !document.hasValues()) return;
+    ComputeGradientGrids(view.arrows, *document.Values, document.header.cellsize,
                          document.header.nodata_value);
 }
 
-void TfrmVistals::drawArrowOverlay() {
-    const bool gradients = miShowGradients->isChecked();
-    const bool flow = miShowFlowVelocitiesFromXYFields->isChecked();
-    if (!gradients && !flow) return;
-    DrawArrowOverlay(PaintBox1->canvas(), arrows, document.header.nodata_value, View,
-                     flow ? ArrowStart::LowerRightCorner : ArrowStart::CellCentre, arrowOptions,
-                     arrowStamps);
-}
-
 void TfrmVistals::miShowGradientsClick() {
-    // The menu item has toggled itself (and unchecked the flow item when it became checked).
-    if (miShowGradients->isChecked()) {
+    const bool shown = view.arrowMode != ArrowMode::Gradients;
+    view.arrowMode = shown ? ArrowMode::Gradients : ArrowMode::None;
+    showViewSettings();
+    if (shown) {
         FreeGridRows(FlowXComponent);
         FreeGridRows(FlowYComponent);
         recomputeGradientsIfShown();
@@ -79,16 +70,20 @@ std::unique_ptr<GridRows> TfrmVistals::readFlowComponent(const QString& fileName
 }
 
 void TfrmVistals::miShowFlowVelocitiesFromXYFieldsClick() {
-    // The menu item has toggled itself.
-    if (!miShowFlowVelocitiesFromXYFields->isChecked()) {
+    if (view.arrowMode == ArrowMode::FlowVelocities) {
+        view.arrowMode = ArrowMode::None;
+        showViewSettings();
         releaseArrowGrids();
         GridPaint();
         return;
     }
+    view.arrowMode = ArrowMode::FlowVelocities;
+    showViewSettings();
     const auto stop = [this] {
         FreeGridRows(FlowXComponent);
         FreeGridRows(FlowYComponent);
-        miShowFlowVelocitiesFromXYFields->setChecked(false);
+        view.arrowMode = ArrowMode::None;
+        showViewSettings();
     };
     const QStringList xChosen = dialogs_.openFiles(FlowXComponentTitle, QStringLiteral("*.*"));
     if (xChosen.isEmpty()) return stop();
@@ -101,16 +96,16 @@ void TfrmVistals::miShowFlowVelocitiesFromXYFieldsClick() {
     if (!FlowXComponent) return stop();
     FlowYComponent = readFlowComponent(FlowYFileName);
     if (!FlowYComponent) return stop();
-    ComputeFlowGrids(arrows, *FlowXComponent, *FlowYComponent, document.header.nodata_value);
+    ComputeFlowGrids(view.arrows, *FlowXComponent, *FlowYComponent, document.header.nodata_value);
     GridPaint();
 }
 
 void TfrmVistals::miGradientOptionsClick() {
-    frmGradientOptions->setOptions(arrowOptions);
+    frmGradientOptions->setOptions(view.arrowOptions);
     frmGradientOptions->exec();
     if (frmGradientOptions->choice == TfrmGradientOptions::Choice::Accepted) {
         try {
-            arrowOptions = frmGradientOptions->options();
+            view.arrowOptions = frmGradientOptions->options();
         } catch (const ConversionError& error) {
             dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
         }

@@ -2,18 +2,15 @@
 #include <QAction>
 #include <QCursor>
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
 #include <optional>
 
 #include "CellReadout.h"
-#include "ClassBounds.h"
-#include "ColourMapping.h"
 #include "GammaSetting.h"
-#include "GridPaint.h"
 #include "LegendGeometry.h"
 #include "LegendLabel.h"
 #include "LegendPainter.h"
@@ -27,32 +24,13 @@
 #include "UserDialogs.h"
 #include "Zoom.h"
 
-namespace {
-
-QColor buttonFace(const QWidget* widget) { return widget->palette().color(QPalette::Button); }
-
-// `picture` at another size, as the paint box grows its picture: what does not fit is cut
-// off, new room is filled with `room`.
-QImage sizedLike(const QImage& picture, QSize size, QColor room) {
-    if (picture.size() == size) return picture;
-    QImage sized(size, QImage::Format_RGB32);
-    sized.fill(room);
-    QPainter painter(&sized);
-    painter.drawImage(0, 0, picture);
-    return sized;
-}
-
-}  // namespace
-
-void TfrmVistals::repaintAfterColourChange() {
-    GridPaint();
-    if (!document.hasValues()) DrawLegend();
-}
+void TfrmVistals::repaintAfterColourChange() { renderView(); }
 
 void TfrmVistals::setUpPalettes() {
     ComboBox1->clear();
     for (const BuiltInPalette& palette : BuiltInPalettes)
         ComboBox1->addItem(QString::fromLatin1(palette.name));
+    PaletteSet& palettes = view.palettes();
     palettes.BuildPalettes(GammaOfPosition(updnGamma->position()));
     // The user's palette files follow the built-in palettes, one combo item per palette; a file
     // that does not hold a whole palette is not offered.
@@ -65,8 +43,9 @@ void TfrmVistals::setUpPalettes() {
     PaletteFileCount = static_cast<int>(PaletteFileNames.size());
     ComboBox1->setPaletteSource(
         [this](int index) -> const std::vector<Colour>* {
-            if (index < 0 || index >= static_cast<int>(palettes.Palettes.size())) return nullptr;
-            return &palettes.Palettes[static_cast<std::size_t>(index)];
+            const PaletteSet& shown = view.palettes();
+            if (index < 0 || index >= static_cast<int>(shown.Palettes.size())) return nullptr;
+            return &shown.Palettes[static_cast<std::size_t>(index)];
         },
         ColorStepCount, ColorStepCount + 1);
     ComboBox1->setCurrentIndex(0);
@@ -74,7 +53,7 @@ void TfrmVistals::setUpPalettes() {
 
 void TfrmVistals::placeLegendItems() {
     const int height = PaintBoxLegend->height();
-    const int labelWidth = LegendLabelWidth(legendLabelTexts(LegendLabels), PaintBoxLegend->font());
+    const int labelWidth = LegendLabelWidth(view.legendLabels(), PaintBoxLegend->font());
     for (std::size_t k = 0; k < LegendBoxes.size() && k < LegendLabels.size(); ++k) {
         const int index = static_cast<int>(k);
         LegendBoxes[k]->setGeometry(LegendBoxRect(index, height, ColorStepCount));
@@ -84,15 +63,19 @@ void TfrmVistals::placeLegendItems() {
 
 void TfrmVistals::fitLegendWidth() {
     // The panel grows with its longest label, so no label is cut off; the boxes stay in place.
-    const int width = LegendWidth(legendLabelTexts(LegendLabels), PaintBoxLegend->font());
-    if (pnlLegend->width() != width) pnlLegend->setFixedWidth(width);
+    const int width = LegendWidth(view.legendLabels(), PaintBoxLegend->font());
+    if (pnlLegend->width() != width) {
+        pnlLegend->setFixedWidth(width);
+        // The picture beside the legend takes its new width at once, so that the render that
+        // follows paints it for that width, not a second render after the layout.
+        if (QLayout* beside = pnlLegend->parentWidget()->layout()) beside->activate();
+    }
     placeLegendItems();
 }
 
 void TfrmVistals::setUpLegend() {
     BuildLegendControls();
-    DrawLegend();
-    PaintBoxLegend->update();
+    renderView();
 }
 
 void TfrmVistals::BuildLegendControls() {
@@ -100,10 +83,7 @@ void TfrmVistals::BuildLegendControls() {
     for (LegendLabel* label : LegendLabels) delete label;
     LegendBoxes.clear();
     LegendLabels.clear();
-    const LegendValues initial = InitialLegendValues(ColorStepCount);
-    ClassBounds = initial.ClassBounds;
-    LegendColours.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
-    ApplyPaletteToLegend(palettes, 0, LegendColours);
+    view.resetLegend();
     for (int k = 0; k <= ColorStepCount; ++k) {
         auto* box = new PaintBox(pnlLegend);
         box->setObjectName(QStringLiteral("LegendBox%1").arg(k));
@@ -111,7 +91,7 @@ void TfrmVistals::BuildLegendControls() {
         connect(box, &PaintBox::clicked, this, &TfrmVistals::PanelClick);
         box->show();
         LegendBoxes.push_back(box);
-        auto* label = new LegendLabel(initial.labels[static_cast<std::size_t>(k)], pnlLegend);
+        auto* label = new LegendLabel(view.legendLabels()[static_cast<std::size_t>(k)], pnlLegend);
         label->setObjectName(QStringLiteral("LegendLabel%1").arg(k));
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &LegendLabel::clicked, this, &TfrmVistals::LabelClick);
@@ -121,23 +101,42 @@ void TfrmVistals::BuildLegendControls() {
     fitLegendWidth();
 }
 
-void TfrmVistals::DrawLegend() {
+RenderTarget TfrmVistals::renderTarget() const {
+    return {PaintBox1->size(), PaintBoxLegend->size(),
+            LegendStyleOf(palette(), PaintBoxLegend->font())};
+}
+
+void TfrmVistals::renderView() {
+    if (switchSteps_.busy() || Painting) return;
+    Painting = true;
+    renderDue_ = false;
+    QImage legend;
+    view.render(document, renderTarget(), PaintBox1->canvas(), legend);
+    if (document.hasValues()) PaintBox1->update();
+    showLegend(std::move(legend));
+    Painting = false;
+}
+
+void TfrmVistals::GridPaint() {
+    if (document.hasValues()) renderView();
+}
+
+bool TfrmVistals::event(QEvent* event) {
+    // The resized boxes have all taken their sizes when the repaint is due; the picture is
+    // rendered once for them. While another grid is being shown, that switch renders.
+    if (event->type() == QEvent::UpdateRequest && renderDue_ && !switchSteps_.running())
+        renderView();
+    return QMainWindow::event(event);
+}
+
+void TfrmVistals::showLegend(QImage legend) {
     // Follows a resized window; unchanged places move nothing (the resize has placed them).
     placeLegendItems();
-    // The legend is one picture, the same the command line renders; the boxes show their part
-    // of it and, like the labels, take the clicks.
-    QImage fresh(PaintBoxLegend->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    PaintLegend(fresh, {LegendColours, legendLabelTexts(LegendLabels)},
-                LegendStyleOf(palette(), PaintBoxLegend->font()));
+    // The boxes show their part of the legend's picture and, like the labels, take the clicks.
     QImage& picture = PaintBoxLegend->canvas();
-    if (fresh == picture) return;
-    picture = std::move(fresh);
-    // Asked for outside the repaints only: within the legend's own repaint the new picture is
-    // shown at once, and a repaint of the grid only runs with the legend's repaint due (a
-    // resize) or with the legend unchanged; another request there would repaint it twice.
-    const bool repainting = PaintBoxLegend->testAttribute(Qt::WA_WState_InPaintEvent) ||
-                            PaintBox1->testAttribute(Qt::WA_WState_InPaintEvent);
-    if (!repainting) PaintBoxLegend->update();
+    if (legend == picture) return;
+    picture = std::move(legend);
+    PaintBoxLegend->update();
     for (PaintBox* box : LegendBoxes) {
         box->canvas() = picture.copy(box->geometry());
         box->update();
@@ -145,50 +144,30 @@ void TfrmVistals::DrawLegend() {
 }
 
 void TfrmVistals::UpdateLegendValues() {
-    const LegendValues legend =
-        ::UpdateLegendValues(document.statistics, RangeSet, RangeMin, RangeMax, ColorStepCount);
-    ClassBounds = legend.ClassBounds;
-    for (std::size_t k = 0; k < LegendLabels.size() && k < legend.labels.size(); ++k)
-        LegendLabels[k]->setText(legend.labels[k]);
+    view.updateLegendValues(document.statistics);
+    showLegendLabels();
+}
+
+void TfrmVistals::showLegendLabels() {
+    const std::vector<QString>& labels = view.legendLabels();
+    for (std::size_t k = 0; k < LegendLabels.size() && k < labels.size(); ++k)
+        LegendLabels[k]->setText(labels[k]);
     fitLegendWidth();
 }
 
-void TfrmVistals::resetViewUnlessKept() {
-    const bool fits =
-        View.LastRow <= document.header.rowCount() && View.LastCol <= document.header.columnCount();
-    if (!(KeepClipping && fits && !View.isEmpty()))
-        FitPage(View, document.header.nrows, document.header.ncols);
-}
-
-void TfrmVistals::paintGrid(bool show) {
-    if (!document.hasValues() || switchSteps_.busy() || Painting) return;
-    Painting = true;
-    // The cells are painted over the cells of the last picture, not over its marks and arrows:
-    // where nothing is painted (transparent nodata cells, everything with "Erase old Grid"
-    // off) the cells of before show, never a mark or an arrow that has gone.
-    QImage& picture = PaintBox1->canvas();
-    if (!cellsPicture.isNull()) picture = sizedLike(cellsPicture, picture.size(), buttonFace(this));
-    const ColourClasses classes{ClassBounds, LegendColours, miDiscontinuousColors->isChecked()};
-    PaintSettings settings;
-    settings.EraseGrid = miEraseGrid->isChecked();
-    settings.DrawGridLines = miDrawGridLines->isChecked();
-    settings.NodataTransparent = NodataTransparent;
-    settings.ButtonFace = Colour::fromQColor(buttonFace(this));
-    ::GridPaint(picture, *document.Values, document.header.nodata_value, View, classes, settings);
-    cellsPicture = picture;
-    PaintAllSelected();
-    drawArrowOverlay();
-    DrawLegend();
-    if (show) PaintBox1->update();
-    Painting = false;
-}
-
-void TfrmVistals::GridPaint() { paintGrid(true); }
-
-void TfrmVistals::PaintBox1Paint() { paintGrid(false); }
-
-void TfrmVistals::PaintBoxLegendPaint() {
-    if (!switchSteps_.running()) DrawLegend();
+void TfrmVistals::showViewSettings() {
+    const ViewSettings& settings = view.settings;
+    miDrawGridLines->setChecked(settings.DrawGridLines);
+    tlbtnDrawGridLines->setChecked(settings.DrawGridLines);
+    miEraseGrid->setChecked(settings.EraseGrid);
+    miDiscontinuousColors->setChecked(settings.DiscontinuousColors);
+    tlbtnDiscontinuousColors->setChecked(settings.DiscontinuousColors);
+    miKeepClipping->setChecked(settings.KeepClipping);
+    tlbtnKeepClipping->setChecked(settings.KeepClipping);
+    miNodataTransparent->setChecked(settings.NodataTransparent);
+    tlbtnNodataTransparent->setChecked(settings.NodataTransparent);
+    miShowGradients->setChecked(view.arrowMode == ArrowMode::Gradients);
+    miShowFlowVelocitiesFromXYFields->setChecked(view.arrowMode == ArrowMode::FlowVelocities);
 }
 
 bool TfrmVistals::toggledState(QAction* menuItem, QAction* button) {
@@ -206,7 +185,7 @@ void TfrmVistals::ComboBox1Change() {
     const bool gammaEnabled = GammaControlsEnabled(index);
     edtGamma->setEnabled(gammaEnabled);
     updnGamma->setEnabled(gammaEnabled);
-    ApplyPaletteToLegend(palettes, index, LegendColours);
+    view.choosePalette(index);
     repaintAfterColourChange();
 }
 
@@ -225,90 +204,88 @@ void TfrmVistals::edtGammaChange() {
         return;
     }
     updnGamma->setPositionOnly(entry.position);
-    if (ComboBox1->currentIndex() < 0) return;
-    palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(), GammaOfPosition(entry.position));
-    ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
+    // The up-down's own click follows when it changed the text: only one of them renders.
+    if (view.palettes().Palettes.empty() || !view.changeGamma(entry.position)) return;
     ComboBox1->update();
     repaintAfterColourChange();
 }
 
 void TfrmVistals::updnGammaClick() {
-    if (ComboBox1->currentIndex() < 0) return;
-    palettes.ChangeActPaletteGamma(ComboBox1->currentIndex(),
-                                   GammaOfPosition(updnGamma->position()));
-    ApplyPaletteToLegend(palettes, ComboBox1->currentIndex(), LegendColours);
-    repaintAfterColourChange();
+    if (!view.palettes().Palettes.empty() && view.changeGamma(updnGamma->position()))
+        repaintAfterColourChange();
 }
 
 void TfrmVistals::miInvertPaletteClick() {
-    const int index = ComboBox1->currentIndex();
-    if (index < 0) return;
-    palettes.InvertPalette(index);
-    ApplyInversionToLegend(palettes.Palettes[static_cast<std::size_t>(index)], LegendColours);
+    view.invertPalette();
     repaintAfterColourChange();
     ComboBox1->update();
 }
 
 void TfrmVistals::miDiscontinuousColorsClick() {
-    toggledState(miDiscontinuousColors, tlbtnDiscontinuousColors);
+    view.settings.DiscontinuousColors = !view.settings.DiscontinuousColors;
+    showViewSettings();
     GridPaint();
 }
 
 void TfrmVistals::miDrawGridLinesClick() {
-    toggledState(miDrawGridLines, tlbtnDrawGridLines);
+    view.settings.DrawGridLines = !view.settings.DrawGridLines;
+    showViewSettings();
     GridPaint();
 }
 
-void TfrmVistals::miEraseGridClick() { toggledState(miEraseGrid, nullptr); }
+void TfrmVistals::miEraseGridClick() {
+    view.settings.EraseGrid = !view.settings.EraseGrid;
+    showViewSettings();
+}
 
 void TfrmVistals::miNodataTransparentClick() {
-    NodataTransparent = toggledState(miNodataTransparent, tlbtnNodataTransparent);
-    if (NodataTransparent) miEraseGrid->setChecked(false);
+    view.settings.NodataTransparent = !view.settings.NodataTransparent;
+    if (view.settings.NodataTransparent) view.settings.EraseGrid = false;
+    showViewSettings();
 }
 
 void TfrmVistals::miKeepClippingClick() {
-    KeepClipping = toggledState(miKeepClipping, tlbtnKeepClipping);
-}
-
-void TfrmVistals::tlbtnKeepClippingClick() {
-    KeepClipping = tlbtnKeepClipping->isChecked();
-    miKeepClipping->setChecked(KeepClipping);
+    view.settings.KeepClipping = !view.settings.KeepClipping;
+    showViewSettings();
 }
 
 // Every zoom, also the Alt-click on the picture, switches "Erase old Grid" on: the picture at
 // the new scale must not show the old one under transparent nodata cells.
+void TfrmVistals::eraseBeforeNextPaint() {
+    view.settings.EraseGrid = true;
+    showViewSettings();
+}
+
 void TfrmVistals::PaintBoxZoomIn(int x, int y) {
-    miEraseGrid->setChecked(true);
-    ZoomWindow(View, ZoomDirection::In, x, y, PaintBox1->width(), PaintBox1->height(),
+    eraseBeforeNextPaint();
+    ZoomWindow(view.window, ZoomDirection::In, x, y, PaintBox1->width(), PaintBox1->height(),
                document.header.nrows, document.header.ncols);
     GridPaint();
 }
 
 void TfrmVistals::PaintBoxZoomOut(int x, int y) {
-    miEraseGrid->setChecked(true);
-    ZoomWindow(View, ZoomDirection::Out, x, y, PaintBox1->width(), PaintBox1->height(),
+    eraseBeforeNextPaint();
+    ZoomWindow(view.window, ZoomDirection::Out, x, y, PaintBox1->width(), PaintBox1->height(),
                document.header.nrows, document.header.ncols);
     GridPaint();
 }
 
 void TfrmVistals::miZoomInClick() {
-    miEraseGrid->setChecked(true);
     PaintBoxZoomIn(MenuZoomX(PaintBox1->width()), MenuZoomY(PaintBox1->height()));
 }
 
 void TfrmVistals::miZoomOutClick() {
-    miEraseGrid->setChecked(true);
     PaintBoxZoomOut(MenuZoomX(PaintBox1->width()), MenuZoomY(PaintBox1->height()));
 }
 
 void TfrmVistals::miFitPageClick() {
-    FitPage(View, document.header.nrows, document.header.ncols);
+    FitPage(view.window, document.header.nrows, document.header.ncols);
     GridPaint();
 }
 
 void TfrmVistals::shiftView(ShiftDirection direction) {
-    miEraseGrid->setChecked(true);
-    ShiftWindow(View, direction, document.header.nrows, document.header.ncols);
+    eraseBeforeNextPaint();
+    ShiftWindow(view.window, direction, document.header.nrows, document.header.ncols);
     GridPaint();
 }
 
@@ -322,7 +299,7 @@ void TfrmVistals::showReadout(QPoint at) {
         clearReadout();
         return;
     }
-    const auto readout = ReadCellAt(View, document.header, *document.Values, at.x(), at.y());
+    const auto readout = ReadCellAt(view.window, document.header, *document.Values, at.x(), at.y());
     if (!readout) {
         clearReadout();
         return;
@@ -361,9 +338,9 @@ void TfrmVistals::PaintBox1Wheel(QWheelEvent* event) {
     event->accept();
     if (steps == 0 || !document.hasValues()) return;
     const QPoint at = event->position().toPoint();
-    miEraseGrid->setChecked(true);
-    ZoomWindowKeepingPointedCell(View, steps > 0 ? ZoomDirection::In : ZoomDirection::Out, at.x(),
-                                 at.y(), PaintBox1->width(), PaintBox1->height(),
+    eraseBeforeNextPaint();
+    ZoomWindowKeepingPointedCell(view.window, steps > 0 ? ZoomDirection::In : ZoomDirection::Out,
+                                 at.x(), at.y(), PaintBox1->width(), PaintBox1->height(),
                                  document.header.nrows, document.header.ncols);
     GridPaint();
     showReadout(at);
@@ -373,7 +350,8 @@ void TfrmVistals::PanelClick() {
     const auto found = std::find(LegendBoxes.begin(), LegendBoxes.end(), sender());
     if (found == LegendBoxes.end()) return;
     const auto k = static_cast<std::size_t>(found - LegendBoxes.begin());
-    if (const auto colour = dialogs_.chooseColour(LegendColours[k])) LegendColours[k] = *colour;
+    if (const auto colour = dialogs_.chooseColour(view.legendColours()[k]))
+        view.setLegendColour(static_cast<int>(k), *colour);
     repaintAfterColourChange();
 }
 
@@ -381,17 +359,14 @@ void TfrmVistals::LabelClick() {
     const auto found = std::find(LegendLabels.begin(), LegendLabels.end(), sender());
     if (found == LegendLabels.end()) return;
     const auto k = static_cast<std::size_t>(found - LegendLabels.begin());
-    LegendLabel* label = LegendLabels[k];
     const std::optional<QString> answer = dialogs_.inputQuery(
-        QStringLiteral("Legend Label"), QStringLiteral("new Value"), label->text());
+        QStringLiteral("Legend Label"), QStringLiteral("new Value"), view.legendLabels()[k]);
     // A cancelled prompt keeps the bound as it is. Taking the label's text back, as its
     // default answer would, put the bound rounded to seven digits in place of the exact one.
     if (answer) {
         try {
-            const double bound = parseDouble(*answer);
-            label->setText(qFormatG(bound, 7));
-            ClassBounds[k] = bound;
-            fitLegendWidth();
+            view.setClassBound(static_cast<int>(k), parseDouble(*answer));
+            showLegendLabels();
         } catch (const ConversionError& error) {
             dialogs_.message(QString::fromStdString(error.what()), QStringLiteral("Vistal"));
             return;

@@ -499,8 +499,7 @@ TEST_F(WindowLegend, PanelWidensForItsLongestLabelAndBoxesStay) {
     ASSERT_EQ(legendLabel(0)->text(), "-1.234568e+07");
     const int textWidth =
         legendLabel(0)->fontMetrics().horizontalAdvance(QStringLiteral("-1.234568e+07"));
-    for (int k = 0; k <= ColorStepCount; ++k)
-        EXPECT_GE(legendLabel(k)->width(), textWidth) << k;
+    for (int k = 0; k <= ColorStepCount; ++k) EXPECT_GE(legendLabel(k)->width(), textWidth) << k;
     EXPECT_GE(panel()->width(), 35 + textWidth + 1);
     EXPECT_EQ(legendBox(0)->geometry(), box0);
     EXPECT_EQ(legend()->canvas(), painterLegend());

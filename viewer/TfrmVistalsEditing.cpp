@@ -56,12 +56,7 @@ void TfrmVistals::miChangeValueClick() {
 }
 
 void TfrmVistals::miSetRangeClick() {
-    ValueRange range{RangeSet, RangeMin, RangeMax};
-    const bool accepted = AskValueRange(dialogs_, range, document.statistics);
-    RangeSet = range.RangeSet;
-    RangeMin = range.RangeMin;
-    RangeMax = range.RangeMax;
-    if (!accepted) return;
+    if (!AskValueRange(dialogs_, view.range, document.statistics)) return;
     UpdateLegendValues();
     repaintAfterColourChange();
 }

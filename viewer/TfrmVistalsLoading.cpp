@@ -63,6 +63,7 @@ void TfrmVistals::endSwitch() {
     lstbxGridNames->setEnabled(true);
     lstbxGridNames->setFocus();
     switchSteps_.end();
+    if (renderDue_) renderView();
 }
 
 bool TfrmVistals::endSwitchWhenNothingSelected() {
@@ -86,6 +87,8 @@ void TfrmVistals::cancelSwitch() {
     lstbxGridNames->setEnabled(true);
     if (pnlGridNames->hasFocus()) lstbxGridNames->setFocus();
     lstbxGridNames->setCurrentRow(document.LoadedIndex);
+    // A resize while the question was open left the grid shown before to render.
+    if (renderDue_) renderView();
 }
 
 void TfrmVistals::fillStatisticsPanel() {
@@ -166,7 +169,7 @@ void TfrmVistals::lstbxGridNamesClick() {
     updnStacklevel->setEnabled(loaded.levelControlsEnabled);
     if (loaded.levelControlsEnabled)
         lblStacklayers->setText(QStringLiteral("(max: %1)").arg(loaded.maxLevel));
-    resetViewUnlessKept();
+    view.showWholeGridUnlessKept(document.header);
     UpdateLegendValues();
     fillStatisticsPanel();
     // The loader emptied the selection; the profile starts afresh with the new grid.
@@ -223,8 +226,8 @@ void TfrmVistals::updnStacklevelClick() {
     profile.clear();
     QCoreApplication::processEvents();
     fillStatisticsPanel();
-    resetViewUnlessKept();
-    if (!RangeSet) UpdateLegendValues();
+    view.showWholeGridUnlessKept(document.header);
+    if (!view.range.RangeSet) UpdateLegendValues();
     recomputeGradientsIfShown();
     GridPaint();
     showSelectionChanges();
@@ -240,12 +243,12 @@ void TfrmVistals::edtStacklevelExit() {
 }
 
 bool TfrmVistals::writeShownGrid(const QString& fileName) {
-    const std::optional<double> nodata = NodataToWrite(edtNodata->text());
-    if (!nodata) {
-        dialogs_.errorMessage(NodataRefusal(edtNodata->text()), NodataRefusalCaption);
+    const NodataEntry& nodata = document.NodataToSave;
+    if (!nodata.value) {
+        dialogs_.errorMessage(NodataRefusal(nodata.text), NodataRefusalCaption);
         return false;
     }
-    const double nodataToWrite = *nodata;
+    const double nodataToWrite = *nodata.value;
     if (const auto question =
             unrecognisedSaveQuestion(document, fileName, nodataToWrite, savedFormatOf(document))) {
         if (dialogs_.question(*question, unrecognisedSaveCaption, UserDialogs::Buttons::YesNo) !=

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -5,7 +7,6 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "FileSizeLimit.h"
 #include "VistalsWindowTesting.h"

@@ -31,7 +31,7 @@ void TfrmVistals::miSaveActualPaletteClick() {
             .trimmed();
     if (name.isEmpty()) name = proposed;
 
-    const QString failure = WritePaletteFile(fileName, name, LegendColours);
+    const QString failure = WritePaletteFile(fileName, name, view.legendColours());
     SetPalettePath(fileName);
     if (!failure.isEmpty())
         dialogs_.message(QStringLiteral("The palette file \"%1\" could not be written: %2")
@@ -50,9 +50,10 @@ bool TfrmVistals::switchProfileOffForCopy() {
 
 void TfrmVistals::miCopyImageClick() {
     const bool profileWasShown = switchProfileOffForCopy();
-    if (View.hasPicture())
+    const ViewWindow& shown = view.window;
+    if (shown.hasPicture())
         QGuiApplication::clipboard()->setImage(
-            PaintBox1->canvas().copy(0, 0, View.DrawWidth, View.DrawHeight));
+            PaintBox1->canvas().copy(0, 0, shown.DrawWidth, shown.DrawHeight));
     if (profileWasShown) miShowProfileClick();
 }
 

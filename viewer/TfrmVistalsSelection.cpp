@@ -9,15 +9,9 @@
 #include "TfrmVistals.h"
 
 SelectionMarks TfrmVistals::selectionMarks() {
-    const ColourClasses classes{ClassBounds, LegendColours, miDiscontinuousColors->isChecked()};
-    MarkSettings settings;
-    settings.ButtonFace = Colour::fromQColor(palette().color(QPalette::Button));
-    settings.DrawGridLines = miDrawGridLines->isChecked();
-    return SelectionMarks(PaintBox1->canvas(), View, *document.Values, document.header.nodata_value,
-                          classes, settings);
+    return view.selectionMarks(PaintBox1->canvas(), document,
+                               Colour::fromQColor(palette().color(QPalette::Button)));
 }
-
-void TfrmVistals::PaintAllSelected() { selectionMarks().PaintAllSelected(document.selection); }
 
 void TfrmVistals::showSelectionChanges() {
     PaintBox1->update();
@@ -39,10 +33,10 @@ void TfrmVistals::PaintBox1MouseDown(QMouseEvent* event) {
     if (command == MouseDownCommand::ZoomOut) return PaintBoxZoomOut(at.x(), at.y());
     if (command == MouseDownCommand::ZoomIn) return PaintBoxZoomIn(at.x(), at.y());
     lastDragCell.reset();
-    if (command == MouseDownCommand::Ignore || !View.hasPicture()) return;
+    if (command == MouseDownCommand::Ignore || !view.window.hasPicture()) return;
 
-    const int col = View.columnAt(at.x()) + 1;
-    const int row = View.rowAt(at.y()) + 1;
+    const int col = view.window.columnAt(at.x()) + 1;
+    const int row = view.window.rowAt(at.y()) + 1;
     if (row < 1 || row > document.header.rowCount() || col < 1 ||
         col > document.header.columnCount())
         return;
@@ -76,11 +70,11 @@ void TfrmVistals::PaintBox1MouseUp() {
 
 void TfrmVistals::dragSelect(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton) || MouseReleased || document.selection.empty() ||
-        !document.hasValues() || switchSteps_.busy() || !View.hasPicture())
+        !document.hasValues() || switchSteps_.busy() || !view.window.hasPicture())
         return;
     const QPoint at = event->position().toPoint();
-    const int col = View.columnAt(at.x()) + 1;
-    const int row = View.rowAt(at.y()) + 1;
+    const int col = view.window.columnAt(at.x()) + 1;
+    const int row = view.window.rowAt(at.y()) + 1;
     if (row < 1 || row > document.header.rowCount() || col < 1 ||
         col > document.header.columnCount()) {
         // Outside the grid the path is lost: the drag goes on from where it comes back in.
@@ -107,6 +101,7 @@ void TfrmVistals::miUnselectAllClick() {
 
 void TfrmVistals::miUnselectAllCellsNotInRangeClick() {
     if (document.hasValues())
-        UnselectCellsNotInRange(document.selection, *document.Values, RangeMin, RangeMax);
+        UnselectCellsNotInRange(document.selection, *document.Values, view.range.RangeMin,
+                                view.range.RangeMax);
     GridPaint();
 }

@@ -5,20 +5,15 @@
 #include <algorithm>
 #include <optional>
 
-#include "ClassBounds.h"
-#include "ColourMapping.h"
-#include "CommandLineJobSetup.h"
 #include "CommandArguments.h"
+#include "CommandLineJobSetup.h"
 #include "FlowComponents.h"
 #include "GammaSetting.h"
 #include "GridNetcdfReader.h"
-#include "GridPaint.h"
 #include "OutputFileDevice.h"
 #include "PalettePath.h"
 #include "PaletteSet.h"
 #include "Palettes.h"
-#include "ViewWindow.h"
-#include "Zoom.h"
 
 namespace {
 
@@ -75,30 +70,22 @@ PaletteSet RenderPalettes() {
     return palettes;
 }
 
-QImage RenderGridPicture(const GridDocument& doc, const PaletteSet& palettes, int paletteIndex,
-                         QSize size, const LegendStyle& style, const RenderArrows* arrows) {
-    LegendContent legend;
-    legend.colours.assign(static_cast<std::size_t>(ColorStepCount + 1), Colour());
-    ApplyPaletteToLegend(palettes, paletteIndex, legend.colours);
-    const LegendValues values = UpdateLegendValues(doc.statistics, false, 0, 0, ColorStepCount);
-    legend.labels = values.labels;
+void SetUpRenderView(GridView& view, const GridDocument& doc, const PaletteSet& palettes,
+                     int paletteIndex) {
+    view.palettes() = palettes;
+    view.choosePalette(paletteIndex);
+    view.updateLegendValues(doc.statistics);
+    FitPage(view.window, doc.header.nrows, doc.header.ncols);
+}
 
+QImage RenderGridPicture(const GridDocument& doc, GridView& view, QSize size,
+                         const LegendStyle& style) {
+    const RenderTarget target{
+        size, QSize(LegendWidth(view.legendLabels(), style.font), RenderLegendHeight), style};
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(style.face);
-    if (doc.hasValues()) {
-        ViewWindow view;
-        FitPage(view, doc.header.nrows, doc.header.ncols);
-        PaintSettings settings;
-        settings.ButtonFace = Colour::fromQColor(style.face);
-        const ColourClasses classes{values.ClassBounds, legend.colours, false};
-        GridPaint(picture, *doc.Values, doc.header.nodata_value, view, classes, settings);
-        if (arrows) {
-            ArrowStamps stamps;
-            DrawArrowOverlay(picture, arrows->grids, doc.header.nodata_value, view, arrows->start,
-                             ArrowOptions{}, stamps);
-        }
-    }
-    const QImage legendPicture = LegendPicture(RenderLegendHeight, legend, style);
+    QImage legendPicture;
+    view.render(doc, target, picture, legendPicture);
 
     QImage result(picture.width() + legendPicture.width(),
                   std::max(picture.height(), legendPicture.height()), QImage::Format_RGB32);
@@ -108,6 +95,13 @@ QImage RenderGridPicture(const GridDocument& doc, const PaletteSet& palettes, in
     painter.drawImage(picture.width(), 0, legendPicture);
     painter.end();
     return result;
+}
+
+QImage RenderGridPicture(const GridDocument& doc, const PaletteSet& palettes, int paletteIndex,
+                         QSize size, const LegendStyle& style) {
+    GridView view;
+    SetUpRenderView(view, doc, palettes, paletteIndex);
+    return RenderGridPicture(doc, view, size, style);
 }
 
 int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -140,22 +134,21 @@ int runRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
         if (level && !doc.IsStack)
             throw CommandLineError(QStringLiteral("level %1 does not exist").arg(*level));
 
-        ArrowGrids grids;
-        std::optional<RenderArrows> arrows;
+        GridView view;
+        SetUpRenderView(view, doc, palettes, palette - 1);
         if (gradients && doc.hasValues()) {
-            ComputeGradientGrids(grids, *doc.Values, doc.header.cellsize, doc.header.nodata_value);
-            arrows.emplace(RenderArrows{grids, ArrowStart::CellCentre});
+            ComputeGradientGrids(view.arrows, *doc.Values, doc.header.cellsize,
+                                 doc.header.nodata_value);
+            view.arrowMode = ArrowMode::Gradients;
         } else if (flowFiles) {
             const auto x = loadFlowComponent(doc, flowFiles->first, err, netcdf);
             const auto y = loadFlowComponent(doc, flowFiles->second, err, netcdf);
-            ComputeFlowGrids(grids, *x, *y, doc.header.nodata_value);
-            arrows.emplace(RenderArrows{grids, ArrowStart::LowerRightCorner});
+            ComputeFlowGrids(view.arrows, *x, *y, doc.header.nodata_value);
+            view.arrowMode = ArrowMode::FlowVelocities;
         }
 
-        const QImage result =
-            RenderGridPicture(doc, palettes, palette - 1, size,
-                              LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font()),
-                              arrows ? &*arrows : nullptr);
+        const QImage result = RenderGridPicture(
+            doc, view, size, LegendStyleOf(QGuiApplication::palette(), QGuiApplication::font()));
         if (const QString reason = writePictureFile(arguments.files[1], result, "PNG");
             !reason.isEmpty())
             throw std::runtime_error(QStringLiteral("could not write %1: %2")

@@ -4,9 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "ArrowGrids.h"
-#include "ArrowOverlay.h"
 #include "GridDocument.h"
+#include "GridView.h"
 #include "LegendPainter.h"
 #include "PaletteSet.h"
 
@@ -25,19 +24,20 @@ int runRenderJob(int argc, char* argv[]);
 // window's first size, so a rendered picture matches the window's.
 inline constexpr int RenderLegendHeight = 667;
 
-// The shown level of `doc` as the window paints it right after showing the grid with palette
-// `paletteIndex` (0-based) of `palettes` chosen: the whole grid fitted into `size` pixels, erased
-// first, nodata cells transparent, no grid lines, the class bounds from the statistics; the
-// legend (RenderLegendHeight high) right of it. Where the picture is taller than the legend,
-// the rest below the legend is `style.face`. All sizes are logical pixels. With `arrows`, the
-// arrow overlay over the picture, from the start the arrows' kind gives.
-struct RenderArrows {
-    const ArrowGrids& grids;
-    ArrowStart start;
-};
+// `view` set up as the window shows `doc` right after showing the grid with palette
+// `paletteIndex` (0-based) of `palettes` chosen: the whole grid, erased first, nodata cells
+// transparent, no grid lines, the class bounds from the statistics.
+void SetUpRenderView(GridView& view, const GridDocument& doc, const PaletteSet& palettes,
+                     int paletteIndex);
+
+// The picture of `view` fitted into `size` pixels with the legend (RenderLegendHeight high)
+// right of it, as one image. Where the picture is taller than the legend, the rest below the
+// legend is `style.face`. All sizes are logical pixels.
+QImage RenderGridPicture(const GridDocument& doc, GridView& view, QSize size,
+                         const LegendStyle& style);
+// The same for the view SetUpRenderView gives.
 QImage RenderGridPicture(const GridDocument& doc, const PaletteSet& palettes, int paletteIndex,
-                         QSize size, const LegendStyle& style,
-                         const RenderArrows* arrows = nullptr);
+                         QSize size, const LegendStyle& style);
 
 // The palettes the window offers at its start: the built-in ones at the gamma edit's first
 // position, then those of the user's palette folder.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -227,4 +228,27 @@ TEST(RenderArrowsCommand, RefusesComponentsOfAnotherGeometryAndBadFlowOptions) {
     EXPECT_EQ(render({"--render", plane, target, "--flow", plane, "--gradients"}).code, 1);
     EXPECT_EQ(render({"--render", plane, target, "--gradients", "--flow", plane, plane}).code, 1);
     EXPECT_FALSE(QFile::exists(target));
+}
+
+// The job paints without any widget or window: an application-wide filter sees no event of
+// either, and none is left behind.
+TEST(RenderCommand, CreatesNoWidgetAndNoWindow) {
+    struct WidgetWatch : QObject {
+        int events = 0;
+        bool eventFilter(QObject* watched, QEvent*) override {
+            if (watched->isWidgetType() || watched->isWindowType()) ++events;
+            return false;
+        }
+    } watch;
+    const auto widgetsBefore = QApplication::allWidgets().size();
+    QTemporaryDir dir;
+    QApplication::instance()->installEventFilter(&watch);
+    const JobRun run = render({"--render", sample, dir.filePath("t.png"), "--gradients"});
+    QApplication::instance()->removeEventFilter(&watch);
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(watch.events, 0);
+    EXPECT_EQ(QApplication::allWidgets().size(), widgetsBefore);
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+    EXPECT_TRUE(QGuiApplication::allWindows().isEmpty());
 }

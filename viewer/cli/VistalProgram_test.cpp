@@ -85,6 +85,19 @@ TEST(VistalProgram, ARenderThatCannotBeWrittenKeepsTheOldPictureAndSaysWhy) {
     EXPECT_FALSE(QImage(picture).isNull());
 }
 
+TEST(VistalProgram, ASuccessfulRenderSaysNothingOnStandardError) {
+    TestFolder folder;
+    const QString grid = folder.write("g.asc", asciiGrid(30, 40));
+    for (const QStringList& options : {QStringList{}, QStringList{"--gradients"}}) {
+        const ProgramRun render =
+            vistal(QStringList{"--render", grid, folder.path("g.png")} + options);
+        EXPECT_EQ(render.exitCode, 0) << render.err.constData();
+        EXPECT_TRUE(render.err.isEmpty()) << render.err.constData();
+        EXPECT_EQ(render.out.trimmed(), folder.path("g.png").toLocal8Bit());
+        EXPECT_FALSE(QImage(folder.path("g.png")).isNull());
+    }
+}
+
 TEST(VistalProgram, ConvertWritesIntoPipesAndDevicesAndNeverReplacesThem) {
     TestFolder folder;
     const QString grid = folder.write("g.asc", asciiGrid(3, 4));

@@ -7,6 +7,7 @@
 #include "GridFileFormat.h"
 #include "GridHeader.h"
 #include "GridRows.h"
+#include "NodataToWrite.h"
 
 // The one grid or stack the viewer shows, with the level that is shown.
 struct GridDocument {
@@ -30,6 +31,8 @@ struct GridDocument {
     bool Modified = false;
     CellSelection selection;
     int LoadedIndex = -1;
+    // The nodata value that saving writes, entered by the user (the loaded one at first).
+    NodataEntry NodataToSave;
 
     bool hasValues() const { return Values != nullptr; }
 

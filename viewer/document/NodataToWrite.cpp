@@ -10,6 +10,8 @@ std::optional<double> NodataToWrite(const QString& fieldText) {
     }
 }
 
+NodataEntry EnterNodata(const QString& fieldText) { return {NodataToWrite(fieldText), fieldText}; }
+
 QString NodataRefusal(const QString& fieldText) {
     return QStringLiteral(
                "The Nodata field holds \"%1\", which is not a number.\n"

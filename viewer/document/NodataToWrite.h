@@ -8,6 +8,16 @@
 // value, and nothing may be written with it.
 std::optional<double> NodataToWrite(const QString& fieldText);
 
+// The nodata value that saving writes, as the user entered it last in the "Nodata" field: the
+// number, or none when the text is no nodata value; the text itself for the refusal.
+struct NodataEntry {
+    std::optional<double> value;
+    QString text;
+};
+
+// The entry of a field text: its value as NodataToWrite reads it.
+NodataEntry EnterNodata(const QString& fieldText);
+
 // The error box that refuses such a text; it names the text.
 QString NodataRefusal(const QString& fieldText);
 inline const QString NodataRefusalCaption = QStringLiteral("Save grid");
