@@ -19,8 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ChartProjection.h"
 #include "CommandProcessor.h"
-#include "DateTimeStep.h"
 #include "DayNumberDate.h"
 #include "ElidingLineEdit.h"
 #include "MenuItem.h"
@@ -33,8 +33,6 @@
 #include "UserGuide.h"
 
 namespace {
-
-const QString chartTitle = QStringLiteral("Tolmar-Kor Results");
 
 QLineEdit* dateEdit(QWidget* parent, const char* name, const char* text) {
     auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
@@ -90,6 +88,7 @@ TfrmTolmarCharts::TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& comma
     centreLayout->addWidget(split, 1);
     setCentralWidget(centre);
     frmWriteIniFile = new TfrmWriteIniFile(this);
+    showDocument();
 
     // Leaving a date group for another control of this window applies the date edits; so
     // does Enter in one of them. The focus going to another window (a message box) is no
@@ -106,14 +105,21 @@ TfrmTolmarCharts::TfrmTolmarCharts(UserDialogs& dialogs, CommandProcessor& comma
     for (QLineEdit* edit :
          {edtStartYear, edtStartMonth, edtStartDay, edtEndYear, edtEndMonth, edtEndDay})
         connect(edit, &QLineEdit::returnPressed, this, &TfrmTolmarCharts::applyDateEditsReporting);
+    // The document keeps what the date edits hold: the settings file stores it.
+    const std::pair<QLineEdit*, QString DateEdits::*> dateTexts[] = {
+        {edtStartYear, &DateEdits::startYear}, {edtStartMonth, &DateEdits::startMonth},
+        {edtStartDay, &DateEdits::startDay},   {edtEndYear, &DateEdits::endYear},
+        {edtEndMonth, &DateEdits::endMonth},   {edtEndDay, &DateEdits::endDay}};
+    for (const auto& [edit, text] : dateTexts)
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, text](const QString& now) { doc_.dates().edits.*text = now; });
 }
 
 TfrmTolmarCharts::~TfrmTolmarCharts() {
     // The base class still hides the window, which moves the focus; this form is gone by then.
     disconnect(focusWatch_);
     // The series leave the chart before the chart goes.
-    for (const auto& file : files) file->detachAll(styles);
-    files.clear();
+    projection_.reset();
 }
 
 void TfrmTolmarCharts::buildMenus() {
@@ -299,7 +305,7 @@ void TfrmTolmarCharts::buildOptionsPanel() {
         titles->addWidget(label, at, 0);
         titles->addWidget(target, at, 1);
     };
-    title(edtChartTitle, "edtChartTitle", "Chart &Title", chartTitle, 0);
+    title(edtChartTitle, "edtChartTitle", "Chart &Title", ChartDocument::DefaultTitle, 0);
     title(edtOrdinateTitle, "edtOrdinateTitle", "Title &Y-axis", QStringLiteral("Value"), 1);
     title(edtAbszisseTitle, "edtAbszisseTitle", "T&itle X-axis", QStringLiteral("Axis title"), 2);
     connect(edtChartTitle, &QLineEdit::textChanged, this, &TfrmTolmarCharts::edtChartTitleChange);
@@ -335,24 +341,9 @@ void TfrmTolmarCharts::buildOptionsPanel() {
 void TfrmTolmarCharts::buildChart() {
     chrtTolmarResults = new TChart(this);
     chrtTolmarResults->setObjectName(QStringLiteral("chrtTolmarResults"));
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPixelSize(19);
-    titleFont.setBold(true);
-    chrtTolmarResults->setTitleFont(titleFont);
-    chrtTolmarResults->addTitleLine(chartTitle);
-    chrtTolmarResults->setBackWallColor(Qt::white);
-    chrtTolmarResults->setLegendVisible(true);
-    chrtTolmarResults->bottomAxis().setDateTime(true);
-    chrtTolmarResults->bottomAxis().setDateTimeFormat(QStringLiteral("dd.mm.yyyy hh:nn"));
-    TChartAxis& left = chrtTolmarResults->leftAxis();
-    left.setMinMax(SeriesData::unset, SeriesData::unset);
-    // An unset range draws the axis without numbers.
-    left.setUnsetMarker(SeriesData::unset);
-    left.setValueFormat(QStringLiteral("#,##0.##########"));
-    chrtTolmarResults->setMaxPointsPerPage(365);
-    chrtTolmarResults->setGradientStartColor(Qt::white);
-    chrtTolmarResults->setGradientEndColor(QColor(0xFF, 0xFF, 0x80));
-    chrtTolmarResults->setGradientVisible(true);
+    projection_ = std::make_unique<ChartProjection>(*chrtTolmarResults);
+    // A click on a line in the chart opens the colour dialog for its series.
+    projection_->lineClicked = [this](SeriesKey key) { chooseSeriesColour(key); };
     connect(chrtTolmarResults, &TChart::zoomed, this, &TfrmTolmarCharts::chrtTolmarResultsZoom);
     connect(chrtTolmarResults, &TChart::undoZoomed, this,
             &TfrmTolmarCharts::chrtTolmarResultsUndoZoom);
@@ -457,44 +448,25 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
 
 void TfrmTolmarCharts::FormShow(const QStringList& arguments) {
     ProgressBar1->hide();
-    const StartupView startup = startupView(dayNumberFromDateTime(QDateTime::currentDateTime()));
-    TChartAxis& bottom = chrtTolmarResults->bottomAxis();
-    bottom.setAutomatic(true);
-    bottom.setExactDateTime(true);
-    bottom.setDesiredIncrement(dateTimeStepDays(startup.increment));
-    bottom.setDateTimeFormat(startup.format);
-    TChartAxis& left = chrtTolmarResults->leftAxis();
-    left.setAutomaticMinimum(false);
-    left.setAutomaticMaximum(false);
-    RangeFixed = false;
-
-    writeDateEdits(startup.edits);
-    setViewRange(startup.view);
-    AllFilesStart = startup.view.minimum;
-    AllFilesEnd = startup.view.maximum;
-    SynchronizeDates = true;
-    chkbcSynchronizeDates->setChecked(true);
-    chrtTolmarResults->setMaxPointsPerPage(startup.maxPointsPerPage);
-
-    chrtTolmarResults->setBackColor(Qt::white);
-    GradientColors.start = Colour::fromQColor(chrtTolmarResults->gradientStartColor());
-    GradientColors.end = Colour::fromQColor(chrtTolmarResults->gradientEndColor());
-    styles = SeriesStyleTable();
-
+    doc_.start(dayNumberFromDateTime(QDateTime::currentDateTime()));
+    showControls();
+    showDocument();
     openPaths(arguments);
 }
 
 void TfrmTolmarCharts::edtChartTitleChange() {
-    chrtTolmarResults->clearTitle();
-    chrtTolmarResults->addTitleLine(edtChartTitle->text());
+    doc_.setTitle(edtChartTitle->text());
+    showDocument();
 }
 
 void TfrmTolmarCharts::edtOrdinateTitleChange() {
-    chrtTolmarResults->leftAxis().setTitle(edtOrdinateTitle->text());
+    doc_.setYAxisTitle(edtOrdinateTitle->text());
+    showDocument();
 }
 
 void TfrmTolmarCharts::edtAbszisseTitleChange() {
-    chrtTolmarResults->bottomAxis().setTitle(edtAbszisseTitle->text());
+    doc_.setXAxisTitle(edtAbszisseTitle->text());
+    showDocument();
 }
 
 void TfrmTolmarCharts::miCopytoClipboardClick() { chrtTolmarResults->copyToClipboardBitmap(); }
