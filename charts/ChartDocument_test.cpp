@@ -166,3 +166,36 @@ TEST(ChartDocument, SettingsDrawTheStoredSeriesInTheWindowsOrderWithTheirColours
     EXPECT_EQ(written.files[0].entityName, "Temp");
     EXPECT_TRUE(written.hideLegend);
 }
+
+TEST(ChartDocument, DrawingTwiceTakesOneLookAndHidingGivesItBackOnce) {
+    ChartDocument doc;
+    doc.start(37000.0);
+    const int id = doc.tableId(doc.addTable(columnsTable("t", "A B")));
+    doc.setSeriesVisible({id, 1}, true);
+    EXPECT_EQ(doc.styles().entry(0).useCount, 1);
+    doc.setSeriesVisible({id, 0}, true);
+    EXPECT_EQ(doc.series({id, 0})->colour, 0xFF0000u);  // blue
+    doc.setSeriesVisible({id, 1}, false);
+    doc.setSeriesVisible({id, 1}, false);
+    EXPECT_EQ(doc.styles().entry(0).useCount, 0);
+    EXPECT_EQ(doc.styles().entry(1).useCount, 1);
+    EXPECT_EQ(doc.drawn(), (std::vector<SeriesKey>{{id, 0}}));
+}
+
+TEST(ChartDocument, TheLogarithmicAxisStartsAtOneThousandthToOneThousandUnlessFixed) {
+    ChartDocument doc;
+    doc.start(37000.0);
+    for (const ValueRange before : {ValueRange{-5, 5}, ValueRange{-20, -10}}) {
+        doc.setValueAxis(before);
+        doc.setLogarithmic(true);
+        EXPECT_EQ(doc.valueAxis(), (ValueRange{0.001, 1000.0}));
+        EXPECT_TRUE(doc.logarithmic());
+        doc.setLogarithmic(false);
+    }
+    // With the range fixed, only the flag changes.
+    doc.applyDateEdits();
+    doc.setValueAxis({2, 50});
+    doc.setLogarithmic(true);
+    EXPECT_EQ(doc.valueAxis(), (ValueRange{2, 50}));
+    EXPECT_TRUE(doc.logarithmic());
+}

@@ -60,3 +60,28 @@ TEST(ChartProjection, TheChartFollowsTheDocumentAndHoldsThePointsOnce) {
     projection.show(doc);
     EXPECT_TRUE(chart.seriesList().isEmpty());
 }
+
+TEST(ChartProjection, ADashedSeriesKeepsItsEntryColourWithALegendLineTwiceAsWide) {
+    ChartDocument doc;
+    doc.start(37000.0);
+    for (int i = 0; i < 18; ++i)
+        doc.addTable(std::make_unique<FileContainer>(
+            "t" + std::to_string(i), tableText("YYYY MM DD HH A", "2001 1 1 0 1\n2001 1 1 1 2\n")));
+    TChart chart;
+    ChartProjection projection(chart);
+    projection.show(doc);
+    // The 18th series holds entry 18: blue at width 2.
+    TChartSeries& line = *chart.seriesList().at(34);
+    TChartSeries& legend = *chart.seriesList().at(35);
+    EXPECT_EQ(line.penWidth(), 2);
+    EXPECT_EQ(legend.penWidth(), 2);
+
+    doc.choosePattern({doc.tableId(17), 0}, 1);
+    projection.show(doc);
+    EXPECT_EQ(line.penStyle(), Qt::DashLine);
+    EXPECT_EQ(legend.penStyle(), Qt::DashLine);
+    EXPECT_EQ(line.penWidth(), 2);
+    EXPECT_EQ(legend.penWidth(), 4);
+    EXPECT_EQ(line.seriesColor(), QColor(Qt::blue));
+    EXPECT_EQ(legend.seriesColor(), QColor(Qt::blue));
+}

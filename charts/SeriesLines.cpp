@@ -1,6 +1,7 @@
 #include "SeriesLines.h"
 
-#include "SeriesAttachment.h"
+#include "SeriesColour.h"
+#include "SeriesStyling.h"
 
 SeriesLines::SeriesLines(SeriesData& data, QObject* owner)
     : line_(std::make_unique<TLineSeries>(owner)),
