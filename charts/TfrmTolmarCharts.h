@@ -107,9 +107,10 @@ private:
     // How reading a table or a settings file shows its progress and reports failures.
     SettingsReadingHooks readingHooks();
     std::unique_ptr<FileContainer> readTableWithProgress(const QString& path);
-    // Fills the file list from the document; the last entry becomes the selected one when
-    // asked, and the controls follow the document.
-    void listTables(bool selectLast);
+    // After opening files: the file list from the document with the last entry selected when
+    // tables were added, and the controls as the document says.
+    void showOpened(int addedTables);
+    void listTables();
     // The table that the selected entry of the file list acts on; -1 when none is selected.
     int selectedTable() const;
     // Fills the series list with the series of the table that file entry `entry` acts on.

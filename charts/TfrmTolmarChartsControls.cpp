@@ -14,6 +14,7 @@
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ElidingLineEdit.h"
 #include "MenuItem.h"
@@ -268,10 +269,14 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
     auto* pnlManagementMain = new QSplitter(Qt::Vertical, this);
     pnlManagementMain->setObjectName(QStringLiteral("pnlManagementMain"));
 
-    auto* pnlFileManagement = new QWidget(pnlManagementMain);
-    pnlFileManagement->setObjectName(QStringLiteral("pnlFileManagement"));
-    auto* fileLayout = new QVBoxLayout(pnlFileManagement);
-    fileLayout->setContentsMargins(4, 4, 4, 4);
+    const auto panel = [pnlManagementMain](const char* name) {
+        auto* widget = new QWidget(pnlManagementMain);
+        widget->setObjectName(QLatin1String(name));
+        auto* layout = new QVBoxLayout(widget);
+        layout->setContentsMargins(4, 4, 4, 4);
+        return std::make_pair(widget, layout);
+    };
+    const auto [pnlFileManagement, fileLayout] = panel("pnlFileManagement");
     ProgressBar1 = new QProgressBar(pnlFileManagement);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
@@ -296,10 +301,7 @@ QWidget* TfrmTolmarCharts::buildManagementPanel() {
     });
     chklstbxFiles->installEventFilter(this);
 
-    auto* pnlSeriesManagement = new QWidget(pnlManagementMain);
-    pnlSeriesManagement->setObjectName(QStringLiteral("pnlSeriesManagement"));
-    auto* seriesLayout = new QVBoxLayout(pnlSeriesManagement);
-    seriesLayout->setContentsMargins(4, 4, 4, 4);
+    const auto [pnlSeriesManagement, seriesLayout] = panel("pnlSeriesManagement");
     edtSeriesName = new QLineEdit(pnlSeriesManagement);
     edtSeriesName->setObjectName(QStringLiteral("edtSeriesName"));
     auto* nameLabel = new QLabel(QStringLiteral("Series &Name"), pnlSeriesManagement);

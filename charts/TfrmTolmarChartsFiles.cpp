@@ -59,8 +59,8 @@ SettingsReadingHooks TfrmTolmarCharts::readingHooks() {
 }
 
 void TfrmTolmarCharts::openPaths(const QStringList& paths) {
-    const int added = openChartPaths(doc_, paths, dialogs_, readingHooks());
-    listTables(added > 0);
+    if (paths.isEmpty()) return;
+    showOpened(openChartPaths(doc_, paths, dialogs_, readingHooks()));
 }
 
 void TfrmTolmarCharts::readSettingsFile(const QString& path) {
@@ -69,7 +69,16 @@ void TfrmTolmarCharts::readSettingsFile(const QString& path) {
         frmWriteIniFile->finish();
         setEnabled(true);
     }
-    listTables(doc_.tableCount() > before);
+    showOpened(doc_.tableCount() - before);
+}
+
+void TfrmTolmarCharts::showOpened(int added) {
+    if (added > 0) {
+        listTables();
+    } else {
+        showControls();
+        showDocument();
+    }
 }
 
 std::unique_ptr<FileContainer> TfrmTolmarCharts::readTableWithProgress(const QString& path) {
@@ -89,10 +98,9 @@ std::unique_ptr<FileContainer> TfrmTolmarCharts::readTableWithProgress(const QSt
     return readTableReporting(path, dialogs_, progress);
 }
 
-void TfrmTolmarCharts::listTables(bool selectLast) {
+void TfrmTolmarCharts::listTables() {
     {
         const QSignalBlocker quiet(chklstbxFiles);
-        const int selected = selectLast ? doc_.tableCount() - 1 : chklstbxFiles->currentRow();
         chklstbxFiles->clear();
         for (int i = 0; i < doc_.tableCount(); ++i) {
             auto* item = new QListWidgetItem(QString::fromStdString(doc_.table(i).fileName()),
@@ -101,9 +109,10 @@ void TfrmTolmarCharts::listTables(bool selectLast) {
             item->setCheckState(doc_.tableChecked(i) ? Qt::Checked : Qt::Unchecked);
             item->setData(TableRole, doc_.tableId(doc_.entryTarget(i)));
         }
-        chklstbxFiles->setCurrentRow(selected < doc_.tableCount() ? selected : -1);
+        chklstbxFiles->setCurrentRow(doc_.tableCount() - 1);
     }
-    if (chklstbxFiles->currentRow() >= 0) showSeriesOf(chklstbxFiles->currentRow());
+    showSeriesOf(doc_.tableCount() - 1);
+    chklstbxSeries->setEnabled(true);  // a table just added is checked
     showControls();
     repaintSeriesList();
 }
