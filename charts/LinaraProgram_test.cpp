@@ -73,3 +73,16 @@ TEST(LinaraProgram, APictureThatCannotBeWrittenKeepsTheOldOneAndSaysWhy) {
     EXPECT_TRUE(received.contains("<svg"));
     EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
+
+TEST(LinaraProgram, APictureJobThatSucceedsSaysNothing) {
+    TestFolder folder;
+    const QString table = folder.write("t.txt", hourlyRows(100));
+    const QString settings =
+        folder.write("c.ini", "[Chart]\nNumFiles=1\n[File0]\nFileName=" + table.toUtf8() + "\n");
+    for (const QString name : {"c.png", "c.pdf", "c.svg"}) {
+        const ProgramRun render = linara({"--render", table, settings, folder.path(name)});
+        EXPECT_EQ(render.exitCode, 0) << name.toStdString();
+        EXPECT_EQ(render.err, QByteArray()) << name.toStdString();
+        EXPECT_GT(QFileInfo(folder.path(name)).size(), 0);
+    }
+}

@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "ChartRendering.h"
+#include "ChartRenderJob.h"
 #include "CommandLineJobSetup.h"
 #include "CommandProcessor.h"
 #include "ConsoleDialogs.h"
-#include "LinaraCommandLine.h"
 #include "PrintDialogSetup.h"
 #include "ProgramModule.h"
 #include "QtUserDialogs.h"
@@ -29,16 +28,10 @@ int runScreenshot(const QString& file, const QStringList& tables) {
     return screenshotWindow("linara", window, QSize(1309, 818), tables, file, dialogs);
 }
 
-// A printer setup that refuses: a picture job never prints.
-class NoPrinter : public PrinterSetup {
-public:
-    bool setUp(QPrinter&, QWidget*) override { return false; }
-};
-
 }  // namespace
 
-// Opens the tables and settings files as the window would, without showing it, and draws its
-// chart into the picture. A file that cannot be read is reported and nothing is drawn.
+// Reads the tables and settings files as the window would and draws their chart into the
+// picture, without a window. A file that cannot be read is reported and nothing is drawn.
 TOLMAR_MODULE_ENTRY int linaraRenderMain(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     RenderJob job;
@@ -52,20 +45,7 @@ TOLMAR_MODULE_ENTRY int linaraRenderMain(int argc, char* argv[]) {
     application.setApplicationName(QStringLiteral("Linara"));
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
     ConsoleDialogs dialogs(QStringLiteral("linara"));
-    ShellCommandProcessor commands;
-    NoPrinter printer;
-    TfrmTolmarCharts window(dialogs, commands, printer);
-    QStringList inputs;
-    for (const std::string& input : job.inputs) inputs << QString::fromStdString(input);
-    window.FormShow(inputs);
-    if (dialogs.reported() > 0) return 1;
-    const QString picture = QString::fromStdString(job.picture);
-    const QString failure = renderChart(window.chart(), picture, QSize(job.width, job.height));
-    if (!failure.isEmpty()) {
-        std::fprintf(stderr, "linara: %s\n", qPrintable(failure));
-        return 1;
-    }
-    return 0;
+    return runChartRenderJob(job, dialogs);
 }
 
 TOLMAR_MODULE_ENTRY int linaraWindowMain(int argc, char* argv[]) {

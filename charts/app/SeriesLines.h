@@ -1,43 +1,46 @@
 #pragma once
 // The two chart series of one value column: the line that holds and draws the points (not in
 // the legend) and the legend entry (no points). They are drawn exactly while attached.
+#include <QColor>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "SeriesData.h"
 #include "TChart.h"  // before TChartSeries.h, whose inline members need it
 #include "TChartSeries.h"
 
-class SeriesStyleTable;
+// How a series is drawn: what the chart series show of it.
+struct SeriesLook {
+    QString title;
+    QColor colour;
+    int penStyle = 0;
+    int lineWidth = 1;
+    int legendWidth = 1;
+    friend bool operator==(const SeriesLook&, const SeriesLook&) = default;
+};
 
 class SeriesLines {
 public:
-    // Moves the points of `data` into the line series; `owner` becomes both series' parent.
+    // Takes the points of `data` into the line series (which then holds the only copy);
+    // `owner` becomes both series' parent.
     SeriesLines(SeriesData& data, QObject* owner);
     ~SeriesLines();
     SeriesLines(const SeriesLines&) = delete;
     SeriesLines& operator=(const SeriesLines&) = delete;
 
-    SeriesData& data() { return data_; }
     TLineSeries& line() { return *line_; }
     TFastLineSeries& legendEntry() { return *legend_; }
-    bool attached() const;
+    bool attached() const { return line_->parentChart() != nullptr; }
 
-    // Draws the series in `chart` with the least used look of `styles`; does nothing while it
-    // is drawn already.
-    void attach(TChart& chart, SeriesStyleTable& styles);
-    // Takes the series off its chart and gives its look back; does nothing while not drawn.
-    void detach(SeriesStyleTable& styles);
-
-    // The colour may be the default-colour marker, drawn in the colour of the style entry.
-    void setColour(unsigned colour, const SeriesStyleTable& styles);
-    void setWidth(int width);
-    void setPenStyle(int style);
-    // Title of both series (and so of the legend entry).
-    void setTitle(const QString& title);
+    // The line, then its legend entry, join the chart.
+    void attach(TChart& chart);
+    void detach();
+    // Shows the parts of `look` that differ from what is shown; a colour goes to every point.
+    void show(const SeriesLook& look);
 
 private:
-    SeriesData& data_;
     std::unique_ptr<TLineSeries> line_;
     std::unique_ptr<TFastLineSeries> legend_;
+    std::optional<SeriesLook> shown_;
 };

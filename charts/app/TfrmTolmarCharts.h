@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
-#include "ChartAppearance.h"
+#include "ChartDocument.h"
 #include "ChartSettings.h"
-#include "LoadedTable.h"
-#include "SeriesStyleTable.h"
+#include "DocumentSettingsReading.h"
 
+class ChartProjection;
 class CommandProcessor;
 class PrinterSetup;
 class QAction;
@@ -37,17 +37,11 @@ public:
     // command-line argument in order (settings files and result tables).
     void FormShow(const QStringList& arguments);
 
-    // Reads the result table at `path` and appends it to the lists, drawing its last column.
-    // A table that cannot be read is reported ("wrong file format"), changes nothing and
-    // gives null.
-    LoadedTable* addResultTable(const QString& path);
-    // Fills the series list with the series of the first table added from `path`.
-    void showSeriesOfFile(const QString& path);
     // Restores a chart from the settings file at `path` (an empty path: the file written on
     // close), adding its tables to those loaded.
     void readSettingsFile(const QString& path);
     // Everything the settings file stores, as the window shows it now.
-    ChartSettings currentSettings() const;
+    ChartSettings currentSettings() const { return doc_.settings(); }
 
     TChart& chart() { return *chrtTolmarResults; }
 
@@ -102,7 +96,6 @@ private slots:
 
 private:
     QMetaObject::Connection focusWatch_;  // applies the date edits when a date group loses focus
-    friend class WindowSettingsTarget;
 
     void buildMenus();
     void buildOptionsPanel();
@@ -111,63 +104,54 @@ private:
 
     // Opens each path: one containing ".ini" as a settings file, any other as a table.
     void openPaths(const QStringList& paths);
+    // How reading a table or a settings file shows its progress and reports failures.
+    SettingsReadingHooks readingHooks();
     std::unique_ptr<FileContainer> readTableWithProgress(const QString& path);
-    // The first table added from `path`; null when there is none.
-    LoadedTable* tableOf(const QString& path) const;
-    // The table of the selected entry of the file list; null when none is selected.
-    LoadedTable* selectedTable() const;
-    // Sets the date axis to a new table's dates, or only widens the all-files range while the
-    // range is fixed.
-    void showDatesOf(const FileContainer& table);
-    // The dates of every table loaded now, each widened by its time step; the view at start-up
-    // while none is loaded.
-    ViewRange allFilesSpan() const;
-    // The view over every loaded table, with its labels and page size, as adding a single
-    // table sets it; the date edits follow when asked. Nothing changes while none is loaded.
-    void showAllTables(bool withDateEdits);
+    // After opening files: the file list from the document with the last entry selected when
+    // tables were added, and the controls as the document says.
+    void showOpened(int addedTables);
+    void listTables();
+    // The table that the selected entry of the file list acts on; -1 when none is selected.
+    int selectedTable() const;
+    // Fills the series list with the series of the table that file entry `entry` acts on.
+    void showSeriesOf(int entry);
+    // The selected series of the selected file; none when there is none.
+    std::optional<SeriesKey> selectedSeries() const;
+    // Makes the chart show the document, the series selected in the list drawn wider.
+    void showDocument();
+    // The check boxes, menu checks, title and date edits as the document says.
+    void showControls();
+
     void writeDateEdits(const DateEdits& edits);
-    DateEdits dateEdits() const;
     // Sets the view to the date edits; throws ConversionError, changing nothing, for a text
     // that is no integer or a date that does not exist.
     void applyDateEdits();
     // Applies the date edits, reporting a conversion error instead.
     void applyDateEditsReporting();
     void fitValueAxis();
-    void setViewRange(const ViewRange& view);
+    // After the user zoomed or panned: the document takes the chart's axes.
+    void takeAxesFromChart();
     // Opens the colour dialog for a series and sets the chosen colour.
-    void chooseSeriesColour(SeriesLines& lines);
-    // The selected series of the selected file; null when there is none.
-    SeriesLines* selectedSeries() const;
-    ChartGradient chartGradient() const;
+    void chooseSeriesColour(SeriesKey key);
     void setChartGradient(const ChartGradient& gradient);
     void setLegendHidden(bool hidden);
     // Draws the series of item `row` of the series list into `rect`.
-    void chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect, bool selected);
-    // The pen width the chart draws series `lines` with: wider by the selected-series width
-    // while it is selected in the series list.
-    int shownPenWidth(SeriesLines& lines, bool selected) const;
-    // Gives every listed series its shown pen width and repaints the series list.
+    void chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect, bool selected) const;
+    // Repaints the series list and draws its selected series wider in the chart.
     void repaintSeriesList();
 
     UserDialogs& dialogs_;
     CommandProcessor& commands_;
     PrinterSetup& printer_;
 
-    // The tables in the order added; the same order as the file list.
-    std::vector<std::unique_ptr<LoadedTable>> files;
-    SeriesStyleTable styles;
-    bool RangeFixed = false;
-    // The view at start-up, which F8 takes while no table is loaded.
-    double AllFilesStart = -9999.0;
-    double AllFilesEnd = -9999.0;
-    bool SynchronizeDates = true;
+    // What the chart shows; the file list holds its tables in the same order.
+    ChartDocument doc_;
     // Set while a bad date is reported, so that the message box taking the focus from a
     // date edit does not apply the edits again.
     bool ReportingDates = false;
     // Set while the settings file is written on close: the progress window lets events
     // through, and a second close must not write it again meanwhile.
     bool WritingSettings = false;
-    GradientColours GradientColors;
 
     // Options panel.
     QWidget* pnlOptions = nullptr;
@@ -187,6 +171,7 @@ private:
     UpDown* updwnLineWidthSelected = nullptr;
 
     TChart* chrtTolmarResults = nullptr;
+    std::unique_ptr<ChartProjection> projection_;
 
     // File and series management.
     QProgressBar* ProgressBar1 = nullptr;

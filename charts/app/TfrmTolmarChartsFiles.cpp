@@ -7,19 +7,25 @@
 #include <QProgressBar>
 #include <algorithm>
 
-#include "DateRange.h"
+#include "ChartInputs.h"
+#include "ChartProjection.h"
 #include "SeriesStyling.h"
-#include "TChart.h"
-#include "TableFormatError.h"
 #include "TableMessages.h"
 #include "TfrmTolmarCharts.h"
+#include "TfrmWriteIniFile.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
-#include "ValueAxisFit.h"
 
 namespace {
 
-QString pathOf(const FileContainer& table) { return QString::fromStdString(table.fileName()); }
+// Item data of the list entries: the id of the table an entry acts on, and a series' column.
+constexpr int TableRole = Qt::UserRole;
+constexpr int ColumnRole = Qt::UserRole + 1;
+
+std::optional<SeriesKey> keyOf(const QListWidgetItem* item) {
+    if (!item) return std::nullopt;
+    return SeriesKey{item->data(TableRole).toInt(), item->data(ColumnRole).toInt()};
+}
 
 // Disables the window while a table is read and enables it again however the reading ends.
 class DisabledWhileReading {
@@ -41,16 +47,43 @@ void TfrmTolmarCharts::btnAddDataClick() {
     openPaths(paths);
 }
 
+SettingsReadingHooks TfrmTolmarCharts::readingHooks() {
+    SettingsReadingHooks hooks;
+    hooks.readTable = [this](const QString& path) { return readTableWithProgress(path); };
+    hooks.showProgress = [this](const QString& caption, const QString& label, int count) {
+        frmWriteIniFile->start(caption, label, count);
+    };
+    hooks.setProgress = [this](int index) { frmWriteIniFile->setPosition(index); };
+    hooks.closeProgress = [this] { frmWriteIniFile->finish(); };
+    return hooks;
+}
+
 void TfrmTolmarCharts::openPaths(const QStringList& paths) {
-    for (const QString& path : paths) {
-        if (isSettingsPath(path))
-            readSettingsFile(path);
-        else
-            addResultTable(path);
+    if (paths.isEmpty()) return;
+    showOpened(openChartPaths(doc_, paths, dialogs_, readingHooks()));
+}
+
+void TfrmTolmarCharts::readSettingsFile(const QString& path) {
+    const int before = doc_.tableCount();
+    if (!readSettingsFileReporting(doc_, path, dialogs_, readingHooks())) {
+        frmWriteIniFile->finish();
+        setEnabled(true);
+    }
+    showOpened(doc_.tableCount() - before);
+}
+
+void TfrmTolmarCharts::showOpened(int added) {
+    if (added > 0) {
+        listTables();
+    } else {
+        showControls();
+        showDocument();
     }
 }
 
 std::unique_ptr<FileContainer> TfrmTolmarCharts::readTableWithProgress(const QString& path) {
+    QCoreApplication::processEvents();
+    const DisabledWhileReading disabled(*this);
     // The bar moves and the window repaints once per whole percent of the file, not per row.
     ProgressBar1->setValue(0);
     ProgressBar1->show();
@@ -62,131 +95,80 @@ std::unique_ptr<FileContainer> TfrmTolmarCharts::readTableWithProgress(const QSt
         QProgressBar* bar;
         ~HideBar() { bar->hide(); }
     } hide{ProgressBar1};
-    return std::make_unique<FileContainer>(path.toStdString(), progress);
+    return readTableReporting(path, dialogs_, progress);
 }
 
-LoadedTable* TfrmTolmarCharts::addResultTable(const QString& path) {
-    QCoreApplication::processEvents();
-    const DisabledWhileReading disabled(*this);
-    std::unique_ptr<FileContainer> read;
-    try {
-        read = readTableWithProgress(path);
-    } catch (const TableReadError& error) {
-        dialogs_.message(tableReadMessage(path, QString::fromStdString(error.what())),
-                         QStringLiteral("wrong file format"));
-        return nullptr;
-    } catch (const std::bad_alloc&) {
-        dialogs_.message(QStringLiteral("Not enough memory to read ") + path,
-                         QStringLiteral("wrong file format"));
-        return nullptr;
-    }
-    files.push_back(std::make_unique<LoadedTable>(std::move(read), this));
-    LoadedTable& added = *files.back();
-    const FileContainer& table = added.table();
-    // A click on a line in the chart opens the colour dialog for its series.
-    for (int i = 0; i < added.seriesCount(); ++i) {
-        SeriesLines* lines = added.lines(i);
-        connect(&lines->line(), &TChartSeries::clicked, this,
-                [this, lines] { chooseSeriesColour(*lines); });
-    }
-
-    if (!RangeFixed) {
-        TChartAxis& left = chrtTolmarResults->leftAxis();
-        const ValueRange widened = widenForTable({left.minimum(), left.maximum()}, table);
-        left.setMinMax(widened.minimum, widened.maximum);
-    }
+void TfrmTolmarCharts::listTables() {
     {
         const QSignalBlocker quiet(chklstbxFiles);
-        auto* item = new QListWidgetItem(path, chklstbxFiles);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
-        chklstbxFiles->setCurrentItem(item);
+        chklstbxFiles->clear();
+        for (int i = 0; i < doc_.tableCount(); ++i) {
+            auto* item = new QListWidgetItem(QString::fromStdString(doc_.table(i).fileName()),
+                                             chklstbxFiles);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(doc_.tableChecked(i) ? Qt::Checked : Qt::Unchecked);
+            item->setData(TableRole, doc_.tableId(doc_.entryTarget(i)));
+        }
+        chklstbxFiles->setCurrentRow(doc_.tableCount() - 1);
     }
-    showDatesOf(table);
-    showSeriesOfFile(path);
-    added.lines(added.seriesCount() - 1)->attach(*chrtTolmarResults, styles);
+    showSeriesOf(doc_.tableCount() - 1);
+    chklstbxSeries->setEnabled(true);  // a table just added is checked
+    showControls();
     repaintSeriesList();
-    return &added;
 }
 
-void TfrmTolmarCharts::showDatesOf(const FileContainer& table) {
-    TChartAxis& bottom = chrtTolmarResults->bottomAxis();
-    const double step = table.timeStep();
-    // Rows in falling date order have a negative step; it never becomes the label increment.
-    bottom.setDesiredIncrement(incrementForTable(bottom.desiredIncrement(), step));
-    // While the range is fixed the view stays; the dates of the new table count for F8,
-    // which takes the dates of every table loaded then.
-    if (RangeFixed) return;
-    const TableView shown = viewForTable(table.start(), table.end(), step);
-    setViewRange(ascendingTableSpan(table.start(), table.end(), step));
-    chrtTolmarResults->setMaxPointsPerPage(shown.maxPointsPerPage);
-    writeDateEdits(dateEditsFor(shown.view.minimum, shown.view.maximum));
-    if (shown.labels) setDateLabels(bottom, *shown.labels);
+int TfrmTolmarCharts::selectedTable() const {
+    const QListWidgetItem* item = chklstbxFiles->currentItem();
+    return item ? doc_.indexOf(item->data(TableRole).toInt()) : -1;
 }
 
-ViewRange TfrmTolmarCharts::allFilesSpan() const {
-    std::vector<ViewRange> spans;
-    for (const auto& file : files) {
-        const FileContainer& table = file->table();
-        spans.push_back(ascendingTableSpan(table.start(), table.end(), table.timeStep()));
-    }
-    return unitedSpans(spans, {AllFilesStart, AllFilesEnd});
+std::optional<SeriesKey> TfrmTolmarCharts::selectedSeries() const {
+    if (selectedTable() < 0) return std::nullopt;
+    return keyOf(chklstbxSeries->currentItem());
 }
 
-LoadedTable* TfrmTolmarCharts::tableOf(const QString& path) const {
-    for (const auto& file : files) {
-        if (pathOf(file->table()) == path) return file.get();
-    }
-    return nullptr;
-}
-
-LoadedTable* TfrmTolmarCharts::selectedTable() const {
-    const int row = chklstbxFiles->currentRow();
-    if (row < 0 || row >= chklstbxFiles->count()) return nullptr;
-    return tableOf(chklstbxFiles->item(row)->text());
-}
-
-void TfrmTolmarCharts::showSeriesOfFile(const QString& path) {
-    LoadedTable* file = tableOf(path);
-    if (!file) return;
-    edtSeriesName->setText(QString::fromStdString(file->table().EntityName));
+void TfrmTolmarCharts::showSeriesOf(int entry) {
+    const QListWidgetItem* entryItem = chklstbxFiles->item(entry);
+    const int index = entryItem ? doc_.indexOf(entryItem->data(TableRole).toInt()) : -1;
+    if (index < 0) return;
+    const FileContainer& table = doc_.table(index);
+    edtSeriesName->setText(QString::fromStdString(table.EntityName));
     const QSignalBlocker quiet(chklstbxSeries);
     chklstbxSeries->clear();
-    for (int i = 0; i < file->seriesCount(); ++i) {
-        const SeriesData& series = file->lines(i)->data();
+    for (int column = 0; column < table.seriesCount(); ++column) {
+        const SeriesData& series = *table.series(column);
         auto* item =
             new QListWidgetItem(QString::fromStdString(series.displayName), chklstbxSeries);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(series.visible ? Qt::Checked : Qt::Unchecked);
+        item->setData(TableRole, doc_.tableId(index));
+        item->setData(ColumnRole, column);
     }
 }
 
 void TfrmTolmarCharts::btnDelDataClick() {
     const int index = chklstbxFiles->currentRow();
     if (index < 0 || index >= chklstbxFiles->count()) return;
-    const QString path = chklstbxFiles->item(index)->text();
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (pathOf(files[i]->table()) != path) continue;
-        if (i + 1 < files.size()) {
-            dialogs_.message(QStringLiteral("Only the last Series of the list may be deleted"),
-                             QStringLiteral("Information"));
-            continue;
-        }
-        files[i]->detachAll(styles);
-        files.pop_back();
+    const ChartDocument::Removal removal = doc_.removeEntry(index);
+    for (int i = 0; i < removal.refused; ++i)
+        dialogs_.message(QStringLiteral("Only the last Series of the list may be deleted"),
+                         QStringLiteral("Information"));
+    if (!removal.removed) return;
+    {
+        const QSignalBlocker quiet(chklstbxFiles);
+        delete chklstbxFiles->takeItem(index);
+    }
+    chklstbxSeries->clear();
+    if (chklstbxFiles->count() == 0) edtSeriesName->clear();
+    if (chklstbxFiles->count() > 0) {
+        const int shown = std::min(index, chklstbxFiles->count() - 1);
         {
             const QSignalBlocker quiet(chklstbxFiles);
-            delete chklstbxFiles->takeItem(index);
+            chklstbxFiles->setCurrentRow(shown);
         }
-        chklstbxSeries->clear();
-        if (chklstbxFiles->count() == 0) edtSeriesName->clear();
-        if (chklstbxFiles->count() > 0) {
-            const int shown = std::min(index, chklstbxFiles->count() - 1);
-            showSeriesOfFile(chklstbxFiles->item(shown)->text());
-            repaintSeriesList();
-        }
-        break;
+        showSeriesOf(shown);
     }
+    repaintSeriesList();
 }
 
 bool TfrmTolmarCharts::eventFilter(QObject* watched, QEvent* event) {
@@ -214,95 +196,57 @@ void TfrmTolmarCharts::chklstbxFilesKeyUp(int key) {
 void TfrmTolmarCharts::chklstbxFilesClickCheck() {
     const int index = chklstbxFiles->currentRow();
     if (index < 0 || index >= chklstbxFiles->count()) return;
-    const QListWidgetItem* item = chklstbxFiles->item(index);
-    showSeriesOfFile(item->text());
-    const bool checked = item->checkState() == Qt::Checked;
+    showSeriesOf(index);
+    const bool checked = chklstbxFiles->item(index)->checkState() == Qt::Checked;
     chklstbxSeries->setEnabled(checked);
-    if (LoadedTable* file = tableOf(item->text())) {
-        // Unchecking a file hides its lines; the series keep their own visible flags.
-        for (int i = 0; i < file->seriesCount(); ++i) {
-            SeriesLines& series = *file->lines(i);
-            if (checked && series.data().visible)
-                series.attach(*chrtTolmarResults, styles);
-            else
-                series.detach(styles);
-        }
-    }
+    doc_.setEntryChecked(index, checked);
     repaintSeriesList();
 }
 
 void TfrmTolmarCharts::chklstbxSeriesClickCheck(int row) {
-    LoadedTable* file = selectedTable();
-    if (!file || !file->lines(row)) return;
-    SeriesLines& series = *file->lines(row);
-    if (chklstbxSeries->item(row)->checkState() == Qt::Checked) {
-        series.attach(*chrtTolmarResults, styles);
-        series.data().visible = true;
-    } else {
-        series.detach(styles);
-        series.data().visible = false;
-    }
+    const QListWidgetItem* item = chklstbxSeries->item(row);
+    if (selectedTable() < 0 || !item) return;
+    doc_.setSeriesVisible(*keyOf(item), item->checkState() == Qt::Checked);
     repaintSeriesList();
 }
 
-int TfrmTolmarCharts::shownPenWidth(SeriesLines& lines, bool selected) const {
-    const int width = lines.data().lineWidth;
-    return selected ? selectedLineWidth(width, updwnLineWidthSelected->position()) : width;
-}
-
 void TfrmTolmarCharts::chklstbxSeriesDrawItem(QPainter& canvas, int row, const QRect& rect,
-                                              bool selected) {
-    if (chklstbxFiles->currentRow() < 0 && chklstbxFiles->count() > 0) {
-        const QSignalBlocker quiet(chklstbxFiles);
-        chklstbxFiles->setCurrentRow(chklstbxFiles->count() - 1);
-    }
-    LoadedTable* file = selectedTable();
-    SeriesLines* lines = file ? file->lines(row) : nullptr;
+                                              bool selected) const {
     const QListWidgetItem* item = chklstbxSeries->item(row);
-    if (!lines || !item) return;
-    const SeriesData& series = lines->data();
-    lines->line().setPenWidth(shownPenWidth(*lines, selected));
+    const std::optional<SeriesKey> key = keyOf(item);
+    const SeriesData* series = key ? doc_.series(*key) : nullptr;
+    if (!series) return;
     const QColor text = seriesItemTextColour(selected, item->checkState() == Qt::Checked,
-                                             Colour::fromQColor(lines->line().seriesColor()))
+                                             drawnColour(*series, doc_.styles()))
                             .toQColor();
     QFont font = canvas.font();
     font.setPointSize(10);
-    font.setBold(series.lineWidth > 1);
+    font.setBold(series->lineWidth > 1);
     canvas.setFont(font);
     canvas.setPen(text);
     canvas.setClipRect(rect);
     canvas.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                    QString::fromStdString(series.displayName));
+                    QString::fromStdString(series->displayName));
+}
+
+void TfrmTolmarCharts::showDocument() {
+    // The series selected in the list stands out in the chart by a wider line.
+    const QList<QListWidgetItem*> selected = chklstbxSeries->selectedItems();
+    projection_->setEmphasis(selected.isEmpty() ? std::nullopt : keyOf(selected.first()),
+                             updwnLineWidthSelected->position() - 1);
+    projection_->show(doc_);
 }
 
 void TfrmTolmarCharts::repaintSeriesList() {
-    // The series selected in the list stands out in the chart by a wider line.
-    if (LoadedTable* file = selectedTable()) {
-        for (int row = 0; row < chklstbxSeries->count(); ++row) {
-            if (SeriesLines* lines = file->lines(row))
-                lines->line().setPenWidth(
-                    shownPenWidth(*lines, chklstbxSeries->item(row)->isSelected()));
-        }
-    }
+    showDocument();
     chklstbxSeries->viewport()->update();
 }
 
 void TfrmTolmarCharts::updwnLineWidthSelectedClick() { repaintSeriesList(); }
 
 void TfrmTolmarCharts::edtSeriesNameExit() {
-    LoadedTable* file = selectedTable();
-    if (!file) return;
-    const QString name = edtSeriesName->text();
-    file->table().EntityName = name.toStdString();
-    for (int i = 0; i < file->seriesCount(); ++i) {
-        SeriesLines& lines = *file->lines(i);
-        SeriesData& series = lines.data();
-        // A rename keeps the column part of the first title: from its first ":" on.
-        const std::size_t colon = series.baseTitle.find(':');
-        const std::string column =
-            colon == std::string::npos ? std::string() : series.baseTitle.substr(colon);
-        series.displayName = name.toStdString() + column;
-        lines.setTitle(QString::fromStdString(series.displayName));
-    }
+    const int index = selectedTable();
+    if (index < 0) return;
+    doc_.rename(index, edtSeriesName->text());
     chklstbxFilesClickCheck();
 }

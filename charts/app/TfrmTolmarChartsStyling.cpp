@@ -8,34 +8,28 @@
 #include <QToolButton>
 
 #include "SeriesStyling.h"
-#include "TChart.h"
 #include "TfrmTolmarCharts.h"
 #include "UserDialogs.h"
 
-SeriesLines* TfrmTolmarCharts::selectedSeries() const {
-    LoadedTable* file = selectedTable();
-    return file ? file->lines(chklstbxSeries->currentRow()) : nullptr;
-}
-
 void TfrmTolmarCharts::chklstbxSeriesDblClick() {
-    if (SeriesLines* lines = selectedSeries()) chooseSeriesColour(*lines);
+    if (const std::optional<SeriesKey> key = selectedSeries()) chooseSeriesColour(*key);
 }
 
-void TfrmTolmarCharts::chooseSeriesColour(SeriesLines& lines) {
-    const auto chosen = dialogs_.chooseColour(drawnColour(lines.data(), styles));
+void TfrmTolmarCharts::chooseSeriesColour(SeriesKey key) {
+    const SeriesData* series = doc_.series(key);
+    if (!series) return;
+    const auto chosen = dialogs_.chooseColour(drawnColour(*series, doc_.styles()));
     if (!chosen) return;
-    lines.setColour(chosen->value, styles);
+    doc_.setSeriesColour(key, chosen->value);
     repaintSeriesList();
 }
 
 void TfrmTolmarCharts::setPatternOfSelectedSeries(int penStyle) {
     if (chklstbxFiles->currentRow() < 0 && chklstbxFiles->count() > 0)
         chklstbxFiles->setCurrentRow(chklstbxFiles->count() - 1);
-    SeriesLines* lines = selectedSeries();
-    if (!lines) return;
-    choosePattern(lines->data(), penStyle);
-    lines->setPenStyle(lines->data().penStyle);
-    lines->setColour(lines->data().colour, styles);
+    const std::optional<SeriesKey> key = selectedSeries();
+    if (!key) return;
+    doc_.choosePattern(*key, penStyle);
     repaintSeriesList();
 }
 
@@ -43,48 +37,30 @@ void TfrmTolmarCharts::edtLineWidthSelectedChange() {
     PatternMenu->setEnabled(patternMenuEnabled(edtLineWidthSelected->text()));
 }
 
-ChartGradient TfrmTolmarCharts::chartGradient() const {
-    ChartGradient gradient;
-    gradient.visible = chrtTolmarResults->gradientVisible();
-    gradient.direction = static_cast<int>(chrtTolmarResults->gradientDirection());
-    gradient.start = Colour::fromQColor(chrtTolmarResults->gradientStartColor());
-    gradient.end = Colour::fromQColor(chrtTolmarResults->gradientEndColor());
-    return gradient;
-}
-
 void TfrmTolmarCharts::setChartGradient(const ChartGradient& gradient) {
-    // Directions beyond the chart's four draw top to bottom.
-    const int direction =
-        gradient.direction >= 0 && gradient.direction <= 3 ? gradient.direction : 0;
-    chrtTolmarResults->setGradientDirection(static_cast<TChart::GradientDirection>(direction));
-    chrtTolmarResults->setGradientStartColor(gradient.start.toQColor());
-    chrtTolmarResults->setGradientEndColor(gradient.end.toQColor());
-    chrtTolmarResults->setGradientVisible(gradient.visible);
-    miColorGradient->setChecked(gradient.visible);
-    spdbtnColorGradientSwitch->setChecked(gradient.visible);
+    doc_.setGradient(gradient);
+    showControls();
+    showDocument();
 }
 
 void TfrmTolmarCharts::miColorGradientClick() {
     // The menu item has toggled its own check already.
     setChartGradient(
-        switchedGradient(chartGradient(), miColorGradient->isChecked(), GradientColors));
+        switchedGradient(doc_.gradient(), miColorGradient->isChecked(), doc_.gradientColours()));
 }
 
 void TfrmTolmarCharts::miSetStartColorClick() {
-    setChartGradient(chooseGradientColours(dialogs_, chartGradient(), GradientColors));
+    setChartGradient(chooseGradientColours(dialogs_, doc_.gradient(), doc_.gradientColours()));
 }
 
 void TfrmTolmarCharts::SetGradientColorDefaultyellowClick() {
-    setChartGradient(defaultYellowGradient(chartGradient()));
+    setChartGradient(defaultYellowGradient(doc_.gradient()));
 }
 
 void TfrmTolmarCharts::setLegendHidden(bool hidden) {
-    miHideLegend->setChecked(hidden);
-    {
-        const QSignalBlocker quiet(chkbxHideLegend);
-        chkbxHideLegend->setChecked(hidden);
-    }
-    chrtTolmarResults->setLegendVisible(!hidden);
+    doc_.setLegendHidden(hidden);
+    showControls();
+    showDocument();
 }
 
 void TfrmTolmarCharts::miHideLegendClick() { setLegendHidden(miHideLegend->isChecked()); }
@@ -92,12 +68,28 @@ void TfrmTolmarCharts::miHideLegendClick() { setLegendHidden(miHideLegend->isChe
 void TfrmTolmarCharts::chkbxHideLegendClick() { setLegendHidden(chkbxHideLegend->isChecked()); }
 
 void TfrmTolmarCharts::chkbxLogarithmicClick() {
-    toggleLogarithmic(chrtTolmarResults->leftAxis(), RangeFixed);
+    doc_.setLogarithmic(chkbxLogarithmic->isChecked());
     miScaleYAxisLogarithmic->setChecked(chkbxLogarithmic->isChecked());
+    showDocument();
 }
 
 void TfrmTolmarCharts::miScaleYAxisLogarithmicClick() {
-    // The check box runs its handler when its state changes; the axis then follows the box.
+    // The check box runs its handler when its state changes; the axis follows the box.
     chkbxLogarithmic->setChecked(miScaleYAxisLogarithmic->isChecked());
-    chrtTolmarResults->leftAxis().setLogarithmic(chkbxLogarithmic->isChecked());
+}
+
+void TfrmTolmarCharts::showControls() {
+    if (edtChartTitle->text() != doc_.title()) edtChartTitle->setText(doc_.title());
+    writeDateEdits(doc_.dates().edits);
+    const auto setQuietly = [](QCheckBox* box, bool on) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(on);
+    };
+    setQuietly(chkbcSynchronizeDates, doc_.dates().synchronizeDates);
+    setQuietly(chkbxLogarithmic, doc_.logarithmic());
+    miScaleYAxisLogarithmic->setChecked(doc_.logarithmic());
+    setQuietly(chkbxHideLegend, doc_.legendHidden());
+    miHideLegend->setChecked(doc_.legendHidden());
+    miColorGradient->setChecked(doc_.gradient().visible);
+    spdbtnColorGradientSwitch->setChecked(doc_.gradient().visible);
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The chart's own looks apart from the series: the background gradient, the legend and the
-// logarithmic value axis.
+// The chart's background gradient: switching it, choosing its colours and the yellow default.
 #include "Colour.h"
 #include "UserDialogs.h"
 
@@ -30,24 +29,3 @@ ChartGradient chooseGradientColours(UserDialogs& dialogs, ChartGradient gradient
 
 // White to light yellow, leaving the stored colours as they are.
 ChartGradient defaultYellowGradient(ChartGradient gradient);
-
-// Switching the value axis to logarithmic shows 0.001..1000, unless the range is fixed.
-// The axis refuses a minimum above its maximum, so an axis that lies wholly below 0.001 is
-// first given the maximum 0.002. Axis: setMinimum, setMaximum (returning false when
-// refused), logarithmic and setLogarithmic.
-template <class Axis>
-void setLogarithmicStartRange(Axis& axis) {
-    if (!axis.setMinimum(0.001)) {
-        axis.setMaximum(0.002);
-        axis.setMinimum(0.001);
-    }
-    axis.setMaximum(1000.0);
-}
-
-// The check box of the logarithmic axis: the start range unless the range is fixed, then
-// the logarithmic flag toggles.
-template <class Axis>
-void toggleLogarithmic(Axis& axis, bool rangeFixed) {
-    if (!rangeFixed) setLogarithmicStartRange(axis);
-    axis.setLogarithmic(!axis.logarithmic());
-}

@@ -19,13 +19,3 @@ struct DateLabels {
 // The labels for a view `widthDays` wide; nullopt for a view of two minutes or less (or not
 // a positive width), whose labels stay as they are.
 std::optional<DateLabels> labelsForWidth(double widthDays);
-
-// Gives a date axis the labels: desired increment in days, labels separation, minor ticks,
-// date format.
-template <class Axis>
-void setDateLabels(Axis& axis, const DateLabels& labels) {
-    axis.setDesiredIncrement(labels.incrementDays());
-    axis.setLabelsSeparation(labels.labelsSeparation);
-    axis.setMinorTickCount(labels.minorTicks);
-    axis.setDateTimeFormat(labels.format);
-}

@@ -9,6 +9,7 @@ void takeStyle(SeriesData& series, SeriesStyleTable& styles) {
     series.styleSlot = slot;
     series.penStyle = style.penStyle;
     series.lineWidth = style.width;
+    series.legendWidth = style.width;
     series.colour = style.colour.value;
 }
 
@@ -19,6 +20,7 @@ void releaseStyle(const SeriesData& series, SeriesStyleTable& styles) {
 void choosePattern(SeriesData& series, int penStyle) {
     series.penStyle = penStyle;
     series.colour = DefaultColourMarker;
+    series.legendWidth = legendLineWidth(series.lineWidth);
 }
 
 Colour drawnColour(const SeriesData& series, const SeriesStyleTable& styles) {

@@ -21,7 +21,7 @@ void takeStyle(SeriesData& series, SeriesStyleTable& styles);
 void releaseStyle(const SeriesData& series, SeriesStyleTable& styles);
 
 // The pattern chosen from the series list: the pen style, and the colour becomes the
-// default-colour marker.
+// default-colour marker; the legend line becomes twice as wide as the line.
 void choosePattern(SeriesData& series, int penStyle);
 
 // The colour the line is drawn in: the series' colour, or for the marker the colour of the

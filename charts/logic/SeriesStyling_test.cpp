@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "AxisLimits.h"
 #include "ChartAppearance.h"
 #include "ScriptedDialogs.h"
 #include "TableTestFiles.h"
@@ -162,30 +161,6 @@ TEST(ChartGradient, CancelledColourDialogsReapplyTheStoredColours) {
     EXPECT_EQ(stored.start, Colour(0x112233));
     EXPECT_EQ(stored.end, Colour(0x00FF00));
     EXPECT_EQ(gradient.end, Colour(0x00FF00));
-}
-
-TEST(LogarithmicAxis, StartsAtOneThousandthToOneThousand) {
-    AxisLimits axis;
-    axis.setMinMax(-5, 5);
-    toggleLogarithmic(axis, false);
-    EXPECT_EQ(axis.minimum(), 0.001);
-    EXPECT_EQ(axis.maximum(), 1000);
-    EXPECT_TRUE(axis.logarithmic());
-
-    // An axis wholly below 0.001 refuses the minimum first; the fallback order gets there.
-    axis.setMinMax(-20, -10);
-    axis.setLogarithmic(false);
-    toggleLogarithmic(axis, false);
-    EXPECT_EQ(axis.minimum(), 0.001);
-    EXPECT_EQ(axis.maximum(), 1000);
-    EXPECT_TRUE(axis.logarithmic());
-
-    // With the range fixed, only the flag changes.
-    axis.setMinMax(2, 50);
-    toggleLogarithmic(axis, true);
-    EXPECT_EQ(axis.minimum(), 2);
-    EXPECT_EQ(axis.maximum(), 50);
-    EXPECT_FALSE(axis.logarithmic());
 }
 
 TEST(SeriesLook, ACheckedEntryNeverLooksLikeAnUncheckedOne) {

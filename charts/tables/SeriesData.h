@@ -57,6 +57,8 @@ public:
     std::string fileName;
     unsigned colour = 0;
     int lineWidth = 1;
+    // The legend line: the line's width, twice that after a pattern was chosen.
+    int legendWidth = 1;
     int penStyle = 0;
     int styleSlot = -1;
     double valueMinimum = unset;
