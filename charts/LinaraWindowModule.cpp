@@ -51,15 +51,14 @@ TOLMAR_MODULE_ENTRY int linaraRenderMain(int argc, char* argv[]) {
 TOLMAR_MODULE_ENTRY int linaraWindowMain(int argc, char* argv[]) {
     QApplication application(argc, argv);
     nameWindowApplication(application, QStringLiteral("Linara"));
-
-    QStringList tables = application.arguments().mid(1);
     QString screenshot;
-    if (!takeScreenshotOption("linara", tables, screenshot)) return 1;
+    const std::optional<QStringList> tables = windowArguments(application, "linara", screenshot);
+    if (!tables) return 1;
 
-    if (!screenshot.isEmpty()) return runScreenshot(screenshot, tables);
+    if (!screenshot.isEmpty()) return runScreenshot(screenshot, *tables);
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     PrintDialogSetup printer;
     TfrmTolmarCharts window(dialogs, commands, printer);
-    return runWindow(window, dialogs, tables);
+    return runWindow(window, dialogs, *tables);
 }

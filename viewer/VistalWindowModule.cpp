@@ -33,11 +33,10 @@ TOLMAR_MODULE_ENTRY int vistalRenderMain(int argc, char* argv[]) {
 TOLMAR_MODULE_ENTRY int vistalWindowMain(int argc, char* argv[]) {
     QApplication application(argc, argv);
     nameWindowApplication(application, QStringLiteral("Vistal"));
-
-    QStringList grids = application.arguments().mid(1);
     QString screenshot;
-    if (!takeScreenshotOption("vistal", grids, screenshot)) return 1;
-    for (const QString& argument : grids) {
+    const std::optional<QStringList> grids = windowArguments(application, "vistal", screenshot);
+    if (!grids) return 1;
+    for (const QString& argument : *grids) {
         if (argument.startsWith(QStringLiteral("--"))) {
             std::fprintf(stderr, "vistal: unknown option %s (see vistal --help)\n",
                          qPrintable(argument));
@@ -45,9 +44,9 @@ TOLMAR_MODULE_ENTRY int vistalWindowMain(int argc, char* argv[]) {
         }
     }
 
-    if (!screenshot.isEmpty()) return runScreenshot(screenshot, grids);
+    if (!screenshot.isEmpty()) return runScreenshot(screenshot, *grids);
     QtUserDialogs dialogs(nullptr);
     ShellCommandProcessor commands;
     TfrmVistals window(dialogs, commands);
-    return runWindow(window, dialogs, grids);
+    return runWindow(window, dialogs, *grids);
 }

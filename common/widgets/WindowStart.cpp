@@ -28,6 +28,13 @@ bool takeScreenshotOption(const char* program, QStringList& arguments, QString& 
     return true;
 }
 
+std::optional<QStringList> windowArguments(const QApplication& application, const char* program,
+                                           QString& screenshot) {
+    QStringList arguments = application.arguments().mid(1);
+    if (!takeScreenshotOption(program, arguments, screenshot)) return std::nullopt;
+    return arguments;
+}
+
 int finishScreenshot(const char* program, const QString& file, const QImage& picture,
                      int reported) {
     int code = reported > 0 ? 1 : 0;
