@@ -142,7 +142,7 @@ TEST(LoadGrid, NetcdfLevelsComeFromTheReader) {
     FakeNetcdf netcdf;
     GridDocument doc;
     doc.Format = GridFileFormat::SingleGrid;  // left over from an earlier load
-    const LoadResult result = LoadGrid(doc, file + "<t>0", netcdf.reader());
+    const LoadResult result = LoadGrid(doc, file, netcdf.reader());
     EXPECT_EQ(result.format, GridFileFormat::NetCDF);
     EXPECT_FALSE(result.saveGridAvailable);
     EXPECT_EQ(doc.Format, GridFileFormat::NetCDF);

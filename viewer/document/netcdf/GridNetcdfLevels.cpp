@@ -17,11 +17,12 @@ std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const
         if (error.isFormatError())
             throw GridFormatError(GridFormatError::Kind::Format,
                                   QString::fromStdString(error.what()) + QLatin1Char('.'));
+        // Code 0 marks the reader's own refusals, whose message says it all.
+        const QString code =
+            error.code() == 0 ? QString() : QStringLiteral(" (netCDF error %1)").arg(error.code());
         throw GridFormatError(GridFormatError::Kind::NetCDF,
-                              QStringLiteral("Could not read \"%1\" (netCDF error %2): %3")
-                                  .arg(entry)
-                                  .arg(error.code())
-                                  .arg(QString::fromStdString(error.what())));
+                              QStringLiteral("Could not read \"%1\"%2: %3")
+                                  .arg(entry, code, QString::fromStdString(error.what())));
     } catch (const std::exception& error) {
         throw GridFormatError(GridFormatError::Kind::NetCDF,
                               QStringLiteral("Could not read \"%1\": %2")

@@ -2,6 +2,7 @@
 
 #include "GridFormat.h"
 #include "LevelStatistics.h"
+#include "NetcdfEntry.h"
 
 namespace {
 
@@ -31,7 +32,9 @@ public:
         doc.header = header;
         doc.LevelCount = std::max(levelCount, 1);
         doc.setOwnValues(std::move(rows));
-        doc.shownLevel = level;
+        // A selector in the entry names the level that was read, whatever was asked.
+        const NetcdfEntry entry = splitNetcdfEntry(doc.FileName);
+        doc.shownLevel = entry.hasSelector ? entry.level : level;
     }
 };
 
