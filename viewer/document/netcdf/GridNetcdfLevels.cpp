@@ -5,12 +5,18 @@
 
 std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const QString& entry,
                                           int level, GridHeader& header, int& levelCount) {
+    std::unique_ptr<GridRows> rows;
+    readNetcdfLevelOver(netcdf, entry, level, header, levelCount, rows);
+    return rows;
+}
+
+void readNetcdfLevelOver(const NetcdfLevelReader& netcdf, const QString& entry, int level,
+                         GridHeader& header, int& levelCount, std::unique_ptr<GridRows>& rows) {
     if (!netcdf)
         throw GridFormatError(GridFormatError::Kind::NetCDF,
                               QStringLiteral("No netCDF reader to read \"%1\".").arg(entry));
     GridHeader read = header;
     int levels = levelCount;
-    std::unique_ptr<GridRows> rows;
     try {
         netcdf(entry, level, read, levels, rows);
     } catch (const NetcdfReadError& error) {
@@ -42,5 +48,4 @@ std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const
                                   .arg(shape.rows));
     header = read;
     levelCount = levels;
-    return rows;
 }

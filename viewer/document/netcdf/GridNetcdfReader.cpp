@@ -227,7 +227,8 @@ netcdfReader::CachedFile& netcdfReader::open(const std::string& key, const QStri
 // Follows the documented reading steps. Where they leave things open or would read
 // out of bounds, this implementation decides:
 // - the caller's header, level count and rows are written only when the whole
-//   read succeeded; a failed read leaves them as they were;
+//   read succeeded; a failed read leaves them as they were, but rows it was
+//   given to read over are released when it fails while writing them;
 // - the level must lie within the data variable's first dimension and the row and
 //   column counts within its other two dimensions, else a NetcdfReadError (code 0);
 // - the data variable and the coordinates must be of a number type, and their
@@ -375,19 +376,32 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
         layout.offset = offset;
         layout.nodata = result.nodata_value;
         layout.unsignedWrap = unsignedWrap;
+        // Cells of the caller's of the same size are read over rather than held twice.
+        const bool over = rowsOut && rowsOut->rowCount() == layout.rows &&
+                          rowsOut->columnCount() == layout.columns;
         std::unique_ptr<GridRows> block;
         try {
-            block = std::make_unique<GridRows>(layout.rows, layout.columns);
+            if (!over) block = std::make_unique<GridRows>(layout.rows, layout.columns);
         } catch (const std::bad_alloc&) {
             throw NetcdfReadError(0, where + ": the grid of " + std::to_string(columns) + " x " +
                                          std::to_string(rows) +
                                          " cells does not fit in the memory available");
         }
-        transferLevel(variable, layout, *block);
+        if (over) {
+            // Rows that hold parts of two levels are of no use to anyone.
+            try {
+                transferLevel(variable, layout, *rowsOut);
+            } catch (...) {
+                rowsOut.reset();
+                throw;
+            }
+        } else {
+            transferLevel(variable, layout, *block);
+        }
 
         header = result;
         levelCount = levels;
-        rowsOut = std::move(block);
+        if (!over) rowsOut = std::move(block);
     } catch (const netCDF::exceptions::NcException& error) {
         throw NetcdfReadError(error.errorCode(), "error reading " + where + ": " + error.what());
     }

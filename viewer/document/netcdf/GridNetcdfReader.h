@@ -52,7 +52,9 @@ public:
     // their missing and fill values too. `rows` receives the level as
     // nrows rows of ncols cells, row 0 the northern edge; cells that are not
     // finite take nodata_value. A grid without cells is handed on unread, for
-    // the caller to refuse.
+    // the caller to refuse. Rows of the level's size on entry are read over
+    // instead of allocating new ones; a read that fails while writing them
+    // releases them.
     void read(const QString& entry, int level, GridHeader& header, int& levelCount,
               std::unique_ptr<GridRows>& rows);
 

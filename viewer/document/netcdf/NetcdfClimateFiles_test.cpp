@@ -11,6 +11,7 @@
 #include "GridFormatError.h"
 #include "GridNetcdfLevels.h"
 #include "GridNetcdfReader.h"
+#include "LevelChange.h"
 #include "LevelStatistics.h"
 #include "LoadGrid.h"
 
@@ -234,6 +235,13 @@ TEST_F(NetcdfClimateFiles, TheDocumentShowsTheLevelTheSelectorNames) {
     EXPECT_EQ(doc.Values->at(0, 0), 3);
     LoadGrid(doc, QString::fromStdString(path("levels.nc")), reader);
     EXPECT_EQ(doc.shownLevel, 0);
+
+    // Another level is read over the shown one's cells.
+    const GridRows* shown = doc.Values;
+    changeLevel(doc, 2, netcdfLevelsOf(reader));
+    EXPECT_EQ(doc.Values, shown);
+    EXPECT_EQ(doc.shownLevel, 2);
+    EXPECT_EQ(doc.Values->at(0, 0), 2);
 }
 
 }  // namespace
