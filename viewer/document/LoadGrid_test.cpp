@@ -117,17 +117,28 @@ namespace {
 struct FakeNetcdf {
     std::vector<int> levelsRead;
     bool fail = false;
+    // Fails while writing over the rows it was given, as a broken file read does; the next
+    // read succeeds again.
+    bool failWhileWriting = false;
+    const GridRows* readOver = nullptr;  // the rows the last read wrote over
 
     NetcdfLevelReader reader() {
         return [this](const QString&, int level, GridHeader& header, int& levelCount,
                       std::unique_ptr<GridRows>& rows) {
             if (fail) throw NetcdfReadError(26, "no data variable");
+            if (failWhileWriting && rows) {
+                failWhileWriting = false;
+                rows->at(0, 0) = -1;
+                rows.reset();
+                throw NetcdfReadError(-101, "HDF error");
+            }
             levelsRead.push_back(level);
             header.ncols = 3;
             header.nrows = 2;
             header.cellsize = 100;
             levelCount = 3;
-            rows = std::make_unique<GridRows>(2, 3);
+            readOver = rows.get();
+            if (!rows) rows = std::make_unique<GridRows>(2, 3);
             for (int i = 0; i < 6; ++i) rows->at(i % 2, i / 2) = level * 100 + i;
             rows->at(1, 0) = header.nodata_value;
         };
@@ -142,7 +153,7 @@ TEST(LoadGrid, NetcdfLevelsComeFromTheReader) {
     FakeNetcdf netcdf;
     GridDocument doc;
     doc.Format = GridFileFormat::SingleGrid;  // left over from an earlier load
-    const LoadResult result = LoadGrid(doc, file + "<t>0", netcdf.reader());
+    const LoadResult result = LoadGrid(doc, file, netcdf.reader());
     EXPECT_EQ(result.format, GridFileFormat::NetCDF);
     EXPECT_FALSE(result.saveGridAvailable);
     EXPECT_EQ(doc.Format, GridFileFormat::NetCDF);
@@ -169,6 +180,22 @@ TEST(LoadGrid, NetcdfLevelsComeFromTheReader) {
     }
     EXPECT_EQ(doc.shownLevel, 2);  // unchanged
     EXPECT_EQ(doc.Values->at(0, 0), 200);
+
+    // A level is read over the shown one's cells: one level in memory, not two.
+    netcdf.fail = false;
+    const GridRows* shown = doc.Values;
+    changeLevel(doc, 1, netcdf.reader());
+    EXPECT_EQ(netcdf.readOver, shown);
+    EXPECT_EQ(doc.Values, shown);
+    EXPECT_EQ(doc.Values->at(0, 0), 100);
+    // A read that breaks off while writing them reads the shown level back.
+    netcdf.failWhileWriting = true;
+    EXPECT_THROW(changeLevel(doc, 2, netcdf.reader()), GridFormatError);
+    EXPECT_EQ(doc.shownLevel, 1);
+    ASSERT_TRUE(doc.hasValues());
+    EXPECT_EQ(cells(doc), (std::vector<double>{100, 102, 104, -9999, 103, 105}));
+    EXPECT_EQ(netcdf.levelsRead.back(), 1);
+    netcdf.fail = true;
     EXPECT_THROW(LoadGrid(doc, file, netcdf.reader()), GridFormatError);
     EXPECT_FALSE(doc.hasValues());
 }

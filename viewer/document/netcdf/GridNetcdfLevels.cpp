@@ -5,23 +5,30 @@
 
 std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const QString& entry,
                                           int level, GridHeader& header, int& levelCount) {
+    std::unique_ptr<GridRows> rows;
+    readNetcdfLevelOver(netcdf, entry, level, header, levelCount, rows);
+    return rows;
+}
+
+void readNetcdfLevelOver(const NetcdfLevelReader& netcdf, const QString& entry, int level,
+                         GridHeader& header, int& levelCount, std::unique_ptr<GridRows>& rows) {
     if (!netcdf)
         throw GridFormatError(GridFormatError::Kind::NetCDF,
                               QStringLiteral("No netCDF reader to read \"%1\".").arg(entry));
     GridHeader read = header;
     int levels = levelCount;
-    std::unique_ptr<GridRows> rows;
     try {
         netcdf(entry, level, read, levels, rows);
     } catch (const NetcdfReadError& error) {
         if (error.isFormatError())
             throw GridFormatError(GridFormatError::Kind::Format,
                                   QString::fromStdString(error.what()) + QLatin1Char('.'));
+        // Code 0 marks the reader's own refusals, whose message says it all.
+        const QString code =
+            error.code() == 0 ? QString() : QStringLiteral(" (netCDF error %1)").arg(error.code());
         throw GridFormatError(GridFormatError::Kind::NetCDF,
-                              QStringLiteral("Could not read \"%1\" (netCDF error %2): %3")
-                                  .arg(entry)
-                                  .arg(error.code())
-                                  .arg(QString::fromStdString(error.what())));
+                              QStringLiteral("Could not read \"%1\"%2: %3")
+                                  .arg(entry, code, QString::fromStdString(error.what())));
     } catch (const std::exception& error) {
         throw GridFormatError(GridFormatError::Kind::NetCDF,
                               QStringLiteral("Could not read \"%1\": %2")
@@ -41,5 +48,4 @@ std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const
                                   .arg(shape.rows));
     header = read;
     levelCount = levels;
-    return rows;
 }

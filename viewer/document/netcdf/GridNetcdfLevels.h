@@ -7,7 +7,8 @@
 #include "GridNetcdfReader.h"
 #include "GridRows.h"
 
-// Reads one level of a netCDF entry: the signature of netcdfReader::read. The
+// Reads one level of a netCDF entry: the signature of netcdfReader::read (rows
+// may hold cells to read over). The
 // loader and the level change take it as a function so that they do not
 // depend on the reader's implementation (tests pass a fake one).
 using NetcdfLevelReader = std::function<void(const QString& entry, int level, GridHeader& header,
@@ -28,3 +29,7 @@ inline NetcdfLevelReader netcdfLevelsOf(netcdfReader& reader) {
 // without cells become one of kind Format.
 std::unique_ptr<GridRows> readNetcdfLevel(const NetcdfLevelReader& netcdf, const QString& entry,
                                           int level, GridHeader& header, int& levelCount);
+// The same, reading over the cells of `rows` where they have the level's size. A read that
+// fails while writing them releases them; otherwise they stay as they were.
+void readNetcdfLevelOver(const NetcdfLevelReader& netcdf, const QString& entry, int level,
+                         GridHeader& header, int& levelCount, std::unique_ptr<GridRows>& rows);

@@ -97,6 +97,42 @@ bool firstValue(const netCDF::NcVarAtt& attribute, T& value) {
     return true;
 }
 
+// "scale_factor" and "add_offset" must be numbers: one stored as text would leave every value
+// unscaled without a word.
+void requireNumber(const netCDF::NcVarAtt& attribute, const std::string& where) {
+    if (isNumeric(attribute.getType())) return;
+    throw NetcdfReadError(0,
+                          where + ": attribute \"" + attribute.getName() + "\" has the type " +
+                              typeText(attribute.getType()) + ", not a number type",
+                          true);
+}
+
+// What a byte or short variable marked `_Unsigned = "true"` adds to its negative values to
+// read them as unsigned (the byte -1 is 255); 0 for every other variable.
+double unsignedWrapOf(const NcVar& variable) {
+    const auto type = variable.getType().getTypeClass();
+    if (type != NcType::nc_BYTE && type != NcType::nc_SHORT) return 0;
+    const auto attributes = variable.getAtts();
+    const auto found = attributes.find("_Unsigned");
+    if (found == attributes.end()) return 0;
+    const netCDF::NcVarAtt& marker = found->second;
+    if (marker.getType().getTypeClass() != NcType::nc_CHAR) return 0;
+    std::string text;
+    marker.getValues(text);
+    if (QString::fromStdString(text).trimmed().toLower() != QLatin1String("true")) return 0;
+    return type == NcType::nc_BYTE ? 256.0 : 65536.0;
+}
+
+// A missing or fill value, read as the variable's values are read: unsigned where the
+// variable is; nothing when it is no finite number.
+std::optional<double> nodataOf(const netCDF::NcVarAtt& attribute, double unsignedWrap) {
+    double value = 0;
+    if (!firstValue(attribute, value) || !std::isfinite(value)) return std::nullopt;
+    const auto type = attribute.getType().getTypeClass();
+    if (value < 0 && (type == NcType::nc_BYTE || type == NcType::nc_SHORT)) value += unsignedWrap;
+    return value;
+}
+
 // Reads the first `count` values of a one-dimensional coordinate variable as
 // integers; fails clearly when it holds fewer.
 std::vector<int> readCoordinates(const NcVar& variable, std::size_t count,
@@ -124,9 +160,12 @@ NcVar findDataVariable(const NcFile& file, const NetcdfEntry& entry) {
     if (!variable.isNull()) return variable;
     variable = file.getVar(joined);
     if (!variable.isNull()) return variable;
-    // getVars is a map ordered by name, so this is the first in name order.
+    // getVars is a map ordered by name, so this is the first in name order. Only a variable
+    // of three dimensions can hold levels of a grid: a scalar "crs" or a one-dimensional "time"
+    // of a climate data file is passed over.
     for (const auto& [name, candidate] : file.getVars()) {
-        if (name != "x" && name != "y" && name != "t") return candidate;
+        if (name != "x" && name != "y" && name != "t" && candidate.getDimCount() == 3)
+            return candidate;
     }
     return NcVar();
 }
@@ -188,7 +227,8 @@ netcdfReader::CachedFile& netcdfReader::open(const std::string& key, const QStri
 // Follows the documented reading steps. Where they leave things open or would read
 // out of bounds, this implementation decides:
 // - the caller's header, level count and rows are written only when the whole
-//   read succeeded; a failed read leaves them as they were;
+//   read succeeded; a failed read leaves them as they were, but rows it was
+//   given to read over are released when it fails while writing them;
 // - the level must lie within the data variable's first dimension and the row and
 //   column counts within its other two dimensions, else a NetcdfReadError (code 0);
 // - the data variable and the coordinates must be of a number type, and their
@@ -201,7 +241,12 @@ netcdfReader::CachedFile& netcdfReader::open(const std::string& key, const QStri
 //   integers beyond 2^24 lose precision;
 // - NaN and infinite cells, and a "missing_value" that is not finite, never pass
 //   as data: such cells take nodata_value and such an attribute is passed over;
-// - coordinates are read as integers and the corner is not shifted by half a cell.
+// - coordinates are read as integers and the corner is not shifted by half a cell;
+// - climate data files: without a selector or a variable of the file's base name,
+//   the first variable in name order with three dimensions is taken; a "_FillValue"
+//   is the nodata value when there is no "missing_value"; byte and short data
+//   marked `_Unsigned = "true"` are unsigned; a "scale_factor" or "add_offset"
+//   that is no number is a format error rather than passed over.
 void netcdfReader::read(const QString& entryText, int level, GridHeader& header, int& levelCount,
                         std::unique_ptr<GridRows>& rowsOut) {
     const NetcdfEntry entry = splitNetcdfEntry(entryText);
@@ -245,19 +290,27 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
         double scale = 1.0;
         int offset = 0;
         result.cellsize = -1.0;
+        const double unsignedWrap = unsignedWrapOf(variable);
+        std::optional<double> missing;
+        std::optional<double> fill;
         for (const auto& [name, attribute] : variable.getAtts()) {
+            if (name == "scale_factor" || name == "add_offset") requireNumber(attribute, where);
             if (contains(name, "scale_factor")) {
                 firstValue(attribute, scale);
             } else if (contains(name, "add_offset")) {
                 firstValue(attribute, offset);
             } else if (contains(name, "missing_value")) {
-                double missing = 0;
-                if (firstValue(attribute, missing) && std::isfinite(missing)) {
-                    result.nodata_value = missing;
-                }
+                missing = nodataOf(attribute, unsignedWrap);
             } else if (contains(name, "default_cellsize")) {
                 firstValue(attribute, result.cellsize);
+            } else if (name == "_FillValue") {
+                fill = nodataOf(attribute, unsignedWrap);
             }
+        }
+        // Climate data often marks missing cells only by the fill value, which also fills the
+        // records never written; like the missing value it is taken as stored.
+        if (const std::optional<double> nodata = missing ? missing : fill) {
+            result.nodata_value = *nodata;
         }
 
         if (result.ncols < 0 || result.nrows < 0) {
@@ -322,13 +375,34 @@ void netcdfReader::read(const QString& entryText, int level, GridHeader& header,
         layout.scale = scale;
         layout.offset = offset;
         layout.nodata = result.nodata_value;
-        auto block = std::make_unique<GridRows>(layout.rows, layout.columns);
-        transferLevel(variable, layout, *block);
+        layout.unsignedWrap = unsignedWrap;
+        // Cells of the caller's of the same size are read over rather than held twice.
+        const bool over = rowsOut && rowsOut->rowCount() == layout.rows &&
+                          rowsOut->columnCount() == layout.columns;
+        std::unique_ptr<GridRows> block;
+        try {
+            if (!over) block = std::make_unique<GridRows>(layout.rows, layout.columns);
+        } catch (const std::bad_alloc&) {
+            throw NetcdfReadError(0, where + ": the grid of " + std::to_string(columns) + " x " +
+                                         std::to_string(rows) +
+                                         " cells does not fit in the memory available");
+        }
+        if (over) {
+            // Rows that hold parts of two levels are of no use to anyone.
+            try {
+                transferLevel(variable, layout, *rowsOut);
+            } catch (...) {
+                rowsOut.reset();
+                throw;
+            }
+        } else {
+            transferLevel(variable, layout, *block);
+        }
 
         header = result;
         levelCount = levels;
-        rowsOut = std::move(block);
+        if (!over) rowsOut = std::move(block);
     } catch (const netCDF::exceptions::NcException& error) {
-        throw NetcdfReadError(0, "error reading " + where + ": " + error.what());
+        throw NetcdfReadError(error.errorCode(), "error reading " + where + ": " + error.what());
     }
 }

@@ -14,12 +14,13 @@ class NcFile;
 }
 
 // Raised by netcdfReader::read: code 1100 when the cache of open files is full,
-// 26 when the file has no data variable, 0 for errors of the netCDF library
-// (file missing, not netCDF, unreadable) and for layouts the reader cannot read
-// safely (level out of range, variable without three dimensions, too few
-// coordinate values). The message names the file. A file whose contents do not
-// fit (a classic file cut short, a data variable whose values are not numbers)
-// is a format error: the message says so and the loader shows it.
+// 26 when the file has no data variable, the netCDF library's own error code for
+// its errors (file missing, not netCDF, unreadable), and 0 for layouts the reader
+// cannot read safely (level out of range, variable without three dimensions, too
+// few coordinate values, a grid too large for the memory). The message names the
+// file. A file whose contents do not fit (a classic file cut short, a data
+// variable or scale attribute whose values are not numbers) is a format error:
+// the message says so and the loader shows it.
 class NetcdfReadError : public std::runtime_error {
 public:
     NetcdfReadError(int code, const std::string& message, bool formatError = false)
@@ -46,10 +47,14 @@ public:
     // `entry` is a path, optionally followed by the selector <variable>level,
     // whose level replaces `level`. `header` holds the caller's values on entry;
     // the reader overwrites what the file provides (nodata_value only when the
-    // variable has a finite "missing_value"). `rows` receives the level as
+    // variable has a finite "missing_value", or else a finite "_FillValue").
+    // Byte and short data marked `_Unsigned = "true"` are read as unsigned,
+    // their missing and fill values too. `rows` receives the level as
     // nrows rows of ncols cells, row 0 the northern edge; cells that are not
     // finite take nodata_value. A grid without cells is handed on unread, for
-    // the caller to refuse.
+    // the caller to refuse. Rows of the level's size on entry are read over
+    // instead of allocating new ones; a read that fails while writing them
+    // releases them.
     void read(const QString& entry, int level, GridHeader& header, int& levelCount,
               std::unique_ptr<GridRows>& rows);
 

@@ -2,6 +2,7 @@
 
 #include "GridFormat.h"
 #include "LevelStatistics.h"
+#include "NetcdfEntry.h"
 
 namespace {
 
@@ -27,11 +28,42 @@ public:
     void readLevel(GridDocument& doc, int level, const NetcdfLevelReader& netcdf) const override {
         GridHeader header = doc.header;
         int levelCount = doc.LevelCount;
-        auto rows = readNetcdfLevel(netcdf, doc.FileName, level, header, levelCount);
+        // The new level is read over the cells of the shown one, so that a level change holds
+        // one level in memory, not two.
+        std::unique_ptr<GridRows> rows = std::move(doc.ownValues);
+        try {
+            readNetcdfLevelOver(netcdf, doc.FileName, level, header, levelCount, rows);
+        } catch (...) {
+            const int shown = doc.shownLevel;
+            if (rows)
+                doc.setOwnValues(std::move(rows));  // untouched: the shown level stays
+            else
+                readShownLevelBack(doc, netcdf);
+            doc.shownLevel = shown;
+            throw;
+        }
         doc.header = header;
         doc.LevelCount = std::max(levelCount, 1);
         doc.setOwnValues(std::move(rows));
-        doc.shownLevel = level;
+        // A selector in the entry names the level that was read, whatever was asked.
+        const NetcdfEntry entry = splitNetcdfEntry(doc.FileName);
+        doc.shownLevel = entry.hasSelector ? entry.level : level;
+    }
+
+private:
+    // After a read that failed while writing over the shown level's cells: the shown level is
+    // read again. When that fails too the document is left without values rather than
+    // showing parts of two levels.
+    static void readShownLevelBack(GridDocument& doc, const NetcdfLevelReader& netcdf) {
+        GridHeader header = doc.header;
+        int levelCount = doc.LevelCount;
+        std::unique_ptr<GridRows> rows;
+        try {
+            readNetcdfLevelOver(netcdf, doc.FileName, doc.shownLevel, header, levelCount, rows);
+            doc.setOwnValues(std::move(rows));
+        } catch (...) {
+            doc.releaseValues();
+        }
     }
 };
 

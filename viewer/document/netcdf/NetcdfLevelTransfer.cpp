@@ -61,7 +61,9 @@ void place(const std::vector<Value>& buffer, std::size_t first0, std::size_t fir
            GridRows& target) {
     const auto rows = static_cast<std::size_t>(layout.rows);
     const auto convert = [&layout](Value stored) {
-        const double value = static_cast<double>(stored) * layout.scale + layout.offset;
+        double read = static_cast<double>(stored);
+        if (read < 0) read += layout.unsignedWrap;
+        const double value = read * layout.scale + layout.offset;
         return std::isfinite(value) ? value : layout.nodata;
     };
     const auto gridRow = [&layout, rows](std::size_t row) {

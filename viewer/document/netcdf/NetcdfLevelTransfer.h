@@ -25,6 +25,9 @@ struct NetcdfLevelLayout {
     double scale = 1.0;
     double offset = 0.0;
     double nodata = -9999.0;  // taken by cells that are not finite after scaling
+    // Added to negative stored values before scaling: 256 or 65536 for byte or short data
+    // marked unsigned, 0 otherwise.
+    double unsignedWrap = 0.0;
 };
 
 // Values read per hyperslab unless the caller asks otherwise: a few MB in flight.
