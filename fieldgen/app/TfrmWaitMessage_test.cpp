@@ -8,6 +8,7 @@
 #include <QTest>
 #include <vector>
 
+#include "FieldGenTesting.h"
 #include "PreviewBox.h"
 #include "TCGauge.h"
 #include "UpDown.h"
@@ -21,16 +22,6 @@ Control* part(QWidget& window, const char* name) {
     EXPECT_NE(found, nullptr) << name;
     return found;
 }
-
-struct Matrix {
-    Matrix(int nrows, int ncols)
-        : cells(std::size_t(nrows + 1), std::vector<double>(std::size_t(ncols + 1), 0.0)) {
-        for (auto& row : cells) rows.push_back(row.data());
-    }
-    double** table() { return rows.data(); }
-    std::vector<std::vector<double>> cells;
-    std::vector<double*> rows;
-};
 
 }  // namespace
 

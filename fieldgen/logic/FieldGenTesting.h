@@ -13,6 +13,18 @@
 #include "GeneratorTable.h"
 #include "TestFolder.h"
 
+// A result matrix of the kernel's shape: rows and columns counted from 1, row 0 and column 0
+// unused.
+struct Matrix {
+    Matrix(int nrows, int ncols)
+        : cells(std::size_t(nrows + 1), std::vector<double>(std::size_t(ncols + 1), 0.0)) {
+        for (auto& row : cells) rows.push_back(row.data());
+    }
+    double** table() { return rows.data(); }
+    std::vector<std::vector<double>> cells;
+    std::vector<double*> rows;
+};
+
 // Every test works in a fresh temporary folder that is also the working directory.
 class InTemporaryFolder {
 public:

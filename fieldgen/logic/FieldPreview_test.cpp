@@ -4,19 +4,9 @@
 
 #include <vector>
 
-namespace {
+#include "FieldGenTesting.h"
 
-// A result matrix of the kernel's shape: rows and columns counted from 1, row 0 and column 0
-// unused.
-struct Matrix {
-    Matrix(int nrows, int ncols)
-        : cells(std::size_t(nrows + 1), std::vector<double>(std::size_t(ncols + 1), 0.0)) {
-        for (auto& row : cells) rows.push_back(row.data());
-    }
-    double** table() { return rows.data(); }
-    std::vector<std::vector<double>> cells;
-    std::vector<double*> rows;
-};
+namespace {
 
 const QRgb Red = qRgb(255, 0, 0);
 const QRgb Blue = qRgb(0, 0, 255);
