@@ -16,3 +16,9 @@ set(TOLMAR_GUIDE_BUILD_DIR "${PROJECT_BINARY_DIR}/docs/guide")
 # Installed programs find libkelvra from their own folder, without a library path.
 file(RELATIVE_PATH TOLMAR_LIBDIR_FROM_BINDIR "/prefix/${CMAKE_INSTALL_BINDIR}"
      "/prefix/${CMAKE_INSTALL_LIBDIR}")
+# The palette files that come with the suite, installed and in the build tree (the programs look
+# for them from their own folder, as for the guide).
+set(TOLMAR_PALETTE_INSTALL_DIR "${CMAKE_INSTALL_DATAROOTDIR}/tolmar-tools/palettes")
+file(RELATIVE_PATH TOLMAR_PALETTES_FROM_BINDIR "/prefix/${CMAKE_INSTALL_BINDIR}"
+     "/prefix/${TOLMAR_PALETTE_INSTALL_DIR}")
+set(TOLMAR_PALETTE_BUILD_DIR "${PROJECT_BINARY_DIR}/palettes")

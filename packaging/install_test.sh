@@ -8,7 +8,8 @@
 # - Kelvra has a versioned SONAME and exports exactly the functions of its header;
 # - every desktop entry is valid, every manual page renders without warnings, the MIME package
 #   is read and names Vistal as the program for ASCII grids;
-# - the icons have their sizes, and every link and picture of the user guide is there.
+# - the icons have their sizes, and every link and picture of the user guide is there;
+# - the palettes that come with the suite are offered by the installed Vistal.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 cc=${2:-cc}
@@ -165,6 +166,19 @@ for program in vistal linara sorvek; do
   grep -q "id=\"$program\"" "$guide/command-line.html" ||
     fail "the guide's command-line page lacks $program"
 done
+
+# ---- the palettes that come with the suite ----
+# Without palette files of the user's, the installed Vistal offers the suite's four palettes
+# after its six built-in ones.
+printf 'ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value -9999\n1 2\n3 4\n' >"$work/g.asc"
+for n in 7 10; do
+  XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen "$prefix/bin/vistal" --render \
+    "$work/g.asc" "$work/g$n.png" --palette "$n" >/dev/null 2>"$work/err" ||
+    fail "the installed vistal does not offer palette $n: $(cat "$work/err")"
+done
+XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen "$prefix/bin/vistal" --render \
+  "$work/g.asc" "$work/g11.png" --palette 11 >/dev/null 2>&1 &&
+  fail "the installed vistal offers more than the four palettes of the suite"
 
 if [ "$failures" -gt 0 ]; then
   echo "install_test: $failures failures" >&2

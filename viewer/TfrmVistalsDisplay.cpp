@@ -1,5 +1,6 @@
 // Palettes, painting, the legend and navigation of the main window.
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QLayout>
@@ -32,15 +33,18 @@ void TfrmVistals::setUpPalettes() {
         ComboBox1->addItem(QString::fromLatin1(palette.name));
     PaletteSet& palettes = view.palettes();
     palettes.BuildPalettes(GammaOfPosition(updnGamma->position()));
-    // The user's palette files follow the built-in palettes, one combo item per palette; a file
-    // that does not hold a whole palette is not offered.
+    // The user's palette files follow the built-in palettes, then the suite's own, one combo
+    // item per palette; a file that does not hold a whole palette is not offered.
     PaletteFileNames.clear();
-    for (FoundPalette& found : ReadPaletteFolder(ColorStepCount + 1)) {
+    OfferedPalettes offered =
+        ReadOfferedPalettes(ColorStepCount + 1, QCoreApplication::applicationDirPath());
+    for (FoundPalette& found : offered.palettes) {
         PaletteFileNames << found.fileName;
         ComboBox1->addItem(found.palette.name);
         palettes.Palettes.push_back(std::move(found.palette.colours));
     }
-    PaletteFileCount = static_cast<int>(PaletteFileNames.size());
+    // Counts the user's palettes only: it numbers the name proposed for the next one saved.
+    PaletteFileCount = offered.userCount;
     ComboBox1->setPaletteSource(
         [this](int index) -> const std::vector<Colour>* {
             const PaletteSet& shown = view.palettes();

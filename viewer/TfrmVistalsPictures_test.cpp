@@ -13,6 +13,9 @@
 
 namespace {
 
+// The palettes that come with the suite, offered after the user's.
+constexpr int ShippedPalettes = 4;
+
 const QString SaveFilter = "Vistal-Palette (*.vlp)|*.vlp|Alle Dateien (*.*)|*.*";
 
 QByteArray contents(const QString& path) {
@@ -56,7 +59,7 @@ TEST_F(WindowPalettes, SavesTheLegendColoursAndOffersThemAtTheNextStart) {
     EXPECT_EQ(dialogs.callsOf("input")[0].text, "descriptive name to be shown in the combo box");
     EXPECT_EQ(dialogs.callsOf("input")[0].detail, "VLPalette_1");
     // Not offered before the next start.
-    EXPECT_EQ(paletteBox()->count(), 6);
+    EXPECT_EQ(paletteBox()->count(), 6 + ShippedPalettes);
     EXPECT_EQ(GetPalettePath(), palettesFolder.path());
     EXPECT_TRUE(contents(target).startsWith("wet  to dry ")) << contents(target).toStdString();
 
@@ -65,8 +68,10 @@ TEST_F(WindowPalettes, SavesTheLegendColoursAndOffersThemAtTheNextStart) {
     next.show();
     next.FormShow({});
     auto* box = next.findChild<QComboBox*>("ComboBox1");
-    ASSERT_EQ(box->count(), 7);
+    // The user's palettes come before the suite's, so their numbers stay as they were.
+    ASSERT_EQ(box->count(), 7 + ShippedPalettes);
     EXPECT_EQ(box->itemText(6), "wet  to dry");
+    EXPECT_EQ(box->itemText(7), "Viridis (perceptual)");
     // Chosen, it colours the legend as the saved one did.
     const QRgb savedLowest = control<PaintBox>("LegendBox0")->canvas().pixel(3, 3);
     box->setCurrentIndex(6);
@@ -99,14 +104,14 @@ TEST_F(WindowPalettes, ShortAndHiddenFilesAreNotOfferedAndTheOrderStaysTheSame) 
     QSettings(QSettings::UserScope, "Tolmar-Tools").setValue("PalettePath", palettesFolder.path());
     start();
     const QStringList names = paletteNames();
-    ASSERT_EQ(names.size(), 8);
+    ASSERT_EQ(names.size(), 8 + ShippedPalettes);
     EXPECT_EQ(names[6], names[7]);
 
     ScriptedDialogs nextDialogs;
     TfrmVistals next(nextDialogs, commands, document);
     next.FormShow({});
     auto* box = next.findChild<QComboBox*>("ComboBox1");
-    EXPECT_EQ(box->count(), 8);
+    EXPECT_EQ(box->count(), 8 + ShippedPalettes);
 }
 
 TEST_F(WindowPalettes, AFileThatCannotBeWrittenIsReportedAndTheFolderRemembered) {

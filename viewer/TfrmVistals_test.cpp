@@ -111,7 +111,11 @@ TEST_F(VistalsWindow, StartWithoutArgumentsShowsAnEmptyWindow) {
     EXPECT_TRUE(action("miNodataTransparent")->isChecked());
     EXPECT_TRUE(action("tlbtnNodataTransparent")->isChecked());
     EXPECT_FALSE(action("miKeepClipping")->isChecked());
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 6);
+    // The six built-in palettes and the four that come with the suite.
+    auto* palettes = control<QComboBox>("ComboBox1");
+    ASSERT_EQ(palettes->count(), 10);
+    EXPECT_EQ(palettes->itemText(6), "Viridis (perceptual)");
+    EXPECT_EQ(palettes->itemText(9), "RdBu (diverging blue-white-red)");
 }
 
 TEST_F(VistalsWindow, CommandLineFilesFillTheListInOrderAndWidenIt) {

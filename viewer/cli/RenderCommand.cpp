@@ -1,5 +1,6 @@
 #include "RenderCommand.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
@@ -65,7 +66,8 @@ std::unique_ptr<GridRows> loadFlowComponent(const GridDocument& shown, const QSt
 PaletteSet RenderPalettes() {
     PaletteSet palettes;
     palettes.BuildPalettes(GammaOfPosition(StartGammaPosition));
-    for (FoundPalette& found : ReadPaletteFolder(ColorStepCount + 1))
+    for (FoundPalette& found :
+         ReadOfferedPalettes(ColorStepCount + 1, QCoreApplication::applicationDirPath()).palettes)
         palettes.Palettes.push_back(std::move(found.palette.colours));
     return palettes;
 }

@@ -6,9 +6,18 @@
 
 #include "RegistryValues.h"
 
+#ifndef TOLMAR_PALETTES_FROM_BINDIR
+#define TOLMAR_PALETTES_FROM_BINDIR "../share/tolmar-tools/palettes"
+#endif
+
 namespace {
 const QString PalettePathValue = QStringLiteral("PalettePath");
+
+void appendReadable(std::vector<FoundPalette>& found, const QString& fileName, int colourCount) {
+    std::optional<FilePalette> palette = ReadPaletteFile(fileName, colourCount);
+    if (palette) found.push_back({fileName, std::move(*palette)});
 }
+}  // namespace
 
 QString GetPalettePath() { return RegistryValues::readUserString(PalettePathValue); }
 
@@ -33,9 +42,36 @@ QStringList FindPaletteFiles(const QString& folder) {
 
 std::vector<FoundPalette> ReadPaletteFolder(int colourCount) {
     std::vector<FoundPalette> found;
-    for (const QString& fileName : FindPaletteFiles(GetPalettePath())) {
-        std::optional<FilePalette> palette = ReadPaletteFile(fileName, colourCount);
-        if (palette) found.push_back({fileName, std::move(*palette)});
-    }
+    for (const QString& fileName : FindPaletteFiles(GetPalettePath()))
+        appendReadable(found, fileName, colourCount);
     return found;
+}
+
+QString ShippedPaletteFolder(const QString& programFolder) {
+    const QDir program(programFolder);
+    for (const QString& relative :
+         {QStringLiteral(TOLMAR_PALETTES_FROM_BINDIR), QStringLiteral("../palettes")}) {
+        const QString folder = QDir::cleanPath(program.filePath(relative));
+        if (QFileInfo(folder).isDir()) return folder;
+    }
+    return {};
+}
+
+std::vector<FoundPalette> ReadShippedPalettes(const QString& folder, int colourCount) {
+    std::vector<FoundPalette> found;
+    if (folder.isEmpty()) return found;
+    const QDir dir(folder);
+    for (const QString& name :
+         dir.entryList({QStringLiteral("*.vlp")}, QDir::Files | QDir::Readable, QDir::Name))
+        appendReadable(found, dir.filePath(name), colourCount);
+    return found;
+}
+
+OfferedPalettes ReadOfferedPalettes(int colourCount, const QString& programFolder) {
+    OfferedPalettes offered{ReadPaletteFolder(colourCount), 0};
+    offered.userCount = static_cast<int>(offered.palettes.size());
+    for (FoundPalette& shipped :
+         ReadShippedPalettes(ShippedPaletteFolder(programFolder), colourCount))
+        offered.palettes.push_back(std::move(shipped));
+    return offered;
 }
