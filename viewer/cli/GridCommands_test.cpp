@@ -69,6 +69,36 @@ TEST(GridCommands, InfoPrintsTheHeaderStatisticsAndValuesAsJson) {
     EXPECT_TRUE(result.out.contains("\"nodata_value\": -9999,")) << result.out.toStdString();
 }
 
+TEST(GridCommands, InfoHistogramCountsTheDataCellsInEqualBinsBeforeTheValues) {
+    TestFolder folder;
+    // Minimum 0, maximum 10: four bins of 2.5; 2.5 opens the second bin, the maximum closes
+    // the last, and the nodata cells are not counted.
+    const QString file =
+        folder.write("g.asc",
+                     "ncols 4\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value -1\n"
+                     "0 2.5 -1 10\n9.9 7.5 -1 1\n");
+    const CommandRun result = run(runInfoCommand, {file, "--histogram", "4", "--values"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonObject info = json(result);
+    const QJsonObject histogram = info["histogram"].toObject();
+    EXPECT_EQ(histogram["bins"].toInt(), 4);
+    EXPECT_EQ(histogram["edges"].toArray(), QJsonArray({0, 2.5, 5, 7.5, 10}));
+    EXPECT_EQ(histogram["counts"].toArray(), QJsonArray({2, 1, 0, 3}));
+    EXPECT_EQ(info["statistics"].toObject()["CellCount"].toInt(), 6);
+    EXPECT_EQ(info["values"].toArray().size(), 2);
+    EXPECT_LT(result.out.indexOf("\"histogram\""), result.out.indexOf("\"values\""));
+
+    // A grid of nodata only: every bin empty, no edges.
+    const QString empty =
+        folder.write("e.asc",
+                     "ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value -1\n"
+                     "-1 -1\n");
+    const QJsonObject none =
+        json(run(runInfoCommand, {empty, "--histogram", "3"}))["histogram"].toObject();
+    EXPECT_EQ(none["edges"].toArray(), QJsonArray());
+    EXPECT_EQ(none["counts"].toArray(), QJsonArray({0, 0, 0}));
+}
+
 TEST(GridCommands, InfoLoadsImplausibleHeadersWithAWarning) {
     TestFolder folder;
     const QString file =
@@ -164,7 +194,9 @@ TEST(GridCommands, InfoRefusesBadInput) {
                                        {folder.write("x.txt", "hello world")},
                                        {file, "--level", "3"},
                                        {file, "--level", "one"},
-                                       {file, "--colour"}};
+                                       {file, "--colour"},
+                                       {file, "--histogram", "0"},
+                                       {file, "--histogram", "many"}};
     for (const QStringList& args : bad) {
         const CommandRun result = run(runInfoCommand, args);
         EXPECT_EQ(result.exitCode, 1) << args.join(' ').toStdString();
