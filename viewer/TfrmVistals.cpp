@@ -77,6 +77,9 @@ TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands,
     buildMenus();
     buildLayout();
     frmVLProfile = new TfrmVLProfile(this);
+    frmVLHistogram = new TfrmVLHistogram(this);
+    connect(frmVLHistogram, &TfrmVLHistogram::optionsChanged, this,
+            &TfrmVistals::refreshHistogramIfShown);
     buildArrowTools();
     // The resizes of the file list panel and the legend place their controls.
     pnlGridNames->installEventFilter(this);
@@ -349,6 +352,8 @@ void TfrmVistals::buildMenus() {
         QKeySequence(Qt::Key_F11), &TfrmVistals::miShowStatisticsClick);
     miShowStatistics->setCheckable(true);
     miShowStatistics->setChecked(true);
+    add(view, miHistogram, "miHistogram", "&Histogram", {}, &TfrmVistals::miHistogramClick);
+    miHistogram->setCheckable(true);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     add(options, miDrawGridLines, "miDrawGridLines", "Draw &Gridlines", ctrl(Qt::Key_G),
@@ -506,6 +511,7 @@ void TfrmVistals::clearPaintBoxes() {
     PaintBoxLegend->fill(face);
     view.forgetCells();
     renderDue_ = false;
+    refreshHistogramIfShown();
 }
 
 bool TfrmVistals::eventFilter(QObject* watched, QEvent* event) {

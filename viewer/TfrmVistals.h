@@ -12,6 +12,7 @@
 #include "LoadGrid.h"
 #include "ProfileSeries.h"
 #include "SelectionRules.h"
+#include "TfrmVLHistogram.h"
 
 class CommandProcessor;
 class LegendLabel;
@@ -79,6 +80,7 @@ private slots:
     void miSetRangeClick();
     void miShowProfileClick();
     void miCopyProfileToClipboardClick();
+    void miHistogramClick();
     void miZoomInClick();
     void miZoomOutClick();
     void miFitPageClick();
@@ -212,6 +214,12 @@ private:
     // The new state of a toggle whose menu item and tool button mirror each other.
     bool toggledState(QAction* menuItem, QAction* button);
 
+    // The histogram window (TfrmVistalsHistogram.cpp): counts anew after a render when what it
+    // counts or shows has changed since it last did.
+    void refreshHistogramIfShown();
+    // The cell values changed in place (an edit, another grid or level).
+    void noteValuesChanged() { ++valueChanges_; }
+
     // Gradient and flow arrows (TfrmVistalsArrows.cpp).
     void buildArrowTools();
     // Before another grid is loaded: the arrow grids and component grids go.
@@ -241,6 +249,20 @@ private:
     ProfileSeries profile;
     TfrmVLProfile* frmVLProfile = nullptr;
     std::uint64_t shownProfileRevision = 0;
+    // The histogram window and what it shows.
+    struct HistogramInputs {
+        const GridRows* values = nullptr;
+        std::uint64_t valueChanges = 0;
+        double minimum = 0, maximum = 0;
+        std::vector<double> classBounds;
+        std::vector<Colour> colours;
+        std::vector<QString> labels;
+        HistogramOptions options;
+        bool operator==(const HistogramInputs&) const = default;
+    };
+    TfrmVLHistogram* frmVLHistogram = nullptr;
+    std::optional<HistogramInputs> shownHistogram_;
+    std::uint64_t valueChanges_ = 0;
 
     // The component grids of the flow arrows.
     std::unique_ptr<GridRows> FlowXComponent;
@@ -295,7 +317,7 @@ private:
     QAction *miZoomIn = nullptr, *miZoomOut = nullptr, *miFitPage = nullptr, *miShiftLeft = nullptr,
             *miShiftUp = nullptr, *miShiftRight = nullptr, *miShiftDown = nullptr,
             *miInvertPalette = nullptr, *miDiscontinuousColors = nullptr,
-            *miSaveActualPalette = nullptr, *miShowStatistics = nullptr;
+            *miSaveActualPalette = nullptr, *miShowStatistics = nullptr, *miHistogram = nullptr;
     QAction *miDrawGridLines = nullptr, *miEraseGrid = nullptr, *miSetRange = nullptr,
             *miShowProfile = nullptr, *miShowGradients = nullptr,
             *miShowFlowVelocitiesFromXYFields = nullptr, *miGradientOptions = nullptr,

@@ -32,6 +32,7 @@ void TfrmVistals::miPasteRectangleFromClipBoardHereClick() {
         std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *document.Values,
         document.header.nodata_value, pasteMode, document.selection);
     // Cells changed before a failure stay changed, and count as a change to save.
+    if (outcome.changedCells) noteValuesChanged();
     if (!outcome.failed || outcome.changedCells) document.Modified = true;
     if (outcome.failed)
         dialogs_.errorMessage(

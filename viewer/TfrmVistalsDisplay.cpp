@@ -119,6 +119,7 @@ void TfrmVistals::renderView() {
     if (document.hasValues()) PaintBox1->update();
     showLegend(std::move(legend));
     Painting = false;
+    refreshHistogramIfShown();
 }
 
 void TfrmVistals::GridPaint() {

@@ -47,6 +47,7 @@ void TfrmVistals::miChangeValueClick() {
     const std::optional<double> value = AskNewCellValue(dialogs_);
     if (!value) return;
     SetSelectedCells(*document.Values, document.selection, *value);
+    noteValuesChanged();
     document.statistics = levelStatistics(*document.Values, document.header.nodata_value);
     fillEditedStatistics();
     // The class bounds stay until another grid or level is shown or a range is set.

@@ -172,6 +172,7 @@ void TfrmVistals::lstbxGridNamesClick() {
     view.showWholeGridUnlessKept(document.header);
     UpdateLegendValues();
     fillStatisticsPanel();
+    noteValuesChanged();
     // The loader emptied the selection; the profile starts afresh with the new grid.
     profile.clear();
     recomputeGradientsIfShown();
@@ -226,6 +227,7 @@ void TfrmVistals::updnStacklevelClick() {
     profile.clear();
     QCoreApplication::processEvents();
     fillStatisticsPanel();
+    noteValuesChanged();
     view.showWholeGridUnlessKept(document.header);
     if (!view.range.RangeSet) UpdateLegendValues();
     recomputeGradientsIfShown();
