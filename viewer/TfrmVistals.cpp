@@ -299,6 +299,11 @@ void TfrmVistals::buildMenus() {
     add(edit, miPasteRectangleFromClipBoardHere, "miPasteRectangleFromClipBoardHere",
         "&Paste region here", ctrlShift(Qt::Key_V),
         &TfrmVistals::miPasteRectangleFromClipBoardHereClick);
+    // The same cells as rows of numbers, as spreadsheets and editors exchange them.
+    add(edit, miCopyRegionAsTable, "miCopyRegionAsTable", "Copy selected Region as T&able", {},
+        &TfrmVistals::miCopyRegionAsTableClick);
+    add(edit, miPasteTableHere, "miPasteTableHere", "Paste Ta&ble here", {},
+        &TfrmVistals::miPasteTableHereClick);
     add(edit, miPastemode1, "miPastemode1", "  &1 Paste mode: Replace", {},
         &TfrmVistals::miPastemode1Click);
     add(edit, miPastemode2, "miPastemode2", "  &2 Paste mode: Add", {},

@@ -74,6 +74,8 @@ private slots:
     void miPastemode6Click();
     void miCopyRectangleToClipboardClick();
     void miPasteRectangleFromClipBoardHereClick();
+    void miCopyRegionAsTableClick();
+    void miPasteTableHereClick();
     void miUnselectAllCellsNotInRangeClick();
     void miUnselectAllClick();
     void miChangeValueClick();
@@ -310,8 +312,9 @@ private:
             *miExit = nullptr;
     QAction *miCopyImage = nullptr, *miCopyLegend = nullptr, *miCopyProfileToClipboard = nullptr,
             *miCopyRectangleToClipboard = nullptr, *miPasteRectangleFromClipBoardHere = nullptr,
-            *miPastemode1 = nullptr, *miPastemode2 = nullptr, *miPastemode3 = nullptr,
-            *miPastemode4 = nullptr, *miPastemode5 = nullptr, *miPastemode6 = nullptr,
+            *miCopyRegionAsTable = nullptr, *miPasteTableHere = nullptr, *miPastemode1 = nullptr,
+            *miPastemode2 = nullptr, *miPastemode3 = nullptr, *miPastemode4 = nullptr,
+            *miPastemode5 = nullptr, *miPastemode6 = nullptr,
             *miUnselectAllCellsNotInRange = nullptr, *miUnselectAll = nullptr,
             *miChangeValue = nullptr;
     QAction *miZoomIn = nullptr, *miZoomOut = nullptr, *miFitPage = nullptr, *miShiftLeft = nullptr,

@@ -186,3 +186,43 @@ TEST_F(WindowClipboard, CopyWithNothingSelectedLeavesTheClipboardAsItWas) {
     key(&window, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(clipboardText(), "2:2:101;");
 }
+
+TEST_F(WindowClipboard, ARegionCopiedAsTableGoesToASpreadsheetAndComesBackFromIt) {
+    clickCell(2, 2);
+    clickCell(4, 4, Qt::ShiftModifier);    // the rectangle up to nodata
+    clickCell(3, 3, Qt::ControlModifier);  // taken out again
+    action("miCopyRegionAsTable")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "101\t102\t103\n201\t\t203\n301\t302\t\n");
+    EXPECT_FALSE(document.Modified);
+
+    // What a spreadsheet in a comma-decimal language gives back after an edit.
+    clickCell(10, 5);
+    QApplication::clipboard()->setText("1,5\t\t2\r\n\t-7,25\t\r\n");
+    action("miPasteTableHere")->trigger();
+    EXPECT_TRUE(dialogs.callsOf("message").empty());
+    EXPECT_EQ(value(10, 5), 1.5);
+    EXPECT_EQ(value(11, 5), 410);  // empty cell: kept
+    EXPECT_EQ(value(12, 5), 2);
+    EXPECT_EQ(value(11, 6), -7.25);
+    EXPECT_TRUE(document.Modified);
+    EXPECT_TRUE(marked(12, 5));
+    EXPECT_TRUE(marked(11, 6));
+    EXPECT_FALSE(marked(11, 5));
+    // The described copy of the pasted cells keeps its own text.
+    EXPECT_EQ(copied(), "5:10:1.5;5:12:2;\n6:11:-7.25;");
+}
+
+TEST_F(WindowClipboard, ATableThatDoesNotFitIsRefusedWholeWithTheReason) {
+    clickCell(24, 12);
+    QApplication::clipboard()->setText("1\t2\n3\t4\n");
+    action("miPasteTableHere")->trigger();
+    const auto messages = dialogs.callsOf("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Paste Table here");
+    EXPECT_EQ(messages[0].text,
+              "The table on the clipboard was not pasted: the table reaches beyond the grid: its "
+              "row 2, column 1 would fall on row 13, column 24 of 12 rows and 25 columns.");
+    EXPECT_EQ(value(24, 12), 1123);
+    EXPECT_EQ(value(25, 12), 1124);
+    EXPECT_FALSE(document.Modified);
+}

@@ -62,7 +62,9 @@ CoordinateItem readCoordinateItem(std::string_view item) {
             item.substr(item.rfind(':') + 1)};
 }
 
-void combine(double& cell, double value, PasteMode mode, bool& changed) {
+}  // namespace
+
+void CombinePastedValue(double& cell, double value, PasteMode mode, bool& changed) {
     switch (mode) {
         case PasteMode::Replace:
             cell = value;
@@ -85,8 +87,6 @@ void combine(double& cell, double value, PasteMode mode, bool& changed) {
     }
     changed = true;
 }
-
-}  // namespace
 
 PasteOutcome PasteCellsText(std::string_view text, GridRows& values, double nodata, PasteMode mode,
                             CellSelection& selection) {
@@ -154,8 +154,8 @@ PasteOutcome PasteCellsText(std::string_view text, GridRows& values, double noda
             if (value == nodata) continue;
             if (row < 1 || row > values.rowCount() || col < 1 || col > values.columnCount())
                 throw PasteStop();
-            combine(values.at(static_cast<int>(row) - 1, static_cast<int>(col) - 1), value, mode,
-                    outcome.changedCells);
+            CombinePastedValue(values.at(static_cast<int>(row) - 1, static_cast<int>(col) - 1),
+                               value, mode, outcome.changedCells);
             selection.points.push_back({static_cast<int>(col), static_cast<int>(row), -1});
         }
     } catch (const PasteStop&) {

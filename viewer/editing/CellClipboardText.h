@@ -21,6 +21,10 @@ enum class PasteMode {
     SelectOnly = 6
 };
 
+// Combines a pasted value with the cell's value as `mode` says; `changed` is set when the cell
+// was written (never for select-only, nor for a division by zero, which leaves the cell).
+void CombinePastedValue(double& cell, double value, PasteMode mode, bool& changed);
+
 struct PasteOutcome {
     // An item could not be read or its cell lies outside the level: the paste stopped there.
     bool failed = false;
