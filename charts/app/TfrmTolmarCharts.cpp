@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -132,14 +134,17 @@ void TfrmTolmarCharts::miExportVisibleSeriesClick() {
         dialogs_.saveFile(caption, QStringLiteral("series.csv"),
                           QStringLiteral("CSV files (*.csv)|*.csv|All files (*)|*"));
     if (!chosen || chosen->isEmpty()) return;
+    QString fileName = *chosen;
+    if (QFileInfo(fileName).suffix().isEmpty()) fileName += QStringLiteral(".csv");
     // The chart holds the points of the series it drew.
     const std::string csv =
         visibleSeriesCsv(doc_, doc_.dates().view.value_or(WholeDateRange),
                          [this](SeriesKey key) { return projection_->pointsOf(key); });
-    const std::string failure = tolmar::writeWholeFile(chosen->toStdString(), csv);
+    const std::string failure =
+        tolmar::writeWholeFile(QFile::encodeName(fileName).toStdString(), csv);
     if (!failure.empty())
         dialogs_.errorMessage(QStringLiteral("The file %1 could not be written: %2")
-                                  .arg(*chosen, QString::fromStdString(failure)),
+                                  .arg(fileName, QString::fromLocal8Bit(failure)),
                               caption);
 }
 

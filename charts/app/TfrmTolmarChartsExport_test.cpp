@@ -56,6 +56,10 @@ TEST_F(ExportTest, WritesTheCheckedSeriesOfTheShownDatesFromTheChart) {
               "2000-01-04T00:00:00,-3,3.5\n"
               "2000-01-05T00:00:00,-4,\n");
 
+    // A name without a suffix gets ".csv".
+    exportTo(folder.path("named"));
+    EXPECT_EQ(fileBytes(folder.path("named.csv")), fileBytes(csv));
+
     // A hidden series goes; cancelling the dialog writes nothing.
     check(seriesList(), 1, false);
     exportTo(std::nullopt);
