@@ -86,3 +86,60 @@ TEST(LinaraProgram, APictureJobThatSucceedsSaysNothing) {
         EXPECT_GT(QFileInfo(folder.path(name)).size(), 0);
     }
 }
+
+TEST(LinaraProgram, ExportWritesTheDrawnSeriesAsCsv) {
+    TestFolder folder;
+    const QString table = folder.write(
+        "t.txt", QByteArray::fromStdString(tableText("YYYY MM DD HH A B",
+                                                     "2001 1 31 0 0.1 1\n2001 1 31 1 -9999 2\n"
+                                                     "2001 1 31 2 3 3\n2001 1 31 3 4 4\n")));
+    // A table alone: its last column over every date.
+    const QString csv = folder.path("out.csv");
+    ProgramRun run = linara({"--export", table, csv});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.err, QByteArray());
+    EXPECT_EQ(fileBytes(csv),
+              "Date,Flow_at_the_outlet: B\n"
+              "2001-01-31T00:00:00,1\n2001-01-31T01:00:00,2\n"
+              "2001-01-31T02:00:00,3\n2001-01-31T03:00:00,4\n");
+
+    // A settings file: its checked series over the view it stores.
+    const QString settings = folder.write(
+        "c.ini", "[Chart]\nNumFiles=1\nXAxisMin=36922.04\nXAxisMax=36922.09\n[File0]\nFileName=" +
+                     table.toUtf8() +
+                     "\nEntityName=Flow\nFile0series0Visible=1\nFile0series1Visible=0\n");
+    run = linara({"--export", settings, csv});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(fileBytes(csv).toStdString(),
+              "Date,Flow: A\n2001-01-31T01:00:00,\n2001-01-31T02:00:00,3\n");
+}
+
+TEST(LinaraProgram, AnExportThatFailsSaysWhyAndKeepsTheOldFile) {
+    TestFolder folder;
+    const QString table = folder.write("t.txt", hourlyRows(100));
+    const QString unwritable = folder.path("no such folder/out.csv");
+    ProgramRun run = linara({"--export", table, unwritable});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(run.crashed);
+    EXPECT_TRUE(run.err.startsWith("linara: " + unwritable.toUtf8() + " could not be written: "))
+        << run.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(unwritable));
+
+    const QString old = folder.write("old.csv", "an older export");
+    {
+        const FileSizeLimit limit(200);
+        run = linara({"--export", table, old});
+    }
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(FileSizeLimit::reason().toLocal8Bit())) << run.err.constData();
+    EXPECT_EQ(fileBytes(old), "an older export");
+    EXPECT_EQ(QDir(folder.path(".")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"old.csv", "t.txt"}));
+
+    // A table that cannot be read: reported, nothing written.
+    const QString bad = folder.write("bad.txt", "no table\n");
+    run = linara({"--export", bad, folder.path("new.csv")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("bad.txt")) << run.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(folder.path("new.csv")));
+}

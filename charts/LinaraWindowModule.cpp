@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ChartExportJob.h"
 #include "ChartRenderJob.h"
 #include "CommandLineJobSetup.h"
 #include "CommandProcessor.h"
@@ -46,6 +47,26 @@ TOLMAR_MODULE_ENTRY int linaraRenderMain(int argc, char* argv[]) {
     application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
     ConsoleDialogs dialogs(QStringLiteral("linara"));
     return runChartRenderJob(job, dialogs);
+}
+
+// Reads the tables and settings files as the window would and writes their drawn series as
+// CSV, without a window.
+TOLMAR_MODULE_ENTRY int linaraExportMain(int argc, char* argv[]) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    ExportJob job;
+    std::string err;
+    if (!parseExportJob(arguments, job, err)) {
+        std::fwrite(err.data(), 1, err.size(), stderr);
+        return 1;
+    }
+    setUpCommandLineJob();
+    QCoreApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Linara"));
+    application.setOrganizationName(QStringLiteral("Tolmar-Tools"));
+    ConsoleDialogs dialogs(QStringLiteral("linara"));
+    const int code = runChartExportJob(job, dialogs, err);
+    std::fwrite(err.data(), 1, err.size(), stderr);
+    return code;
 }
 
 TOLMAR_MODULE_ENTRY int linaraWindowMain(int argc, char* argv[]) {

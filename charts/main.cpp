@@ -1,6 +1,6 @@
 // The chart viewer: a window over the result tables of the command line, or a job without a
-// window. --info and --help run on the table reader alone; the window and --render live in the
-// module linara-window.so, so that a job loads the GUI libraries only when it draws.
+// window. --info and --help run on the table reader alone; the window, --render and --export
+// live in the module linara-window.so, so that a job loads the GUI libraries only when it draws.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -38,6 +38,9 @@ int main(int argc, char* argv[]) {
     if (isLinaraRenderJob(arguments))
         return tolmar::finishStandardOutput("linara",
                                             runWindowModule("linaraRenderMain", argc, argv));
+    if (isLinaraExportJob(arguments))
+        return tolmar::finishStandardOutput("linara",
+                                            runWindowModule("linaraExportMain", argc, argv));
     if (isLinaraCommandLineJob(arguments)) return runJob(arguments);
     return runWindowModule("linaraWindowMain", argc, argv);
 }

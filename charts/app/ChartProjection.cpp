@@ -35,6 +35,20 @@ void ChartProjection::show(const ChartDocument& document) {
     showChart(document);
 }
 
+std::optional<SeriesPointArrays> ChartProjection::pointsOf(SeriesKey key) const {
+    const auto found = lines_.find({key.table, key.column});
+    if (found == lines_.end()) return std::nullopt;
+    const SeriesPoints& held = found->second->line().points();
+    SeriesPointArrays points;
+    points.x.resize(static_cast<std::size_t>(held.count()));
+    points.y.resize(points.x.size());
+    for (int k = 0; k < held.count(); ++k) {
+        points.x[static_cast<std::size_t>(k)] = held.x(k);
+        points.y[static_cast<std::size_t>(k)] = held.y(k);
+    }
+    return points;
+}
+
 void ChartProjection::showSeries(const ChartDocument& document) {
     // The series of removed tables go.
     for (auto it = lines_.begin(); it != lines_.end();) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ChartDocument.h"
+#include "SeriesCsv.h"
 #include "SeriesLines.h"
 
 class ChartProjection {
@@ -26,6 +27,9 @@ public:
     // The series drawn wider by `extraWidth` pixels (the one selected in the series list);
     // none when null. Takes effect with the next show.
     void setEmphasis(std::optional<SeriesKey> series, int extraWidth);
+
+    // The points of a series, read from its chart line; nullopt when no line holds them yet.
+    std::optional<SeriesPointArrays> pointsOf(SeriesKey key) const;
 
     // Called when the user clicks a drawn line.
     std::function<void(SeriesKey)> lineClicked;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -12,6 +14,8 @@
 #include "ChartProjection.h"
 #include "CommandProcessor.h"
 #include "DayNumberDate.h"
+#include "OutputFile.h"
+#include "SeriesCsv.h"
 #include "TChart.h"
 #include "TfrmWriteIniFile.h"
 #include "UpDown.h"
@@ -118,6 +122,31 @@ void TfrmTolmarCharts::edtAbszisseTitleChange() {
 void TfrmTolmarCharts::miCopytoClipboardClick() { chrtTolmarResults->copyToClipboardBitmap(); }
 
 void TfrmTolmarCharts::miPrintClick() { chrtTolmarResults->print(printer_); }
+
+void TfrmTolmarCharts::miExportVisibleSeriesClick() {
+    const QString caption = QStringLiteral("Export Visible Series");
+    if (doc_.drawn().empty()) {
+        dialogs_.message(QStringLiteral("No series is drawn: check the series to export."),
+                         caption);
+        return;
+    }
+    const std::optional<QString> chosen =
+        dialogs_.saveFile(caption, QStringLiteral("series.csv"),
+                          QStringLiteral("CSV files (*.csv)|*.csv|All files (*)|*"));
+    if (!chosen || chosen->isEmpty()) return;
+    QString fileName = *chosen;
+    if (QFileInfo(fileName).suffix().isEmpty()) fileName += QStringLiteral(".csv");
+    // The chart holds the points of the series it drew.
+    const std::string csv =
+        visibleSeriesCsv(doc_, doc_.dates().view.value_or(WholeDateRange),
+                         [this](SeriesKey key) { return projection_->pointsOf(key); });
+    const std::string failure =
+        tolmar::writeWholeFile(QFile::encodeName(fileName).toStdString(), csv);
+    if (!failure.empty())
+        dialogs_.errorMessage(QStringLiteral("The file %1 could not be written: %2")
+                                  .arg(fileName, QString::fromLocal8Bit(failure)),
+                              caption);
+}
 
 void TfrmTolmarCharts::miOpenHelpClick() {
     // A configured command with a space is put in quotes.

@@ -63,6 +63,8 @@ private slots:
     void updwnLineWidthSelectedClick();
     void miCopytoClipboardClick();
     void miPrintClick();
+    // Writes the drawn series over the shown dates as CSV into the file the user chooses.
+    void miExportVisibleSeriesClick();
     void miOpenHelpClick();
     void About1Click();
     void miExitClick();
@@ -189,6 +191,7 @@ private:
     // Main menu.
     QAction *miOpen = nullptr, *miClose = nullptr, *miPrint = nullptr, *miExit = nullptr;
     QAction* miCopytoClipboard = nullptr;
+    QAction* miExportVisibleSeries = nullptr;
     QAction *miColorGradient = nullptr, *miSetStartColor = nullptr,
             *SetGradientColorDefaultyellow = nullptr, *miFitChartToData = nullptr,
             *miFitCharttoYValueDataLimits1 = nullptr, *miFitDatatoXValueDataLimits1 = nullptr,

@@ -65,6 +65,8 @@ void TfrmTolmarCharts::buildMenus() {
         &TfrmTolmarCharts::btnDelDataClick);
     menuFile->addSeparator();
     add(menuFile, miPrint, "miPrint", "&Print", ctrl(Qt::Key_P), &TfrmTolmarCharts::miPrintClick);
+    add(menuFile, miExportVisibleSeries, "miExportVisibleSeries", "&Export Visible Series...", {},
+        &TfrmTolmarCharts::miExportVisibleSeriesClick);
     menuFile->addSeparator();
     add(menuFile, miExit, "miExit", "E&xit", alt(Qt::Key_X), &TfrmTolmarCharts::miExitClick);
 

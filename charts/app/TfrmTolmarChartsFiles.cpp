@@ -9,6 +9,7 @@
 
 #include "ChartInputs.h"
 #include "ChartProjection.h"
+#include "SeriesStatisticsText.h"
 #include "SeriesStyling.h"
 #include "TableMessages.h"
 #include "TfrmTolmarCharts.h"
@@ -141,6 +142,7 @@ void TfrmTolmarCharts::showSeriesOf(int entry) {
             new QListWidgetItem(QString::fromStdString(series.displayName), chklstbxSeries);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(series.visible ? Qt::Checked : Qt::Unchecked);
+        item->setToolTip(seriesStatisticsText(series.statistics));
         item->setData(TableRole, doc_.tableId(index));
         item->setData(ColumnRole, column);
     }

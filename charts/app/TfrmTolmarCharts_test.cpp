@@ -72,6 +72,7 @@ TEST_F(ChartsWindowTest, MenusHoldTheirCaptionsShortcutsAndSeparators) {
                                     "  &Close actual file Ctrl+C",
                                     "-",
                                     "  &Print Ctrl+P",
+                                    "  &Export Visible Series... ",
                                     "-",
                                     "  E&xit Alt+X",
                                     "&Edit",

@@ -1,5 +1,6 @@
 #include "LinaraCommandLine.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "FileContainer.h"
@@ -63,6 +64,38 @@ bool parseRenderJob(const std::vector<std::string>& arguments, RenderJob& job, s
     for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (suffix != "png" && suffix != "pdf" && suffix != "svg") {
         err += "linara: the picture must end in .png, .pdf or .svg: " + job.picture + "\n";
+        return false;
+    }
+    job.inputs = std::move(files);
+    return true;
+}
+
+bool isLinaraExportJob(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments)
+        if (argument == "--export") return true;
+    return false;
+}
+
+bool parseExportJob(const std::vector<std::string>& arguments, ExportJob& job, std::string& err) {
+    std::vector<std::string> files;
+    for (const std::string& argument : arguments) {
+        if (argument == "--export") continue;
+        if (argument.rfind("--", 0) == 0) {
+            err += "linara: unknown option " + argument + " for --export (see linara --help)\n";
+            return false;
+        }
+        files.push_back(argument);
+    }
+    if (files.size() < 2) {
+        err += "linara: --export needs at least one table or settings file and the CSV file\n";
+        err += linaraUsageText;
+        return false;
+    }
+    job.csv = files.back();
+    files.pop_back();
+    // A slip in the order of the arguments must not write over a table.
+    if (std::find(files.begin(), files.end(), job.csv) != files.end()) {
+        err += "linara: the CSV file must not be one of the inputs: " + job.csv + "\n";
         return false;
     }
     job.inputs = std::move(files);

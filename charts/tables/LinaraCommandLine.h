@@ -1,5 +1,5 @@
 #pragma once
-// Linara's jobs without a window: --info TABLE [--values], --render and --help.
+// Linara's jobs without a window: --info TABLE [--values], --render, --export and --help.
 #include <string>
 #include <vector>
 
@@ -26,3 +26,15 @@ struct RenderJob {
 };
 // False with a message in `err` for arguments that are no render job.
 bool parseRenderJob(const std::vector<std::string>& arguments, RenderJob& job, std::string& err);
+
+// True when the arguments ask for the drawn series as CSV (--export).
+bool isLinaraExportJob(const std::vector<std::string>& arguments);
+
+// `linara --export TABLE|SETTINGS.ini ... OUT.csv`: the inputs in order and the CSV file (the
+// last file argument).
+struct ExportJob {
+    std::vector<std::string> inputs;
+    std::string csv;
+};
+// False with a message in `err` for arguments that are no export job.
+bool parseExportJob(const std::vector<std::string>& arguments, ExportJob& job, std::string& err);

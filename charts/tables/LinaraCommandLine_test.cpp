@@ -55,14 +55,26 @@ TEST_F(LinaraInfo, SummaryAsJsonWithDotsUnderAnyLocale) {
               "      \"min\": -0.25,\n"
               "      \"max\": 1.5,\n"
               "      \"points\": 2,\n"
-              "      \"nulls\": 0\n"
+              "      \"nulls\": 0,\n"
+              "      \"count\": 2,\n"
+              "      \"missing\": 0,\n"
+              "      \"sum\": 1.25,\n"
+              "      \"mean\": 0.625,\n"
+              "      \"min_date\": 36892.5,\n"
+              "      \"max_date\": 36892\n"
               "    },\n"
               "    {\n"
               "      \"title\": \"Abflu\xc3\x9f_in_den_Teilgebieten: \\\"Lost\\\"\",\n"
               "      \"min\": null,\n"
               "      \"max\": null,\n"
               "      \"points\": 2,\n"
-              "      \"nulls\": 2\n"
+              "      \"nulls\": 2,\n"
+              "      \"count\": 0,\n"
+              "      \"missing\": 2,\n"
+              "      \"sum\": 0,\n"
+              "      \"mean\": null,\n"
+              "      \"min_date\": null,\n"
+              "      \"max_date\": null\n"
               "    }\n"
               "  ]\n"
               "}\n");
@@ -165,5 +177,29 @@ TEST(LinaraRender, BadArgumentsAreRefusedWithAMessage) {
         std::string err;
         EXPECT_FALSE(parseRenderJob(arguments, job, err)) << arguments.back();
         EXPECT_FALSE(err.empty()) << arguments.back();
+    }
+}
+
+TEST(LinaraExport, InputsInOrderThenTheCsvFile) {
+    EXPECT_TRUE(isLinaraExportJob({"a.txt", "--export", "out.csv"}));
+    EXPECT_FALSE(isLinaraExportJob({"a.txt", "--render", "out.png"}));
+    EXPECT_TRUE(isLinaraCommandLineJob({"--export", "a.txt", "out.csv"}));
+    ExportJob job;
+    std::string err;
+    ASSERT_TRUE(parseExportJob({"--export", "a.txt", "run.ini", "out.csv"}, job, err));
+    EXPECT_EQ(job.inputs, (std::vector<std::string>{"a.txt", "run.ini"}));
+    EXPECT_EQ(job.csv, "out.csv");
+    EXPECT_TRUE(err.empty());
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--export", "out.csv"},                     // nothing to export
+        {"--export", "a.txt", "out.csv", "--size"},  // an option of another job
+        {"--export", "a.txt", "b.txt", "a.txt"},     // the CSV would replace a table
+    };
+    for (const auto& arguments : bad) {
+        ExportJob refused;
+        std::string message;
+        EXPECT_FALSE(parseExportJob(arguments, refused, message)) << arguments.back();
+        EXPECT_FALSE(message.empty()) << arguments.back();
     }
 }

@@ -189,6 +189,11 @@ void ResultTableReader::read(FileContainer& table, std::string_view bytes,
     const TableData data = readTableData(bytes, layout, progress, minimumSplitBytes);
     table.end_ = table.start_ + static_cast<double>(data.rows) * table.timeStep_;
 
+    std::vector<std::size_t> counts;
+    for (const ColumnSummary& column : data.columns) counts.push_back(column.count);
+    std::vector<SeriesStatistics> statistics =
+        columnStatistics(*data.values, counts, table.start_, table.timeStep_);
+
     // The table's range spans its series' ranges; a column without values leaves it alone.
     for (std::size_t c = 0; c < columns.size(); ++c) {
         SeriesData& series = *table.series_[c];
@@ -196,6 +201,7 @@ void ResultTableReader::read(FileContainer& table, std::string_view bytes,
         series.setPoints(data.values, c, column.count, column.nulls, table.start_, table.timeStep_);
         series.valueMinimum = column.minimum;
         series.valueMaximum = column.maximum;
+        series.statistics = statistics[c];
         if (series.valueMinimum != SeriesData::unset &&
             (table.valueMinimum_ == SeriesData::unset ||
              series.valueMinimum < table.valueMinimum_)) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SeriesStatistics.h"
 #include "TableValues.h"
 
 class SeriesData {
@@ -63,6 +64,8 @@ public:
     int styleSlot = -1;
     double valueMinimum = unset;
     double valueMaximum = unset;
+    // Count, missing count, sum, mean and extremes with their dates, found when it was read.
+    SeriesStatistics statistics;
 
 private:
     std::shared_ptr<const TableValues> values_;

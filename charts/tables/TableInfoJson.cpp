@@ -14,6 +14,26 @@ void appendRangeValue(std::string& out, double value) {
     }
 }
 
+// A figure that a series without values lacks is null (JSON has no NaN).
+void appendMember(std::string& out, const char* name, double value) {
+    out += ",\n";
+    appendJsonKey(out, "      ", name);
+    appendJsonNumber(out, value);
+}
+
+void appendStatistics(std::string& out, const SeriesStatistics& figures) {
+    out += ",\n";
+    appendJsonKey(out, "      ", "count");
+    out += std::to_string(figures.count);
+    out += ",\n";
+    appendJsonKey(out, "      ", "missing");
+    out += std::to_string(figures.missing);
+    appendMember(out, "sum", figures.sum);
+    appendMember(out, "mean", figures.mean);
+    appendMember(out, "min_date", figures.minimumDate);
+    appendMember(out, "max_date", figures.maximumDate);
+}
+
 void appendSeries(std::string& out, const SeriesData& series, bool withValues) {
     out += "    {\n";
     appendJsonKey(out, "      ", "title");
@@ -30,6 +50,7 @@ void appendSeries(std::string& out, const SeriesData& series, bool withValues) {
     out += ",\n";
     appendJsonKey(out, "      ", "nulls");
     out += std::to_string(series.nullCount());
+    appendStatistics(out, series.statistics);
     if (withValues) {
         out += ",\n";
         appendJsonKey(out, "      ", "y");
