@@ -29,7 +29,7 @@ deb=$work/tolmar-tools_${version}_$arch.deb
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-  libqcustomplot2.1-qt6 libnetcdf-c++4; do
+  libqcustomplot2.1-qt6 libnetcdf-c++4 libgdal32; do
   [[ ", $depends" == *", $library"* ]] || fail "Depends lacks $library: $depends"
 done
 [[ $depends == *kelvra* ]] && fail "Depends names the package's own library: $depends"

@@ -86,6 +86,7 @@ TfrmVistals::TfrmVistals(UserDialogs& dialogs, CommandProcessor& commands,
     PaintBox1->installEventFilter(this);
     PaintBoxLegend->installEventFilter(this);
     watchKeysOfControls();
+    setAcceptDrops(true);
 }
 
 TfrmVistals::~TfrmVistals() = default;
@@ -277,6 +278,8 @@ void TfrmVistals::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     add(file, miLoadGrids, "miLoadGrids", "&Load Grids", ctrl(Qt::Key_L),
         &TfrmVistals::miLoadGridsClick);
+    add(file, miOpenRaster, "miOpenRaster", "Open &Raster...", QKeySequence(),
+        &TfrmVistals::miOpenRasterClick);
     add(file, miSaveGrid, "miSaveGrid", "&Save Grid", ctrl(Qt::Key_S),
         &TfrmVistals::miSaveGridClick);
     // Available only while a plain ASCII or binary grid is shown.

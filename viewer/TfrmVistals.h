@@ -20,6 +20,8 @@ class PaintBox;
 class PaletteComboBox;
 class TfrmVLProfile;
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
@@ -60,9 +62,13 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped on the window go into the list as if chosen with "Load Grids".
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void miLoadGridsClick();
+    void miOpenRasterClick();
     void miSaveGridClick();
     void miSaveGridAsClick();
     void miExitClick();
@@ -126,6 +132,8 @@ private:
                 GridDocument* given, QWidget* parent);
 
     void lstbxGridNamesKeyDown(int key, Qt::KeyboardModifiers shift);
+    // Appends `files` to the list in this order and loads the entry after the selected one.
+    void addGridsAndLoad(const QStringList& files);
     // The form sees keys first: Ctrl+Left and Ctrl+Right from any control, the list's own keys
     // from the list. True when the key was handled.
     bool previewKey(QObject* watched, QKeyEvent* key);
@@ -308,8 +316,8 @@ private:
     UpDown* updnGamma = nullptr;
 
     // Menu items.
-    QAction *miLoadGrids = nullptr, *miSaveGrid = nullptr, *miSaveGridAs = nullptr,
-            *miExit = nullptr;
+    QAction *miLoadGrids = nullptr, *miOpenRaster = nullptr, *miSaveGrid = nullptr,
+            *miSaveGridAs = nullptr, *miExit = nullptr;
     QAction *miCopyImage = nullptr, *miCopyLegend = nullptr, *miCopyProfileToClipboard = nullptr,
             *miCopyRectangleToClipboard = nullptr, *miPasteRectangleFromClipBoardHere = nullptr,
             *miCopyRegionAsTable = nullptr, *miPasteTableHere = nullptr, *miPastemode1 = nullptr,

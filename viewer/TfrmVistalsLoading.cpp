@@ -1,10 +1,14 @@
 // Loading, stack levels and saving in the main window.
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QProgressBar>
+#include <QUrl>
 
 #include "GridFormatError.h"
 #include "GridNetcdfReader.h"
@@ -24,9 +28,21 @@ void TfrmVistals::miLoadGridsClick() {
         dialogs_.openFiles(QStringLiteral("Load Grids"), QStringLiteral("*.*"));
     if (chosen.isEmpty()) return;
     // The dialog lists the file clicked last first: the others go in first, it goes last.
-    QStringList ordered = chosen.mid(1);
-    ordered << chosen.first();
-    for (const QString& file : ordered) {
+    addGridsAndLoad(chosen.mid(1) << chosen.first());
+}
+
+void TfrmVistals::miOpenRasterClick() {
+    const QStringList chosen = dialogs_.openFiles(
+        QStringLiteral("Open Raster"),
+        QStringLiteral(
+            "Rasters (*.tif;*.tiff;*.img;*.vrt;*.jp2;*.hgt;*.dem;*.bil;*.png)|"
+            "*.tif;*.tiff;*.img;*.vrt;*.jp2;*.hgt;*.dem;*.bil;*.png|All files (*.*)|*.*"));
+    if (chosen.isEmpty()) return;
+    addGridsAndLoad(chosen.mid(1) << chosen.first());
+}
+
+void TfrmVistals::addGridsAndLoad(const QStringList& files) {
+    for (const QString& file : files) {
         lstbxGridNames->addItem(file);
         widenListFor(file);
     }
@@ -35,6 +51,19 @@ void TfrmVistals::miLoadGridsClick() {
     lstbxGridNames->setCurrentRow(current < 0 ? 0
                                               : std::min(current + 1, lstbxGridNames->count() - 1));
     lstbxGridNamesClick();
+}
+
+void TfrmVistals::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmVistals::dropEvent(QDropEvent* event) {
+    QStringList files;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    addGridsAndLoad(files);
 }
 
 bool TfrmVistals::askToSaveChanges(GridSwitch::Target target) {

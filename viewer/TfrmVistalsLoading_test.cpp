@@ -1,11 +1,14 @@
+#include <gdal_priv.h>
 #include <sys/stat.h>
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QTimer>
+#include <QUrl>
 #include <cstring>
 
 #include "FileSizeLimit.h"
@@ -587,4 +590,72 @@ TEST_F(WindowLoading, SpecialFilesAreRefusedWithAMessage) {
     // The switch has ended: the first entry loads again at a click.
     click(0);
     EXPECT_EQ(document.Values->at(0, 0), 1);
+}
+
+namespace {
+
+// A north-up GeoTIFF of 3 × 2 cells (10 m, lower left at 100, 200) written through GDAL, with
+// 2.5, 3.5, ... in its one band and -1 as nodata in the second cell.
+QString geoTiff(const QString& path) {
+    GDALAllRegister();
+    GDALDataset* dataset = GetGDALDriverManager()->GetDriverByName("GTiff")->Create(
+        path.toUtf8().constData(), 3, 2, 1, GDT_Float32, nullptr);
+    double transform[6] = {100, 10, 0, 220, 0, -10};
+    dataset->SetGeoTransform(transform);
+    GDALRasterBand* band = dataset->GetRasterBand(1);
+    band->SetNoDataValue(-1);
+    double values[6] = {2.5, -1, 4.5, 5.5, 6.5, 7.5};
+    const CPLErr written =
+        band->RasterIO(GF_Write, 0, 0, 3, 2, values, 3, 2, GDT_Float64, 0, 0, nullptr);
+    GDALClose(GDALDataset::ToHandle(dataset));
+    return written == CE_None ? path : QString();
+}
+
+}  // namespace
+
+TEST_F(WindowLoading, OpenRasterLoadsAGeoTiffThatSaveAsWritesAsAsciiGrid) {
+    const QString tiff = geoTiff(path("dem.tif"));
+    ASSERT_FALSE(tiff.isEmpty());
+    dialogs.openAnswers.push_back({tiff});
+    action("miOpenRaster")->trigger();
+    ASSERT_EQ(dialogs.callsOf("open").size(), 1u);
+    EXPECT_EQ(dialogs.callsOf("open").at(0).caption, "Open Raster");
+    EXPECT_TRUE(dialogs.callsOf("open").at(0).detail.contains("*.tif;*.tiff"));
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(document.FileName, tiff);
+    EXPECT_EQ(field("edtFileFormat")->text(), "GDAL raster");
+    EXPECT_EQ(field("edtNCols")->text(), "3");
+    EXPECT_EQ(field("edtYLL")->text(), "200");
+    EXPECT_EQ(field("edtCellSize")->text(), "10");
+    EXPECT_EQ(field("edtNodata")->text(), "-1");
+    EXPECT_EQ(field("edtCellCount")->text(), "5");
+    EXPECT_EQ(field("edtMax")->text(), "7.5");
+    // Never written back into the raster.
+    EXPECT_FALSE(action("miSaveGrid")->isEnabled());
+    const QString saved = path("dem.asc");
+    dialogs.saveAnswers.push_back(saved);
+    action("miSaveGridAs")->trigger();
+    EXPECT_TRUE(fileBytes(saved).startsWith("ncols        3"));
+    EXPECT_TRUE(fileBytes(saved).contains("nodata_value -1"));
+    EXPECT_EQ(fileBytes(tiff).left(2), "II");
+}
+
+TEST_F(WindowLoading, FilesDroppedOnTheWindowAreListedAndTheFirstIsLoaded) {
+    add(file("a.asc", asciiGrid(1)));
+    click(0);
+    const QString tiff = geoTiff(path("dropped.tif"));
+    const QString grid = file("b.asc", asciiGrid(5));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(tiff), QUrl::fromLocalFile(grid)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    ASSERT_EQ(list()->count(), 3);
+    EXPECT_EQ(list()->item(1)->text(), tiff);
+    EXPECT_EQ(list()->item(2)->text(), grid);
+    EXPECT_EQ(list()->currentRow(), 1);
+    EXPECT_EQ(field("edtFileFormat")->text(), "GDAL raster");
+    EXPECT_EQ(field("edtCellCount")->text(), "5");
 }

@@ -46,6 +46,7 @@ TEST_F(VistalsWindow, EveryMenuItemHasItsCaptionAndShortcut) {
     };
     const Item items[] = {
         {action("miLoadGrids"), "&Load Grids", "Ctrl+L"},
+        {action("miOpenRaster"), "Open &Raster...", ""},
         {action("miSaveGrid"), "&Save Grid", "Ctrl+S"},
         {action("miSaveGridAs"), "Save Grid As...", "Ctrl+Shift+S"},
         {action("miExit"), "E&xit", "Alt+F4"},

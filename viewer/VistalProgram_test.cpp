@@ -1,9 +1,12 @@
 // The vistal program as users start it: jobs without pictures load neither GUI nor netCDF
 // libraries, netCDF files and the window come from the program's modules.
+#include <gdal_priv.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <netcdf>
 
@@ -33,7 +36,8 @@ TEST(VistalProgram, JobsWithoutPicturesLoadNeitherGuiNorNetcdfLibraries) {
     for (const ProgramRun* job : {&info, &convert}) {
         const QStringList libraries = loadedLibraries(*job);
         EXPECT_TRUE(loadsLibrary(libraries, "libQt6Core")) << libraries.join(' ').toStdString();
-        for (const char* unused : {"libQt6Gui", "libQt6Widgets", "libnetcdf", "libQCustomPlot"})
+        for (const char* unused :
+             {"libQt6Gui", "libQt6Widgets", "libnetcdf", "libQCustomPlot", "libgdal"})
             EXPECT_FALSE(loadsLibrary(libraries, unused)) << unused;
     }
 }
@@ -56,6 +60,52 @@ TEST(VistalProgram, NetcdfFilesAreReadThroughTheNetcdfModule) {
     const QStringList libraries = loadedLibraries(info);
     EXPECT_TRUE(loadsLibrary(libraries, "vistal-netcdf.so"));
     EXPECT_FALSE(loadsLibrary(libraries, "libQt6Gui"));
+}
+
+TEST(VistalProgram, AGeoTiffMadeFromAnAsciiGridInformsAsTheGridItself) {
+    TestFolder folder;
+    const QString ascii =
+        folder.write("dem.asc",
+                     "ncols 4\nnrows 3\nxllcorner 2500.5\nyllcorner -130.25\ncellsize 0.5\n"
+                     "nodata_value -9999\n1.25 2 3 4\n5 -9999 7.75 8\n-9 10 11 1e3\n");
+    const QString tiff = folder.path("dem.tif");
+    const QString translate = QStandardPaths::findExecutable("gdal_translate");
+    if (!translate.isEmpty()) {
+        const ProgramRun made = runProgram(translate, {"-q", "-of", "GTiff", ascii, tiff}, {});
+        ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    } else {
+        GDALAllRegister();
+        GDALDataset* source = GDALDataset::Open(ascii.toUtf8().constData(), GDAL_OF_RASTER);
+        ASSERT_NE(source, nullptr);
+        GDALDataset* copy = GetGDALDriverManager()->GetDriverByName("GTiff")->CreateCopy(
+            tiff.toUtf8().constData(), source, false, nullptr, nullptr, nullptr);
+        ASSERT_NE(copy, nullptr);
+        GDALClose(GDALDataset::ToHandle(copy));
+        GDALClose(GDALDataset::ToHandle(source));
+    }
+    const ProgramRun grid = vistal({"--info", ascii, "--values"});
+    const ProgramRun raster = vistal({"--info", tiff, "--values"});
+    ASSERT_EQ(grid.exitCode, 0) << grid.err.toStdString();
+    ASSERT_EQ(raster.exitCode, 0) << raster.err.toStdString();
+    EXPECT_TRUE(raster.out.contains("\"format\": \"GDAL raster\"")) << raster.out.toStdString();
+    EXPECT_TRUE(raster.err.isEmpty()) << raster.err.toStdString();
+    const auto withoutFormat = [](QString json) {
+        return json.remove(QRegularExpression("\"format\": \"[^\"]*\""));
+    };
+    EXPECT_EQ(withoutFormat(raster.out), withoutFormat(grid.out)) << raster.out.toStdString();
+    EXPECT_TRUE(grid.out.contains("\"Sum\": 1043")) << grid.out.toStdString();
+    const QStringList libraries = loadedLibraries(vistal({"--info", tiff}, true));
+    EXPECT_TRUE(loadsLibrary(libraries, "vistal-gdal.so"));
+    EXPECT_FALSE(loadsLibrary(libraries, "libQt6Gui"));
+    // Written as a grid, never back into the raster.
+    const ProgramRun convert =
+        vistal({"--convert", tiff + "<band>1", folder.path("dem.dbl"), "--to", "double"});
+    ASSERT_EQ(convert.exitCode, 0) << convert.err.toStdString();
+    EXPECT_EQ(withoutFormat(vistal({"--info", folder.path("dem.dbl"), "--values"}).out),
+              withoutFormat(grid.out));
+    const ProgramRun missing = vistal({"--info", tiff + "<band>2"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("has no band 2")) << missing.err.toStdString();
 }
 
 TEST(VistalProgram, TheWindowAndPicturesComeFromTheWindowModule) {

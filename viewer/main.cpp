@@ -1,7 +1,8 @@
 // The grid viewer: a window over the grid files of the command line, or a command-line job.
 // --info, --convert and --help run on the grid formats alone; the window and --render live in
-// the module vistal-window.so and netCDF files are read by vistal-netcdf.so, so that a job
-// loads neither GUI nor netCDF libraries unless it needs them.
+// the module vistal-window.so, netCDF files are read by vistal-netcdf.so and other rasters by
+// vistal-gdal.so, so that a job loads neither GUI, netCDF nor GDAL libraries unless it needs
+// them.
 #include <string>
 
 #include "CommandLineJobs.h"

@@ -7,7 +7,8 @@ class GridFormat;
 // format of a document before a load and after a failed one). Compared by identity.
 class GridFileFormat {
 public:
-    static const GridFileFormat AsciiGrid, SingleGrid, DoubleGrid, AsciiStack, NetCDF, Unrecognised;
+    static const GridFileFormat AsciiGrid, SingleGrid, DoubleGrid, AsciiStack, NetCDF, Raster,
+        Unrecognised;
 
     explicit constexpr GridFileFormat(const GridFormat& format) : format_(&format) {}
 

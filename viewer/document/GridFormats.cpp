@@ -16,14 +16,14 @@ std::vector<GridFileFormat>& table() {
     return formats;
 }
 
-// What a file that no format recognises loads as.
+// What a file that no format recognises loads as. Only such a file goes to the raster
+// reader (GDAL), which makes the document a raster if it reads the file; one it does not read
+// either stays "not recognized".
 class UnrecognisedFormat final : public GridFormat {
 public:
     QString name() const override { return QStringLiteral("not recognized"); }
     bool recognises(std::string_view) const override { return false; }
-    void load(const GridLoad&) const override {
-        throw GridFormatError(GridFormatError::Kind::Unrecognised, unrecognisedFormatText);
-    }
+    void load(const GridLoad& load) const override { GridFileFormat::Raster->load(load); }
 };
 
 const UnrecognisedFormat unrecognised{};
