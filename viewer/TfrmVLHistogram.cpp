@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "LevelHistogram.h"
+#include "ToolWindowFlags.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ QCPBars* newBars(QCustomPlot* chart, const QColor& colour) {
 
 }  // namespace
 
-TfrmVLHistogram::TfrmVLHistogram(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                          Qt::WindowStaysOnTopHint) {
+TfrmVLHistogram::TfrmVLHistogram(QWidget* parent) : QWidget(parent, ToolWindowFlags) {
     setObjectName(QStringLiteral("frmVLHistogram"));
     setWindowTitle(QStringLiteral("Vistals - Histogram"));
     resize(692, 340);

@@ -7,11 +7,9 @@
 #include "ProfileSeries.h"
 #include "TChart.h"
 #include "TChartSeries.h"
+#include "ToolWindowFlags.h"
 
-TfrmVLProfile::TfrmVLProfile(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                          Qt::WindowStaysOnTopHint) {
+TfrmVLProfile::TfrmVLProfile(QWidget* parent) : QWidget(parent, ToolWindowFlags) {
     setObjectName(QStringLiteral("frmVLProfile"));
     setWindowTitle(QStringLiteral("Vistals - Profile"));
     resize(692, 302);

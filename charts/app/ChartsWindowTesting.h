@@ -57,6 +57,18 @@ protected:
     QString table(const QString& name, const QByteArray& bytes) {
         return folder.write(name, bytes);
     }
+    // Types the six date edits: start year, month, day, end year, month, day.
+    void setDates(const QStringList& six) {
+        const char* names[] = {"edtStartYear", "edtStartMonth", "edtStartDay",
+                               "edtEndYear",   "edtEndMonth",   "edtEndDay"};
+        for (int i = 0; i < 6; ++i) field(names[i])->setText(six[i]);
+    }
+    // Enter in a date edit applies the edits.
+    void applyDates(const QStringList& six) {
+        setDates(six);
+        QTest::keyClick(field("edtEndDay"), Qt::Key_Return);
+        settle();
+    }
     // Add File with the open dialog answering `paths`.
     void addFiles(const QStringList& paths) {
         dialogs.openAnswers.push_back(paths);

@@ -23,17 +23,6 @@ QByteArray dailyTable(int rows) {
 
 class DateRangeTest : public ChartsWindowTest {
 protected:
-    void setDates(const QStringList& six) {
-        const char* names[] = {"edtStartYear", "edtStartMonth", "edtStartDay",
-                               "edtEndYear",   "edtEndMonth",   "edtEndDay"};
-        for (int i = 0; i < 6; ++i) field(names[i])->setText(six[i]);
-    }
-    // Enter in a date edit applies the edits.
-    void applyDates(const QStringList& six) {
-        setDates(six);
-        QTest::keyClick(field("edtEndDay"), Qt::Key_Return);
-        settle();
-    }
     TChartAxis& bottom() { return chart()->bottomAxis(); }
     TChartAxis& left() { return chart()->leftAxis(); }
 };

@@ -25,13 +25,6 @@ protected:
         action("miExportVisibleSeries")->trigger();
         settle();
     }
-    void applyDates(const QStringList& six) {
-        const char* names[] = {"edtStartYear", "edtStartMonth", "edtStartDay",
-                               "edtEndYear",   "edtEndMonth",   "edtEndDay"};
-        for (int i = 0; i < 6; ++i) field(names[i])->setText(six[i]);
-        QTest::keyClick(field("edtEndDay"), Qt::Key_Return);
-        settle();
-    }
 };
 
 }  // namespace

@@ -82,13 +82,6 @@ QSet<QRgb> coloursAbove(const QImage& picture, int bottom) {
 
 class ChartPictures : public ChartsWindowTest {
 protected:
-    void applyDates(const QStringList& six) {
-        const char* names[] = {"edtStartYear", "edtStartMonth", "edtStartDay",
-                               "edtEndYear",   "edtEndMonth",   "edtEndDay"};
-        for (int i = 0; i < 6; ++i) field(names[i])->setText(six[i]);
-        QTest::keyClick(field("edtEndDay"), Qt::Key_Return);
-        settle();
-    }
     // Every series of the selected table drawn.
     void checkAllSeries() {
         for (int row = 0; row < seriesList()->count(); ++row) check(seriesList(), row, true);
