@@ -216,8 +216,9 @@ private:
     void clearStatisticsPanel();
     LoadCallbacks loadCallbacks();
     void handleLoadError(const GridFormatError& error, int index);
-    // False when the file could not be written (the user has been told).
-    bool writeShownGrid(const QString& fileName);
+    // Writes the shown level in `format`; false when the file could not be written (the user
+    // has been told).
+    bool writeShownGrid(const QString& fileName, GridOutputFormat format);
     // Save As; false when the chosen file could not be written.
     bool saveGridAs();
     QString selectedEntry() const;

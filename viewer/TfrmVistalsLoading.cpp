@@ -273,21 +273,20 @@ void TfrmVistals::edtStacklevelExit() {
     updnStacklevelClick();
 }
 
-bool TfrmVistals::writeShownGrid(const QString& fileName) {
+bool TfrmVistals::writeShownGrid(const QString& fileName, GridOutputFormat format) {
     const NodataEntry& nodata = document.NodataToSave;
     if (!nodata.value) {
         dialogs_.errorMessage(NodataRefusal(nodata.text), NodataRefusalCaption);
         return false;
     }
     const double nodataToWrite = *nodata.value;
-    if (const auto question =
-            unrecognisedSaveQuestion(document, fileName, nodataToWrite, savedFormatOf(document))) {
+    if (const auto question = unrecognisedSaveQuestion(document, fileName, nodataToWrite, format)) {
         if (dialogs_.question(*question, unrecognisedSaveCaption, UserDialogs::Buttons::YesNo) !=
             UserDialogs::Answer::Yes)
             return false;
     }
     try {
-        WriteGrid(fileName, document, nodataToWrite);
+        WriteGridAs(fileName, document, nodataToWrite, format);
         return true;
     } catch (const GridFormatError& error) {
         dialogs_.message(error.text(), error.caption());
@@ -304,7 +303,7 @@ void TfrmVistals::miSaveGridClick() {
     if (!document.hasValues() || !miSaveGrid->isEnabled()) return;
     const auto name =
         dialogs_.inputQuery(QStringLiteral("Save"), QStringLiteral("Saving file"), selectedEntry());
-    if (name) writeShownGrid(*name);
+    if (name) writeShownGrid(*name, savedFormatOf(document));
 }
 
 void TfrmVistals::miSaveGridAsClick() { saveGridAs(); }
@@ -314,5 +313,18 @@ bool TfrmVistals::saveGridAs() {
     const auto name =
         dialogs_.saveFile(QStringLiteral("Save grid as"), selectedEntry(),
                           QStringLiteral("Grid-Dateien (*.grd)|*.grd|Alle Dateien (*.*)|*.*"));
-    return name && writeShownGrid(*name);
+    if (!name) return false;
+    GridOutputFormat format = savedFormatOf(document);
+    // A raster is never written back into: the user chooses the grid format it becomes.
+    if (document.Format == GridFileFormat::Raster) {
+        const UserDialogs::Answer answer = dialogs_.question(
+            QStringLiteral("Save \"%1\" as an ASCII grid?\n\nYes: an ASCII grid. No: a binary "
+                           "grid of double precision.")
+                .arg(*name),
+            QStringLiteral("Save grid as"), UserDialogs::Buttons::YesNoCancel);
+        if (answer == UserDialogs::Answer::Cancel) return false;
+        format =
+            answer == UserDialogs::Answer::Yes ? GridOutputFormat::Ascii : GridOutputFormat::Double;
+    }
+    return writeShownGrid(*name, format);
 }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
@@ -613,7 +614,7 @@ QString geoTiff(const QString& path) {
 
 }  // namespace
 
-TEST_F(WindowLoading, OpenRasterLoadsAGeoTiffThatSaveAsWritesAsAsciiGrid) {
+TEST_F(WindowLoading, OpenRasterLoadsAGeoTiffThatSaveAsWritesAsTheChosenGrid) {
     const QString tiff = geoTiff(path("dem.tif"));
     ASSERT_FALSE(tiff.isEmpty());
     dialogs.openAnswers.push_back({tiff});
@@ -634,9 +635,35 @@ TEST_F(WindowLoading, OpenRasterLoadsAGeoTiffThatSaveAsWritesAsAsciiGrid) {
     EXPECT_FALSE(action("miSaveGrid")->isEnabled());
     const QString saved = path("dem.asc");
     dialogs.saveAnswers.push_back(saved);
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Yes);
     action("miSaveGridAs")->trigger();
+    ASSERT_EQ(dialogs.callsOf("question").size(), 1u);
+    EXPECT_EQ(dialogs.callsOf("question")[0].caption, "Save grid as");
     EXPECT_TRUE(fileBytes(saved).startsWith("ncols        3"));
     EXPECT_TRUE(fileBytes(saved).contains("nodata_value -1"));
+    EXPECT_EQ(fileBytes(tiff).left(2), "II");
+
+    // No: a binary grid of doubles, which reads back with the raster's values (written with
+    // the nodata value that binary grids are recognised by).
+    field("edtNodata")->setText("-9999");
+    const QString binary = path("dem.bin");
+    dialogs.saveAnswers.push_back(binary);
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::No);
+    action("miSaveGridAs")->trigger();
+    GridDocument back;
+    loadGrid(back, binary);
+    EXPECT_EQ(back.Format, GridFileFormat::DoubleGrid);
+    EXPECT_EQ(back.header.yllcorner, 200);
+    EXPECT_EQ(back.Values->at(1, 2), 7.5);
+    EXPECT_EQ(back.Values->at(0, 1), -9999);
+    EXPECT_EQ(back.statistics.CellCount, 5);
+
+    // Cancel writes nothing.
+    const QString cancelled = path("none.asc");
+    dialogs.saveAnswers.push_back(cancelled);
+    dialogs.questionAnswers.push_back(UserDialogs::Answer::Cancel);
+    action("miSaveGridAs")->trigger();
+    EXPECT_FALSE(QFileInfo::exists(cancelled));
     EXPECT_EQ(fileBytes(tiff).left(2), "II");
 }
 
