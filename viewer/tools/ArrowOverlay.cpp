@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "ArrowCulling.h"
 #include "ArrowLayer.h"
 #include "ArrowShape.h"
 #include "PaintWorkers.h"
@@ -14,9 +15,6 @@ namespace {
 
 // Below this many cells per thread a second thread costs more than it saves.
 constexpr std::int64_t CellsPerWorker = 1 << 14;
-
-// Arrows reaching farther than this are never passed by before their shape is known.
-constexpr double MaxCulledLength = 1e5;
 
 bool coversWindow(const ArrowGrids& arrows, const ViewWindow& view) {
     return arrows.present() && view.FirstRow >= 0 && view.FirstCol >= 0 &&
@@ -66,13 +64,7 @@ void addRows(ArrowLayer& layer, ArrowStampTable& stamps, const ArrowGrids& arrow
     const double maxMagnitude = arrows.ArrowMaxMagnitude;
     if (maxMagnitude == 0) return;  // no arrow has a length
     const ArrowShaper shaper(maxMagnitude, options);
-    // The tip and the head ends lie within a pixel (two for the heads' rounding) of their near
-    // places, and the pen within ArrowReach's margin of those.
     const double peak = options.ArrowPeakLength;
-    const double cosHead = std::cos(ArrowPi / 7);
-    const double sinHead = std::sin(ArrowPi / 7);
-    const double slack = 2 + std::max(thickness, 1) + 2 + 1;
-    const bool mayPassBy = std::fabs(peak) <= MaxCulledLength;
     for (int i = endRow - 1; i >= firstRow; --i) {
         const int y = starts.y[static_cast<std::size_t>(i - view.FirstRow)];
         const double* directions = arrows.ArrowDirection->row(i);
@@ -83,33 +75,14 @@ void addRows(ArrowLayer& layer, ArrowStampTable& stamps, const ArrowGrids& arrow
             const double direction = directions[j];
             if (magnitude == nodataValue || direction == nodataValue) continue;
             // Most arrows of a dense view lie under later ones: those are passed by before
-            // their shape or their stamp is looked up. The near cosine and sine place the tip
-            // and the head ends within a pixel or two; the box around them and the start takes
-            // in the pen.
+            // their shape or their stamp is looked up, by a box that needs no exact sine.
             const double angle = ScreenAngleOf(direction);
             const double length = shaper.lengthOf(magnitude);
-            const SineCosine near = NearSineCosine(angle);
-            if (mayPassBy) {
-                const double tipX = near.cosine * length;
-                const double tipY = near.sine * length;
-                const double head1X = tipX - (near.cosine * cosHead - near.sine * sinHead) * peak;
-                const double head1Y = tipY - (near.sine * cosHead + near.cosine * sinHead) * peak;
-                const double head2X = tipX - (near.cosine * cosHead + near.sine * sinHead) * peak;
-                const double head2Y = tipY - (near.sine * cosHead - near.cosine * sinHead) * peak;
-                const double left = std::min({0.0, tipX, head1X, head2X}) - slack;
-                const double right = std::max({0.0, tipX, head1X, head2X}) + slack;
-                const double top = std::min({0.0, tipY, head1Y, head2Y}) - slack;
-                const double bottom = std::max({0.0, tipY, head1Y, head2Y}) + slack;
-                // Written so that a NaN never passes an arrow by.
-                if (left >= -MaxCulledLength && right <= MaxCulledLength &&
-                    top >= -MaxCulledLength && bottom <= MaxCulledLength &&
-                    layer.hidden(x[j] + static_cast<int>(std::floor(left)),
-                                 y + static_cast<int>(std::floor(top)),
-                                 x[j] + static_cast<int>(std::ceil(right)),
-                                 y + static_cast<int>(std::ceil(bottom))))
-                    continue;
-            }
-            const ArrowShape shape = shaper.shapeWith(angle, length, near);
+            if (const std::optional<QRect> box = CoarseArrowBox(angle, length, peak, thickness);
+                box && layer.hidden(x[j] + box->left(), y + box->top(), x[j] + box->right(),
+                                    y + box->bottom()))
+                continue;
+            const ArrowShape shape = shaper.shapeWith(angle, length, NearSineCosine(angle));
             if (!shape.hasHead) continue;
             const QRect reach = ArrowReach(shape, thickness);
             if (layer.hidden(x[j] + reach.left(), y + reach.top(), x[j] + reach.right(),

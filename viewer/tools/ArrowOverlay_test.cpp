@@ -4,8 +4,11 @@
 
 #include <QPainter>
 #include <cmath>
+#include <limits>
+#include <numbers>
 #include <random>
 
+#include "ArrowCulling.h"
 #include "ArrowShape.h"
 #include "GridPaint.h"
 #include "ReferenceArrowOverlay.h"
@@ -210,6 +213,39 @@ TEST(ArrowShape, SixColourClassesByRelativeMagnitude) {
     EXPECT_EQ(ArrowColourFor(99.9, max), Colour::fromRgb(255, 128, 0));
     EXPECT_EQ(ArrowColourFor(100, max), Colour::fromRgb(255, 15, 15));
     EXPECT_EQ(ArrowColourFor(max, max), Colour::fromRgb(255, 15, 15));
+}
+
+TEST(ArrowCulling, TheCoarseBoxHoldsEveryPixelTheArrowsPenReaches) {
+    std::mt19937 random(23);
+    std::uniform_real_distribution<double> angle(-8, 8);
+    std::uniform_real_distribution<double> length(0, 400);
+    std::uniform_int_distribution<int> peak(0, 60);
+    std::uniform_int_distribution<int> thickness(0, 6);
+    for (int k = 0; k < 200000; ++k) {
+        // Angles near the table's steps and far from zero as well as anywhere.
+        const double a = k % 5 == 0   ? (k % 2048) * (std::numbers::pi / 512) + 1e-3 * angle(random)
+                         : k % 7 == 0 ? angle(random) * 1e4
+                                      : angle(random);
+        const double l = k % 3 == 0 ? length(random) / 20 : length(random);
+        ArrowOptions options;
+        options.ArrowPeakLength = peak(random);
+        options.ArrowThickness = thickness(random);
+        const ArrowShaper shaper(1, options);
+        const ArrowShape shape = shaper.shapeWith(a, l, NearSineCosine(a));
+        if (!shape.hasHead) continue;
+        const QRect reach = ArrowReach(shape, options.ArrowThickness);
+        const std::optional<QRect> box =
+            CoarseArrowBox(a, l, options.ArrowPeakLength, options.ArrowThickness);
+        ASSERT_TRUE(box.has_value());
+        ASSERT_TRUE(box->contains(reach))
+            << "angle " << a << ", length " << l << ", head " << options.ArrowPeakLength << ", pen "
+            << options.ArrowThickness;
+    }
+    // Nothing is passed by when the box cannot be sure.
+    EXPECT_FALSE(CoarseArrowBox(std::nan(""), 10, 7, 1));
+    EXPECT_FALSE(CoarseArrowBox(2e5, 10, 7, 1));
+    EXPECT_FALSE(CoarseArrowBox(1, 1e6, 7, 1));
+    EXPECT_FALSE(CoarseArrowBox(1, 10, std::numeric_limits<double>::infinity(), 1));
 }
 
 TEST(ArrowOverlay, GradientArrowsStartAtCellCentresAndPointLeft) {
