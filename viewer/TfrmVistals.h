@@ -9,6 +9,7 @@
 #include "GridDocument.h"
 #include "GridSwitch.h"
 #include "GridView.h"
+#include "LevelHistogram.h"
 #include "LoadGrid.h"
 #include "ProfileSeries.h"
 #include "SelectionRules.h"
@@ -270,9 +271,13 @@ private:
         std::vector<QString> labels;
         HistogramOptions options;
         bool operator==(const HistogramInputs&) const = default;
+        // Whether the counts of `other` hold for these inputs too (only the look differs).
+        bool sameCounts(const HistogramInputs& other) const;
     };
     TfrmVLHistogram* frmVLHistogram = nullptr;
     std::optional<HistogramInputs> shownHistogram_;
+    // The counts last made: a new palette or the count axis shows them again without counting.
+    LevelHistogram countedHistogram_;
     std::uint64_t valueChanges_ = 0;
 
     // The component grids of the flow arrows.

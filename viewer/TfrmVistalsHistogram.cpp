@@ -13,6 +13,14 @@ void TfrmVistals::miHistogramClick() {
     }
 }
 
+bool TfrmVistals::HistogramInputs::sameCounts(const HistogramInputs& other) const {
+    return values == other.values && valueChanges == other.valueChanges &&
+           minimum == other.minimum && maximum == other.maximum &&
+           options.legendClasses == other.options.legendClasses &&
+           (options.legendClasses ? classBounds == other.classBounds
+                                  : options.bins == other.options.bins);
+}
+
 void TfrmVistals::refreshHistogramIfShown() {
     if (!miHistogram->isChecked()) return;
     const GridStatistics& statistics = document.statistics;
@@ -20,20 +28,23 @@ void TfrmVistals::refreshHistogramIfShown() {
         document.Values,    valueChanges_,        statistics.Minimum,  statistics.Maximum,
         view.classBounds(), view.legendColours(), view.legendLabels(), frmVLHistogram->options()};
     if (shownHistogram_ == inputs) return;
-    const double nodata = document.header.nodata_value;
-    if (!document.hasValues()) {
+    const bool counted = shownHistogram_ && shownHistogram_->sameCounts(inputs);
+    shownHistogram_ = inputs;
+    if (!document.hasValues() || (!inputs.options.legendClasses && statistics.CellCount <= 0)) {
         frmVLHistogram->showNothing();
-    } else if (inputs.options.legendClasses) {
+        return;
+    }
+    const double nodata = document.header.nodata_value;
+    if (inputs.options.legendClasses) {
+        if (!counted)
+            countedHistogram_ = classHistogram(*document.Values, nodata, inputs.classBounds);
         std::vector<QColor> colours;
         for (const Colour colour : inputs.colours) colours.push_back(colour.toQColor());
-        frmVLHistogram->showClasses(classHistogram(*document.Values, nodata, inputs.classBounds),
-                                    colours, inputs.labels);
-    } else if (statistics.CellCount > 0) {
-        frmVLHistogram->showBins(equalBinHistogram(*document.Values, nodata, inputs.options.bins,
-                                                   statistics.Minimum, statistics.Maximum),
-                                 statistics.Maximum);
+        frmVLHistogram->showClasses(countedHistogram_, colours, inputs.labels);
     } else {
-        frmVLHistogram->showNothing();
+        if (!counted)
+            countedHistogram_ = equalBinHistogram(*document.Values, nodata, inputs.options.bins,
+                                                  statistics.Minimum, statistics.Maximum);
+        frmVLHistogram->showBins(countedHistogram_, statistics.Maximum);
     }
-    shownHistogram_ = std::move(inputs);
 }
