@@ -1,10 +1,40 @@
 #pragma once
 #include <QRect>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
-// The pixels an arrow from (0, 0) may write, worked out without its exact sine and cosine, so
-// that an arrow under later ones can be passed by before its shape is made: the box holds the
-// arrow's ArrowReach for a pen `thickness` wide whenever it is given. `length` is the shaft's
-// length (ArrowShaper::lengthOf) and `peakLength` the head strokes' length. None when the angle
-// or the lengths are too large for the box to be sure.
+struct ArrowOptions;
+
+// The pixels an arrow from (0, 0) may write, worked out with a sine and cosine cheaper than the
+// shapes' own, so that an arrow under later ones can be passed by before its shape is made: the
+// box holds the arrow's ArrowReach for a pen `thickness` wide whenever it is given. `length` is
+// the shaft's length (ArrowShaper::lengthOf) and `peakLength` the head strokes' length. None
+// when the angle or the lengths are too large for the box to be sure.
 std::optional<QRect> CoarseArrowBox(double angle, double length, double peakLength, int thickness);
+
+// CoarseArrowBox for a row of arrows at once, from their compass directions and magnitudes as
+// the overlay has them: several arrows at a time in the vector registers, without branches.
+class CoarseArrowBoxes {
+public:
+    CoarseArrowBoxes(double maxMagnitude, const ArrowOptions& options);
+
+    // Finds the boxes of `count` arrows; the largest magnitude must not be 0.
+    void findFor(const double* directions, const double* magnitudes, int count);
+
+    // Whether arrow k has a box, whose sides relative to the arrow's start follow.
+    bool given(int k) const { return left[k] <= right[k]; }
+    std::vector<std::int32_t> left;
+    std::vector<std::int32_t> top;
+    std::vector<std::int32_t> right;
+    std::vector<std::int32_t> bottom;
+
+private:
+    void findOne(int k, double direction, double magnitude);
+
+    double maxMagnitude_;
+    double maxLength_;
+    double minLength_;
+    double peakLength_;
+    int thickness_;
+};

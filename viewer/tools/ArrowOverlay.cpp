@@ -64,31 +64,32 @@ void addRows(ArrowLayer& layer, ArrowStampTable& stamps, const ArrowGrids& arrow
     const double maxMagnitude = arrows.ArrowMaxMagnitude;
     if (maxMagnitude == 0) return;  // no arrow has a length
     const ArrowShaper shaper(maxMagnitude, options);
-    const double peak = options.ArrowPeakLength;
+    CoarseArrowBoxes boxes(maxMagnitude, options);
+    const int columns = view.columnCount();
     for (int i = endRow - 1; i >= firstRow; --i) {
         const int y = starts.y[static_cast<std::size_t>(i - view.FirstRow)];
-        const double* directions = arrows.ArrowDirection->row(i);
-        const double* magnitudes = arrows.ArrowMagnitude->row(i);
-        const int* x = starts.x.data() - view.FirstCol;
-        for (int j = view.LastCol - 1; j >= view.FirstCol; --j) {
-            const double magnitude = magnitudes[j];
-            const double direction = directions[j];
+        const double* directions = arrows.ArrowDirection->row(i) + view.FirstCol;
+        const double* magnitudes = arrows.ArrowMagnitude->row(i) + view.FirstCol;
+        // Most arrows of a dense view lie under later ones: those are passed by before their
+        // shape or their stamp is looked up, by boxes found for the whole row at once.
+        boxes.findFor(directions, magnitudes, columns);
+        for (int k = columns - 1; k >= 0; --k) {
+            const double magnitude = magnitudes[k];
+            const double direction = directions[k];
             if (magnitude == nodataValue || direction == nodataValue) continue;
-            // Most arrows of a dense view lie under later ones: those are passed by before
-            // their shape or their stamp is looked up, by a box that needs no exact sine.
+            const int x = starts.x[static_cast<std::size_t>(k)];
+            if (boxes.given(k) && layer.hidden(x + boxes.left[k], y + boxes.top[k],
+                                               x + boxes.right[k], y + boxes.bottom[k]))
+                continue;
             const double angle = ScreenAngleOf(direction);
             const double length = shaper.lengthOf(magnitude);
-            if (const std::optional<QRect> box = CoarseArrowBox(angle, length, peak, thickness);
-                box && layer.hidden(x[j] + box->left(), y + box->top(), x[j] + box->right(),
-                                    y + box->bottom()))
-                continue;
             const ArrowShape shape = shaper.shapeWith(angle, length, NearSineCosine(angle));
             if (!shape.hasHead) continue;
             const QRect reach = ArrowReach(shape, thickness);
-            if (layer.hidden(x[j] + reach.left(), y + reach.top(), x[j] + reach.right(),
+            if (layer.hidden(x + reach.left(), y + reach.top(), x + reach.right(),
                              y + reach.bottom()))
                 continue;
-            layer.add(QPoint(x[j], y), shape, stamps.stampOf(shape, thickness),
+            layer.add(QPoint(x, y), shape, stamps.stampOf(shape, thickness),
                       ArrowColourFor(magnitude, maxMagnitude).argb());
         }
     }

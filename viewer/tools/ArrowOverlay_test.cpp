@@ -222,8 +222,8 @@ TEST(ArrowCulling, TheCoarseBoxHoldsEveryPixelTheArrowsPenReaches) {
     std::uniform_int_distribution<int> peak(0, 60);
     std::uniform_int_distribution<int> thickness(0, 6);
     for (int k = 0; k < 200000; ++k) {
-        // Angles near the table's steps and far from zero as well as anywhere.
-        const double a = k % 5 == 0   ? (k % 2048) * (std::numbers::pi / 512) + 1e-3 * angle(random)
+        // Angles near quarter turns and far from zero as well as anywhere.
+        const double a = k % 5 == 0   ? (k % 64) * (std::numbers::pi / 2) + 1e-3 * angle(random)
                          : k % 7 == 0 ? angle(random) * 1e4
                                       : angle(random);
         const double l = k % 3 == 0 ? length(random) / 20 : length(random);
@@ -246,6 +246,54 @@ TEST(ArrowCulling, TheCoarseBoxHoldsEveryPixelTheArrowsPenReaches) {
     EXPECT_FALSE(CoarseArrowBox(2e5, 10, 7, 1));
     EXPECT_FALSE(CoarseArrowBox(1, 1e6, 7, 1));
     EXPECT_FALSE(CoarseArrowBox(1, 10, std::numeric_limits<double>::infinity(), 1));
+}
+
+TEST(ArrowCulling, ARowsBoxesHoldEveryPixelTheArrowsPenReaches) {
+    std::mt19937 random(29);
+    std::uniform_real_distribution<double> direction(-400, 760);
+    std::uniform_real_distribution<double> magnitude(-0.2, 1);
+    std::uniform_int_distribution<int> minLength(0, 30);
+    std::uniform_int_distribution<int> maxLength(0, 400);
+    std::uniform_int_distribution<int> peak(0, 60);
+    std::uniform_int_distribution<int> thickness(0, 6);
+    constexpr int Count = 37;  // the last arrow of a row takes the way without vectors
+    for (int row = 0; row < 6000; ++row) {
+        ArrowOptions options;
+        options.ArrowMinLength = minLength(random);
+        options.ArrowMaxLength = maxLength(random);
+        options.ArrowPeakLength = peak(random);
+        options.ArrowThickness = thickness(random);
+        const double maxMagnitude = row % 2 == 0 ? 1 : 37.5;
+        std::vector<double> directions(Count);
+        std::vector<double> magnitudes(Count);
+        for (int k = 0; k < Count; ++k) {
+            // Directions near quarter turns and far from zero as well as anywhere.
+            directions[k] = row % 3 == 0   ? (k % 16) * 90 + 1e-3 * direction(random)
+                            : row % 7 == 0 ? direction(random) * 7000
+                                           : direction(random);
+            magnitudes[k] = magnitude(random) * maxMagnitude;
+        }
+        CoarseArrowBoxes boxes(maxMagnitude, options);
+        boxes.findFor(directions.data(), magnitudes.data(), Count);
+        const ArrowShaper shaper(maxMagnitude, options);
+        for (int k = 0; k < Count; ++k) {
+            const ArrowShape shape = shaper.shapeOf(ScreenAngleOf(directions[k]), magnitudes[k]);
+            if (!shape.hasHead) continue;
+            ASSERT_TRUE(boxes.given(k));
+            const QRect box(QPoint(boxes.left[k], boxes.top[k]),
+                            QPoint(boxes.right[k], boxes.bottom[k]));
+            ASSERT_TRUE(box.contains(ArrowReach(shape, options.ArrowThickness)))
+                << "direction " << directions[k] << ", magnitude " << magnitudes[k] << " of "
+                << maxMagnitude << ", arrow " << k;
+        }
+    }
+    // No box where it cannot be sure, in the vector lanes and in the last arrow alike.
+    const double nan = std::nan("");
+    const double directions[] = {nan, 45, 1e9, 45, 45};
+    const double magnitudes[] = {1, nan, 1, 1e9, nan};
+    CoarseArrowBoxes boxes(1, ArrowOptions{});
+    boxes.findFor(directions, magnitudes, 5);
+    for (int k = 0; k < 5; ++k) EXPECT_FALSE(boxes.given(k)) << k;
 }
 
 TEST(ArrowOverlay, GradientArrowsStartAtCellCentresAndPointLeft) {
