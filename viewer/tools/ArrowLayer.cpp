@@ -157,8 +157,25 @@ bool ArrowLayer::tilesWritten(int left, int top, int right, int bottom) const {
 }
 
 bool ArrowLayer::pixelsWritten(int left, int top, int right, int bottom) const {
-    for (int y = top; y <= bottom; ++y)
-        if (!allSet(written(y), left, right)) return false;
+    // The same words of every line, with the masks of the box's first and last word.
+    const int firstWord = left >> 6;
+    const int lastWord = right >> 6;
+    const std::uint64_t firstMask = ~std::uint64_t(0) << (left & 63);
+    const std::uint64_t lastMask = ~std::uint64_t(0) >> (63 - (right & 63));
+    const std::uint64_t* line = written(top);
+    const std::uint64_t* const end = written(bottom + 1);
+    if (firstWord == lastWord) {
+        const std::uint64_t mask = firstMask & lastMask;
+        for (; line != end; line += words_)
+            if ((line[firstWord] & mask) != mask) return false;
+        return true;
+    }
+    for (; line != end; line += words_) {
+        if ((line[firstWord] & firstMask) != firstMask || (line[lastWord] & lastMask) != lastMask)
+            return false;
+        for (int word = firstWord + 1; word < lastWord; ++word)
+            if (line[word] != ~std::uint64_t(0)) return false;
+    }
     return true;
 }
 
