@@ -5,16 +5,21 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "ArrowCulling.h"
 #include "ArrowLayer.h"
 #include "ArrowShape.h"
 #include "PaintWorkers.h"
+#include "RowRuns.h"
 
 namespace {
 
 // Below this many cells per thread a second thread costs more than it saves.
 constexpr std::int64_t CellsPerWorker = 1 << 14;
+// A thread takes rows from another only when they hold this many cells: each run costs a layer
+// of the picture's size, to fill and to merge.
+constexpr std::int64_t StolenCellsAtLeast = 4 * CellsPerWorker;
 
 bool coversWindow(const ArrowGrids& arrows, const ViewWindow& view) {
     return arrows.present() && view.FirstRow >= 0 && view.FirstCol >= 0 &&
@@ -56,49 +61,73 @@ ArrowStarts startsOf(const ViewWindow& view, ArrowStart start) {
     return starts;
 }
 
-// Adds the arrows of rows [firstRow, endRow) to `layer`, the last first.
-void addRows(ArrowLayer& layer, ArrowStampTable& stamps, const ArrowGrids& arrows,
-             double nodataValue, const ViewWindow& view, const ArrowStarts& starts, int firstRow,
-             int endRow, const ArrowOptions& options) {
-    const int thickness = options.ArrowThickness;
-    const double maxMagnitude = arrows.ArrowMaxMagnitude;
-    if (maxMagnitude == 0) return;  // no arrow has a length
-    const ArrowShaper shaper(maxMagnitude, options);
-    CoarseArrowBoxes boxes(maxMagnitude, options);
-    const int columns = view.columnCount();
-    for (int i = endRow - 1; i >= firstRow; --i) {
-        const int y = starts.y[static_cast<std::size_t>(i - view.FirstRow)];
-        const double* directions = arrows.ArrowDirection->row(i) + view.FirstCol;
-        const double* magnitudes = arrows.ArrowMagnitude->row(i) + view.FirstCol;
+// Adds rows of arrows to layers, for one thread.
+class RowDrawer {
+public:
+    RowDrawer(ArrowStampTable& stamps, const ArrowGrids& arrows, double nodataValue,
+              const ViewWindow& view, const ArrowStarts& starts, const ArrowOptions& options)
+        : stamps_(stamps),
+          arrows_(arrows),
+          nodataValue_(nodataValue),
+          view_(view),
+          starts_(starts),
+          thickness_(options.ArrowThickness),
+          maxMagnitude_(arrows.ArrowMaxMagnitude),
+          shaper_(maxMagnitude_, options),
+          boxes_(maxMagnitude_, options) {}
+
+    // Adds the arrows of row i to `layer`, the last first; the largest magnitude must not be 0.
+    void addRow(ArrowLayer& layer, int i) {
+        const int y = starts_.y[static_cast<std::size_t>(i - view_.FirstRow)];
+        const double* directions = arrows_.ArrowDirection->row(i) + view_.FirstCol;
+        const double* magnitudes = arrows_.ArrowMagnitude->row(i) + view_.FirstCol;
+        const int columns = view_.columnCount();
         // Most arrows of a dense view lie under later ones: those are passed by before their
         // shape or their stamp is looked up, by boxes found for the whole row at once.
-        boxes.findFor(directions, magnitudes, columns);
+        boxes_.findFor(directions, magnitudes, columns);
         for (int k = columns - 1; k >= 0; --k) {
             const double magnitude = magnitudes[k];
             const double direction = directions[k];
-            if (magnitude == nodataValue || direction == nodataValue) continue;
-            const int x = starts.x[static_cast<std::size_t>(k)];
-            if (boxes.given(k) && layer.hidden(x + boxes.left[k], y + boxes.top[k],
-                                               x + boxes.right[k], y + boxes.bottom[k]))
+            if (magnitude == nodataValue_ || direction == nodataValue_) continue;
+            const int x = starts_.x[static_cast<std::size_t>(k)];
+            if (boxes_.given(k) && layer.hidden(x + boxes_.left[k], y + boxes_.top[k],
+                                                x + boxes_.right[k], y + boxes_.bottom[k]))
                 continue;
             const double angle = ScreenAngleOf(direction);
-            const double length = shaper.lengthOf(magnitude);
-            const ArrowShape shape = shaper.shapeWith(angle, length, NearSineCosine(angle));
+            const ArrowShape shape =
+                shaper_.shapeWith(angle, shaper_.lengthOf(magnitude), NearSineCosine(angle));
             if (!shape.hasHead) continue;
-            const QRect reach = ArrowReach(shape, thickness);
+            const QRect reach = ArrowReach(shape, thickness_);
             if (layer.hidden(x + reach.left(), y + reach.top(), x + reach.right(),
                              y + reach.bottom()))
                 continue;
-            layer.add(QPoint(x, y), shape, stamps.stampOf(shape, thickness),
-                      ArrowColourFor(magnitude, maxMagnitude).argb());
+            layer.add(QPoint(x, y), shape, stamps_.stampOf(shape, thickness_),
+                      ArrowColourFor(magnitude, maxMagnitude_).argb());
         }
     }
-}
+
+private:
+    ArrowStampTable& stamps_;
+    const ArrowGrids& arrows_;
+    double nodataValue_;
+    const ViewWindow& view_;
+    const ArrowStarts& starts_;
+    int thickness_;
+    double maxMagnitude_;
+    ArrowShaper shaper_;
+    CoarseArrowBoxes boxes_;
+};
+
+// A layer of the overlay and, unless it draws into the picture, the pixels it draws into.
+struct OwnLayer {
+    std::unique_ptr<std::uint32_t[]> pixels;
+    std::unique_ptr<ArrowLayer> layer;
+};
 
 // Pixels of the earlier layers that no later layer has written, into the picture, which the
 // last layer drew into; lines [firstLine, endLine).
-void mergeLayers(QImage& picture, const std::vector<std::unique_ptr<ArrowLayer>>& layers,
-                 int firstLine, int endLine) {
+void mergeLayers(QImage& picture, const std::vector<const ArrowLayer*>& layers, int firstLine,
+                 int endLine) {
     const int words = (picture.width() + 63) / 64;
     const ArrowLayer& last = *layers.back();
     for (int y = firstLine; y < endLine; ++y) {
@@ -133,37 +162,45 @@ void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataVa
     const int count = workerCount(view, workers);
     stamps.makeTables(count);
 
-    // Each thread draws a run of rows into a layer of its own; the last run's layer draws into
-    // the picture itself, the others into pictures of their own that are merged afterwards,
-    // later runs over earlier ones.
+    if (arrows.ArrowMaxMagnitude == 0) return;  // no arrow has a length
+
+    // Each thread draws runs of rows, each run into a layer of its own; the last run's layer
+    // draws into the picture itself, the others into pictures of their own that are merged
+    // afterwards, later runs over earlier ones. A thread whose run is done takes half of what
+    // another has left, so that rows dense with shown arrows do not keep one thread busy alone.
+    RowRuns runs(view.FirstRow, view.LastRow, count,
+                 static_cast<int>(std::max<std::int64_t>(
+                     1, StolenCellsAtLeast / std::max(view.columnCount(), 1))));
     const QSize size = picture.size();
-    std::vector<std::unique_ptr<std::uint32_t[]>> ownPixels(static_cast<std::size_t>(count - 1));
-    std::vector<std::unique_ptr<ArrowLayer>> layers;
-    for (int k = 0; k < count; ++k) {
-        if (k + 1 < count) {
-            ownPixels[static_cast<std::size_t>(k)] =
-                std::make_unique_for_overwrite<std::uint32_t[]>(
-                    static_cast<std::size_t>(size.width()) *
-                    static_cast<std::size_t>(size.height()));
-            layers.push_back(std::make_unique<ArrowLayer>(
-                size, reinterpret_cast<uchar*>(ownPixels[static_cast<std::size_t>(k)].get()),
-                qsizetype(size.width()) * 4, options.ArrowThickness));
+    std::vector<OwnLayer> layers(static_cast<std::size_t>(runs.capacity()));
+    const int pictureRun = count - 1;
+    const auto layerOf = [&](int run) -> ArrowLayer& {
+        OwnLayer& own = layers[static_cast<std::size_t>(run)];
+        if (run == pictureRun) {
+            own.layer = std::make_unique<ArrowLayer>(size, picture.bits(), picture.bytesPerLine(),
+                                                     options.ArrowThickness);
         } else {
-            layers.push_back(std::make_unique<ArrowLayer>(
-                size, picture.bits(), picture.bytesPerLine(), options.ArrowThickness));
+            own.pixels = std::make_unique_for_overwrite<std::uint32_t[]>(
+                static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()));
+            own.layer = std::make_unique<ArrowLayer>(
+                size, reinterpret_cast<uchar*>(own.pixels.get()), qsizetype(size.width()) * 4,
+                options.ArrowThickness);
         }
-    }
-    const int rows = view.rowCount();
+        return *own.layer;
+    };
     RunPaintWorkers(count, [&](int k) {
-        const int firstRow = view.FirstRow + static_cast<int>(std::int64_t(rows) * k / count);
-        const int endRow = view.FirstRow + static_cast<int>(std::int64_t(rows) * (k + 1) / count);
-        ArrowLayer& layer = *layers[static_cast<std::size_t>(k)];
-        addRows(layer, stamps.table(k), arrows, nodataValue, view, starts, firstRow, endRow,
-                options);
+        RowDrawer drawer(stamps.table(k), arrows, nodataValue, view, starts, options);
+        for (std::optional<int> run = k; run; run = runs.takeHalf()) {
+            ArrowLayer& layer = layerOf(*run);
+            while (const std::optional<int> row = runs.nextRow(*run)) drawer.addRow(layer, *row);
+        }
     });
-    if (count > 1) {
+    if (runs.runCount() > 1) {
+        std::vector<const ArrowLayer*> ordered;
+        for (const int run : runs.runsInRowOrder())
+            ordered.push_back(layers[static_cast<std::size_t>(run)].layer.get());
         RunPaintWorkers(count, [&](int k) {
-            mergeLayers(picture, layers, static_cast<int>(std::int64_t(size.height()) * k / count),
+            mergeLayers(picture, ordered, static_cast<int>(std::int64_t(size.height()) * k / count),
                         static_cast<int>(std::int64_t(size.height()) * (k + 1) / count));
         });
     }
