@@ -484,6 +484,30 @@ TEST(ArrowOverlay, EveryNumberOfThreadsDrawsTheOneThreadPicture) {
     }
 }
 
+// Rows of arrows that cost unevenly: the threads whose rows are without data take rows from
+// the others, drawn into layers of their own, and the picture stays the one-thread picture.
+TEST(ArrowOverlay, RowsTakenOverFromABusyThreadKeepTheOneThreadPicture) {
+    std::mt19937 random(31);
+    constexpr int Rows = 640, Columns = 1040;
+    ArrowGrids arrows = comparisonArrows(Rows, Columns, random);
+    for (int i = Rows / 2; i < Rows; ++i)
+        for (int j = 0; j < Columns; ++j) arrows.ArrowMagnitude->at(i, j) = Nodata;
+    QImage before(400, 300, QImage::Format_RGB32);
+    before.fill(0xFF406080u);
+    ViewWindow view{0, Rows, 0, Columns};
+    FitWindow(view, before.width(), before.height());
+    ArrowStamps stamps;
+    QImage expected = before;
+    DrawArrowOverlay(expected, arrows, Nodata, view, ArrowStart::CellCentre, ArrowOptions{},
+                     stamps, 1);
+    for (int workers : {2, 3, 4}) {
+        QImage actual = before;
+        DrawArrowOverlay(actual, arrows, Nodata, view, ArrowStart::CellCentre, ArrowOptions{},
+                         stamps, workers);
+        ASSERT_EQ(differingPixels(actual, expected), 0) << workers << " threads";
+    }
+}
+
 // Dense arrows much longer than the picture, most of them across its edges and over each
 // other: arrows across the edge hide earlier ones inside and are hidden by later ones, each
 // pixel by the last arrow in cell order, with tips near and far (up to 400 pixels) and shapes
