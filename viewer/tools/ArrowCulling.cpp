@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "ArrowOptions.h"
 #include "ArrowShape.h"
 #include "SineCosine.h"
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -88,123 +86,156 @@ void CoarseArrowBoxes::findOne(int k, double direction, double magnitude) {
     bottom[index] = box ? box->bottom() : 0;
 }
 
+// The vector helpers below take and give vectors as wide as AVX2's within this file only, where
+// the ABI note on passing them without AVX does not matter.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace {
+
+// What the boxes of a row are found from and written to.
+struct BoxJob {
+    const double* directions;
+    const double* magnitudes;
+    int count;
+    double maxMagnitude;
+    double maxLength;
+    double minLength;
+    double peakLength;
+    double baseMargin;  // marginOf(0, peakLength, thickness)
+    std::int32_t* left;
+    std::int32_t* top;
+    std::int32_t* right;
+    std::int32_t* bottom;
+};
+
+// The steps of CoarseArrowBox for Lanes arrows at a time, without branches, in vectors of
+// `Doubles` (and `Longs` and `Ints` as wide), with the sine and cosine from short polynomials.
+// Returns how many arrows it did: the whole groups of Lanes.
+template <class Doubles, class Longs, class Ints, int Lanes>
+[[gnu::always_inline]] inline int findBoxGroups(const BoxJob& job) {
+    constexpr double Shift = 6755399441055744.0;  // 1.5 * 2^52
+    constexpr double HalfPi = 1.57079632679489661923;
+    const Longs noSign = Longs{} + 0x7FFFFFFFFFFFFFFF;
+    const auto abs = [&](Doubles x) { return Doubles(Longs(x) & noSign); };
+    int k = 0;
+    for (; k + Lanes <= job.count; k += Lanes) {
+        Doubles direction;
+        Doubles magnitude;
+        std::memcpy(&direction, job.directions + k, sizeof direction);
+        std::memcpy(&magnitude, job.magnitudes + k, sizeof magnitude);
+        // As ScreenAngleOf and ArrowShaper::lengthOf compute them; arrows without a box are
+        // given angle and length 0, so that every lane stays a small number.
+        Doubles angle = (direction - 90) * ArrowPi / 180;
+        Doubles length = magnitude / job.maxMagnitude * job.maxLength + job.minLength;
+        const Longs given = (abs(angle) <= MaxAngle) & (abs(length) <= MaxLength);
+        angle = given ? angle : 0;
+        length = given ? length : 0;
+
+        // The nearest number of quarter turns, in the low bits after adding 1.5 * 2^52.
+        const Doubles shifted = angle * sine_cosine_detail::TwoOverPi + Shift;
+        const Doubles r = angle - (shifted - Shift) * HalfPi;
+        const Doubles r2 = r * r;
+        const Doubles sineR =
+            r + r * r2 * (((r2 * (1.0 / 362880) - 1.0 / 5040) * r2 + 1.0 / 120) * r2 - 1.0 / 6);
+        const Doubles cosineR =
+            1 + r2 * (((r2 * (1.0 / 40320) - 1.0 / 720) * r2 + 1.0 / 24) * r2 - 0.5);
+        // Odd quarter turns swap the sine and cosine; the sine changes sign in quarter turns 2
+        // and 3, the cosine in 1 and 2.
+        const Longs quarterTurns = Longs(shifted);
+        const Longs swap = (Longs(sineR) ^ Longs(cosineR)) & -(quarterTurns & 1);
+        const Doubles sine = Doubles(Longs(sineR) ^ swap ^ ((quarterTurns & 2) << 62));
+        const Doubles cosine =
+            Doubles(Longs(cosineR) ^ swap ^ (((quarterTurns + 1) & 2) << 62));
+
+        const Doubles tipX = cosine * length;
+        const Doubles tipY = sine * length;
+        const Doubles head1X = tipX - (cosine * CosHead - sine * SinHead) * job.peakLength;
+        const Doubles head1Y = tipY - (sine * CosHead + cosine * SinHead) * job.peakLength;
+        const Doubles head2X = tipX - (cosine * CosHead + sine * SinHead) * job.peakLength;
+        const Doubles head2Y = tipY - (sine * CosHead - cosine * SinHead) * job.peakLength;
+        const Doubles margin = job.baseMargin + abs(length) * SineCosineError;
+        const auto min = [](Doubles a, Doubles b) { return a < b ? a : b; };
+        const auto max = [](Doubles a, Doubles b) { return a > b ? a : b; };
+        const Doubles zero{};
+        const Doubles lefts = min(min(zero, tipX), min(head1X, head2X)) - margin;
+        const Doubles rights = max(max(zero, tipX), max(head1X, head2X)) + margin;
+        const Doubles tops = min(min(zero, tipY), min(head1Y, head2Y)) - margin;
+        const Doubles bottoms = max(max(zero, tipY), max(head1Y, head2Y)) + margin;
+
+        const auto floors = [](Doubles x) {
+            const Ints truncated = __builtin_convertvector(x, Ints);
+            return truncated + __builtin_convertvector(x < __builtin_convertvector(truncated, Doubles), Ints);
+        };
+        const auto ceilings = [](Doubles x) {
+            const Ints truncated = __builtin_convertvector(x, Ints);
+            return truncated - __builtin_convertvector(x > __builtin_convertvector(truncated, Doubles), Ints);
+        };
+        // An arrow without a box gets left 1 and right 0.
+        const Ints givenInts = __builtin_convertvector(given, Ints);
+        const Ints leftInts = (floors(lefts) & givenInts) | (1 & ~givenInts);
+        const Ints rightInts = ceilings(rights) & givenInts;
+        const Ints topInts = floors(tops);
+        const Ints bottomInts = ceilings(bottoms);
+        std::memcpy(job.left + k, &leftInts, sizeof leftInts);
+        std::memcpy(job.top + k, &topInts, sizeof topInts);
+        std::memcpy(job.right + k, &rightInts, sizeof rightInts);
+        std::memcpy(job.bottom + k, &bottomInts, sizeof bottomInts);
+    }
+    return k;
+}
+
+using Doubles2 = double __attribute__((vector_size(16)));
+using Longs2 = std::int64_t __attribute__((vector_size(16)));
+using Ints2 = std::int32_t __attribute__((vector_size(8)));
+
+int findBoxesBaseline(const BoxJob& job) {
+    return findBoxGroups<Doubles2, Longs2, Ints2, 2>(job);
+}
+
+#if defined(__x86_64__)
+using Doubles4 = double __attribute__((vector_size(32)));
+using Longs4 = std::int64_t __attribute__((vector_size(32)));
+using Ints4 = std::int32_t __attribute__((vector_size(16)));
+
+[[gnu::target("avx2")]] int findBoxesAvx2(const BoxJob& job) {
+    return findBoxGroups<Doubles4, Longs4, Ints4, 4>(job);
+}
+
+bool detectAvx2() {
+    __builtin_cpu_init();  // may run before the runtime's own constructors
+    return __builtin_cpu_supports("avx2");
+}
+const bool hasAvx2 = detectAvx2();
+#else
+constexpr bool hasAvx2 = false;
+#endif
+
+}  // namespace
+
+bool CoarseArrowBoxes::available(Path path) { return path == Path::Baseline || hasAvx2; }
+
 void CoarseArrowBoxes::findFor(const double* directions, const double* magnitudes, int count) {
+    findFor(directions, magnitudes, count, hasAvx2 ? Path::Avx2 : Path::Baseline);
+}
+
+void CoarseArrowBoxes::findFor(const double* directions, const double* magnitudes, int count,
+                               Path path) {
     const auto size = static_cast<std::size_t>(count);
     left.resize(size);
     top.resize(size);
     right.resize(size);
     bottom.resize(size);
     int k = 0;
-#ifdef __SSE2__
-    // Two arrows at a time, in the steps of CoarseArrowBox, with the sine and cosine from short
-    // polynomials. The lanes' quarter turns are counted by adding 1.5 * 2^52, which leaves the
-    // nearest whole number in the low bits.
     if (std::fabs(peakLength_) <= MaxLength) {
-        const __m128d ninety = _mm_set1_pd(90);
-        const __m128d pi = _mm_set1_pd(ArrowPi);
-        const __m128d halfCircle = _mm_set1_pd(180);
-        const __m128d maxMagnitude = _mm_set1_pd(maxMagnitude_);
-        const __m128d maxLength = _mm_set1_pd(maxLength_);
-        const __m128d minLength = _mm_set1_pd(minLength_);
-        const __m128d peak = _mm_set1_pd(peakLength_);
-        const __m128d cosHead = _mm_set1_pd(CosHead);
-        const __m128d sinHead = _mm_set1_pd(SinHead);
-        const __m128d noSign = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFF));
-        const __m128d maxAngle = _mm_set1_pd(MaxAngle);
-        const __m128d maxLengthAllowed = _mm_set1_pd(MaxLength);
-        const __m128d shift = _mm_set1_pd(6755399441055744.0);
-        const __m128d twoOverPi = _mm_set1_pd(sine_cosine_detail::TwoOverPi);
-        const __m128d halfPi = _mm_set1_pd(1.57079632679489661923);
-        const __m128d one = _mm_set1_pd(1);
-        const __m128i oneBit = _mm_set1_epi64x(1);
-        const __m128i twoBit = _mm_set1_epi64x(2);
-        const __m128d baseMargin = _mm_set1_pd(marginOf(0, peakLength_, thickness_));
-        const __m128d error = _mm_set1_pd(SineCosineError);
-        const __m128d zero = _mm_setzero_pd();
-        // a x^3 + b x^2 + c x + d.
-        const auto cubic = [](__m128d x, double a, double b, double c, double d) {
-            __m128d sum = _mm_add_pd(_mm_mul_pd(_mm_set1_pd(a), x), _mm_set1_pd(b));
-            sum = _mm_add_pd(_mm_mul_pd(sum, x), _mm_set1_pd(c));
-            return _mm_add_pd(_mm_mul_pd(sum, x), _mm_set1_pd(d));
-        };
-        // The two lanes' 64-bit masks or values as two ints, in the low half.
-        const auto lanesAsInts = [](__m128d lanes) {
-            return _mm_shuffle_epi32(_mm_castpd_si128(lanes), _MM_SHUFFLE(3, 3, 2, 0));
-        };
-        const auto floors = [&](__m128d x) {
-            const __m128i truncated = _mm_cvttpd_epi32(x);
-            return _mm_add_epi32(truncated,
-                                 lanesAsInts(_mm_cmplt_pd(x, _mm_cvtepi32_pd(truncated))));
-        };
-        const auto ceilings = [&](__m128d x) {
-            const __m128i truncated = _mm_cvttpd_epi32(x);
-            return _mm_sub_epi32(truncated,
-                                 lanesAsInts(_mm_cmpgt_pd(x, _mm_cvtepi32_pd(truncated))));
-        };
-        for (; k + 2 <= count; k += 2) {
-            const __m128d angle = _mm_div_pd(
-                _mm_mul_pd(_mm_sub_pd(_mm_loadu_pd(directions + k), ninety), pi), halfCircle);
-            const __m128d length = _mm_add_pd(
-                _mm_mul_pd(_mm_div_pd(_mm_loadu_pd(magnitudes + k), maxMagnitude), maxLength),
-                minLength);
-            const __m128d valid =
-                _mm_and_pd(_mm_cmple_pd(_mm_and_pd(angle, noSign), maxAngle),
-                           _mm_cmple_pd(_mm_and_pd(length, noSign), maxLengthAllowed));
-
-            const __m128d shifted = _mm_add_pd(_mm_mul_pd(angle, twoOverPi), shift);
-            const __m128d r = _mm_sub_pd(angle, _mm_mul_pd(_mm_sub_pd(shifted, shift), halfPi));
-            const __m128d r2 = _mm_mul_pd(r, r);
-            const __m128d sineR = _mm_add_pd(
-                r, _mm_mul_pd(_mm_mul_pd(r, r2),
-                              cubic(r2, 1.0 / 362880, -1.0 / 5040, 1.0 / 120, -1.0 / 6)));
-            const __m128d cosineR = _mm_add_pd(
-                one, _mm_mul_pd(r2, cubic(r2, 1.0 / 40320, -1.0 / 720, 1.0 / 24, -0.5)));
-            // Odd quarter turns swap the sine and cosine; the sine changes sign in quarter
-            // turns 2 and 3, the cosine in 1 and 2.
-            const __m128i quarterTurns = _mm_castpd_si128(shifted);
-            const __m128d odd = _mm_castsi128_pd(
-                _mm_sub_epi64(_mm_setzero_si128(), _mm_and_si128(quarterTurns, oneBit)));
-            const __m128d swap = _mm_and_pd(_mm_xor_pd(sineR, cosineR), odd);
-            const __m128d sine = _mm_xor_pd(
-                _mm_xor_pd(sineR, swap),
-                _mm_castsi128_pd(_mm_slli_epi64(_mm_and_si128(quarterTurns, twoBit), 62)));
-            const __m128d cosine = _mm_xor_pd(
-                _mm_xor_pd(cosineR, swap),
-                _mm_castsi128_pd(_mm_slli_epi64(
-                    _mm_and_si128(_mm_add_epi64(quarterTurns, oneBit), twoBit), 62)));
-
-            const __m128d tipX = _mm_mul_pd(cosine, length);
-            const __m128d tipY = _mm_mul_pd(sine, length);
-            const __m128d cc = _mm_mul_pd(cosine, cosHead);
-            const __m128d ss = _mm_mul_pd(sine, sinHead);
-            const __m128d sc = _mm_mul_pd(sine, cosHead);
-            const __m128d cs = _mm_mul_pd(cosine, sinHead);
-            const __m128d head1X = _mm_sub_pd(tipX, _mm_mul_pd(_mm_sub_pd(cc, ss), peak));
-            const __m128d head1Y = _mm_sub_pd(tipY, _mm_mul_pd(_mm_add_pd(sc, cs), peak));
-            const __m128d head2X = _mm_sub_pd(tipX, _mm_mul_pd(_mm_add_pd(cc, ss), peak));
-            const __m128d head2Y = _mm_sub_pd(tipY, _mm_mul_pd(_mm_sub_pd(sc, cs), peak));
-            const __m128d margin =
-                _mm_add_pd(baseMargin, _mm_mul_pd(_mm_and_pd(length, noSign), error));
-            const __m128d lefts = _mm_sub_pd(
-                _mm_min_pd(_mm_min_pd(zero, tipX), _mm_min_pd(head1X, head2X)), margin);
-            const __m128d rights = _mm_add_pd(
-                _mm_max_pd(_mm_max_pd(zero, tipX), _mm_max_pd(head1X, head2X)), margin);
-            const __m128d tops = _mm_sub_pd(
-                _mm_min_pd(_mm_min_pd(zero, tipY), _mm_min_pd(head1Y, head2Y)), margin);
-            const __m128d bottoms = _mm_add_pd(
-                _mm_max_pd(_mm_max_pd(zero, tipY), _mm_max_pd(head1Y, head2Y)), margin);
-
-            // An arrow without a box gets left 1 and right 0.
-            const __m128i given = lanesAsInts(valid);
-            const __m128i leftInts = _mm_or_si128(_mm_and_si128(given, floors(lefts)),
-                                                  _mm_andnot_si128(given, _mm_set1_epi32(1)));
-            const __m128i rightInts = _mm_and_si128(given, ceilings(rights));
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(left.data() + k), leftInts);
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(top.data() + k), floors(tops));
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(right.data() + k), rightInts);
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(bottom.data() + k), ceilings(bottoms));
-        }
-    }
+        const BoxJob job{directions,  magnitudes,  count,
+                         maxMagnitude_, maxLength_, minLength_,
+                         peakLength_, marginOf(0, peakLength_, thickness_),
+                         left.data(), top.data(), right.data(), bottom.data()};
+#if defined(__x86_64__)
+        if (path == Path::Avx2 && hasAvx2) k = findBoxesAvx2(job);
+        else
 #endif
+            k = findBoxesBaseline(job);
+    }
     for (; k < count; ++k) findOne(k, directions[k], magnitudes[k]);
 }

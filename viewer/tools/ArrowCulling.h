@@ -14,13 +14,19 @@ struct ArrowOptions;
 std::optional<QRect> CoarseArrowBox(double angle, double length, double peakLength, int thickness);
 
 // CoarseArrowBox for a row of arrows at once, from their compass directions and magnitudes as
-// the overlay has them: several arrows at a time in the vector registers, without branches.
+// the overlay has them: several arrows at a time in the vector registers, without branches,
+// four at a time where the processor has AVX2.
 class CoarseArrowBoxes {
 public:
+    enum class Path { Baseline, Avx2 };
+    static bool available(Path path);
+
     CoarseArrowBoxes(double maxMagnitude, const ArrowOptions& options);
 
-    // Finds the boxes of `count` arrows; the largest magnitude must not be 0.
+    // Finds the boxes of `count` arrows; the largest magnitude must not be 0. The paths may
+    // give boxes of different sizes, each holding the arrow's reach.
     void findFor(const double* directions, const double* magnitudes, int count);
+    void findFor(const double* directions, const double* magnitudes, int count, Path path);
 
     // Whether arrow k has a box, whose sides relative to the arrow's start follow.
     bool given(int k) const { return left[k] <= right[k]; }

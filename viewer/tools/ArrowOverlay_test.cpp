@@ -257,6 +257,9 @@ TEST(ArrowCulling, ARowsBoxesHoldEveryPixelTheArrowsPenReaches) {
     std::uniform_int_distribution<int> peak(0, 60);
     std::uniform_int_distribution<int> thickness(0, 6);
     constexpr int Count = 37;  // the last arrow of a row takes the way without vectors
+    std::vector<CoarseArrowBoxes::Path> paths{CoarseArrowBoxes::Path::Baseline};
+    if (CoarseArrowBoxes::available(CoarseArrowBoxes::Path::Avx2))
+        paths.push_back(CoarseArrowBoxes::Path::Avx2);
     for (int row = 0; row < 6000; ++row) {
         ArrowOptions options;
         options.ArrowMinLength = minLength(random);
@@ -273,27 +276,33 @@ TEST(ArrowCulling, ARowsBoxesHoldEveryPixelTheArrowsPenReaches) {
                                            : direction(random);
             magnitudes[k] = magnitude(random) * maxMagnitude;
         }
-        CoarseArrowBoxes boxes(maxMagnitude, options);
-        boxes.findFor(directions.data(), magnitudes.data(), Count);
         const ArrowShaper shaper(maxMagnitude, options);
-        for (int k = 0; k < Count; ++k) {
-            const ArrowShape shape = shaper.shapeOf(ScreenAngleOf(directions[k]), magnitudes[k]);
-            if (!shape.hasHead) continue;
-            ASSERT_TRUE(boxes.given(k));
-            const QRect box(QPoint(boxes.left[k], boxes.top[k]),
-                            QPoint(boxes.right[k], boxes.bottom[k]));
-            ASSERT_TRUE(box.contains(ArrowReach(shape, options.ArrowThickness)))
-                << "direction " << directions[k] << ", magnitude " << magnitudes[k] << " of "
-                << maxMagnitude << ", arrow " << k;
+        for (const CoarseArrowBoxes::Path path : paths) {
+            CoarseArrowBoxes boxes(maxMagnitude, options);
+            boxes.findFor(directions.data(), magnitudes.data(), Count, path);
+            for (int k = 0; k < Count; ++k) {
+                const ArrowShape shape =
+                    shaper.shapeOf(ScreenAngleOf(directions[k]), magnitudes[k]);
+                if (!shape.hasHead) continue;
+                ASSERT_TRUE(boxes.given(k));
+                const QRect box(QPoint(boxes.left[k], boxes.top[k]),
+                                QPoint(boxes.right[k], boxes.bottom[k]));
+                ASSERT_TRUE(box.contains(ArrowReach(shape, options.ArrowThickness)))
+                    << "direction " << directions[k] << ", magnitude " << magnitudes[k] << " of "
+                    << maxMagnitude << ", arrow " << k << ", path " << int(path);
+            }
         }
     }
     // No box where it cannot be sure, in the vector lanes and in the last arrow alike.
     const double nan = std::nan("");
-    const double directions[] = {nan, 45, 1e9, 45, 45};
-    const double magnitudes[] = {1, nan, 1, 1e9, nan};
-    CoarseArrowBoxes boxes(1, ArrowOptions{});
-    boxes.findFor(directions, magnitudes, 5);
-    for (int k = 0; k < 5; ++k) EXPECT_FALSE(boxes.given(k)) << k;
+    const double directions[] = {nan, 45, 1e9, 45, 45, 45, 45, 45, 45};
+    const double magnitudes[] = {1, nan, 1, 1e9, 1, 1, 1, -1e9, nan};
+    for (const CoarseArrowBoxes::Path path : paths) {
+        CoarseArrowBoxes boxes(1, ArrowOptions{});
+        boxes.findFor(directions, magnitudes, 9, path);
+        for (int k : {0, 1, 2, 3, 7, 8}) EXPECT_FALSE(boxes.given(k)) << k << ", path " << int(path);
+        for (int k : {4, 5, 6}) EXPECT_TRUE(boxes.given(k)) << k << ", path " << int(path);
+    }
 }
 
 TEST(ArrowOverlay, GradientArrowsStartAtCellCentresAndPointLeft) {
