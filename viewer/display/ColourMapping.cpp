@@ -1,7 +1,13 @@
 #include "ColourMapping.h"
 
+// The vector helpers below pass vectors as wide as AVX2's within this file only, where the ABI
+// note on passing them without AVX does not matter.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -73,6 +79,11 @@ ColourLookup::ColourLookup(const ColourClasses& classes)
         const ClassColour& to = classColours_[k + 1];
         blends_.push_back({bounds_[k], bounds_[k + 1] - bounds_[k], from.red, from.green, from.blue,
                            to.red, to.green, to.blue});
+        const Blend& blend = blends_.back();
+        const double fields[] = {blend.low,     blend.width, blend.fromRed, blend.fromGreen,
+                                 blend.fromBlue, blend.toRed, blend.toGreen, blend.toBlue};
+        for (std::size_t f = 0; f < blendColumns_.size(); ++f)
+            blendColumns_[f].push_back(fields[f]);
     }
 }
 
@@ -150,7 +161,120 @@ std::uint32_t ColourLookup::pixel(double value) const {
            channel(to.blue, from.blue);
 }
 
+namespace {
+
+// Above this many classes the count of bounds below a value costs more than the walk.
+constexpr int MostVectorClasses = 64;
+
+// What the vector blend reads: the bounds, and the blends' fields each in an array of its own.
+struct BlendColumns {
+    const double* bounds;
+    int classes;
+    const double* low;
+    const double* width;
+    const double* fromRed;
+    const double* fromGreen;
+    const double* fromBlue;
+    const double* toRed;
+    const double* toGreen;
+    const double* toBlue;
+};
+
+// The entries n[0], n[1], ... of `field` as the lanes of a vector.
+template <class Doubles, std::size_t... Lane>
+[[gnu::always_inline]] inline Doubles gatherLanes(const double* field, const std::size_t* n,
+                                                  std::index_sequence<Lane...>) {
+    return Doubles{field[n[Lane]]...};
+}
+
+// The continuous pixels() for ascending bounds, Lanes values at a time in vectors of `Doubles`
+// (`Longs` and `Ints` as many lanes), with the same operations in the same order, so every
+// pixel is the same. A value's class is the number of bounds 1.. not above it (the walk's
+// class for ascending bounds), a NaN's the last but one. Returns how many values it did.
+template <class Doubles, class Longs, class Ints, int Lanes>
+[[gnu::always_inline]] inline std::size_t blendGroups(const BlendColumns& table,
+                                                      const double* values, std::uint32_t* out,
+                                                      std::size_t count) {
+    const Longs lastBlend = Longs{} + (table.classes - 2);
+    std::size_t i = 0;
+    for (; i + Lanes <= count; i += Lanes) {
+        Doubles value;
+        std::memcpy(&value, values + i, sizeof value);
+        const Longs low = table.bounds[0] >= value;
+        Longs k{};
+        for (int j = 1; j < table.classes; ++j) k -= table.bounds[j] <= value;
+        k = k < lastBlend ? k : lastBlend;
+        k = value != value ? lastBlend : k;
+        k = low ? Longs{} : k;
+        std::size_t n[Lanes];
+        for (int lane = 0; lane < Lanes; ++lane) n[lane] = static_cast<std::size_t>(k[lane]);
+        const auto column = [&n](const double* field) {
+            return gatherLanes<Doubles>(field, n, std::make_index_sequence<Lanes>());
+        };
+        const Doubles lows = column(table.low);
+        const Doubles widths = column(table.width);
+        const Doubles fromRed = column(table.fromRed);
+        const Doubles fromGreen = column(table.fromGreen);
+        const Doubles fromBlue = column(table.fromBlue);
+        const Doubles toRed = column(table.toRed);
+        const Doubles toGreen = column(table.toGreen);
+        const Doubles toBlue = column(table.toBlue);
+        const Doubles position = (value - lows) / widths;
+        Doubles w = widths == 0 ? Doubles{} : position;
+        w = w >= 0 ? w : Doubles{};  // also a NaN position
+        w = w > 1 ? Doubles{} + 1 : w;
+        w = low ? Doubles{} : w;
+        const Doubles rest = 1 - w;
+        const Ints red = __builtin_convertvector(toRed * w + fromRed * rest, Ints);
+        const Ints green = __builtin_convertvector(toGreen * w + fromGreen * rest, Ints);
+        const Ints blue = __builtin_convertvector(toBlue * w + fromBlue * rest, Ints);
+        const Ints pixel = static_cast<std::int32_t>(0xFF000000u) | red << 16 | green << 8 | blue;
+        std::memcpy(out + i, &pixel, sizeof pixel);
+    }
+    return i;
+}
+
+using Doubles2 = double __attribute__((vector_size(16)));
+using Longs2 = std::int64_t __attribute__((vector_size(16)));
+using Ints2 = std::int32_t __attribute__((vector_size(8)));
+
+std::size_t blendBaseline(const BlendColumns& table, const double* values, std::uint32_t* out,
+                          std::size_t count) {
+    return blendGroups<Doubles2, Longs2, Ints2, 2>(table, values, out, count);
+}
+
+#if defined(__x86_64__)
+using Doubles4 = double __attribute__((vector_size(32)));
+using Longs4 = std::int64_t __attribute__((vector_size(32)));
+using Ints4 = std::int32_t __attribute__((vector_size(16)));
+
+// AVX2 without FMA: no multiply and add is fused, as in the baseline.
+[[gnu::target("avx2")]] std::size_t blendAvx2(const BlendColumns& table, const double* values,
+                                             std::uint32_t* out, std::size_t count) {
+    return blendGroups<Doubles4, Longs4, Ints4, 4>(table, values, out, count);
+}
+
+bool detectAvx2() {
+    __builtin_cpu_init();  // may run before the runtime's own constructors
+    return __builtin_cpu_supports("avx2");
+}
+const bool hasAvx2 = detectAvx2();
+#else
+constexpr bool hasAvx2 = false;
+#endif
+
+}  // namespace
+
+bool ColourLookup::available(Path path) {
+    return path != Path::Avx2 || hasAvx2;
+}
+
 void ColourLookup::pixels(const double* values, std::uint32_t* out, std::size_t count) const {
+    pixels(values, out, count, hasAvx2 ? Path::Avx2 : Path::Baseline);
+}
+
+void ColourLookup::pixels(const double* values, std::uint32_t* out, std::size_t count,
+                          Path path) const {
     const int classes = static_cast<int>(bounds_.size());
     if (classes < 2) {
         std::fill(out, out + count, classes == 0 ? Colour().argb() : classColours_[0].pixel);
@@ -165,10 +289,23 @@ void ColourLookup::pixels(const double* values, std::uint32_t* out, std::size_t 
         }
         return;
     }
+    std::size_t i = 0;
+    if (ascending_ && classes <= MostVectorClasses && path != Path::Scalar) {
+        const BlendColumns table{bounds_.data(),         classes,
+                                 blendColumns_[0].data(), blendColumns_[1].data(),
+                                 blendColumns_[2].data(), blendColumns_[3].data(),
+                                 blendColumns_[4].data(), blendColumns_[5].data(),
+                                 blendColumns_[6].data(), blendColumns_[7].data()};
+#if defined(__x86_64__)
+        if (path == Path::Avx2 && hasAvx2) i = blendAvx2(table, values, out, count);
+        else
+#endif
+            i = blendBaseline(table, values, out, count);
+    }
     // pixel()'s arithmetic with its branches turned into selections, so that the divisions of
     // neighbouring values overlap. A value at or below the lowest bound blends class 0 with
     // weight 0, which gives class 0's colour exactly.
-    for (std::size_t i = 0; i < count; ++i) {
+    for (; i < count; ++i) {
         const double value = values[i];
         const bool low = lowest >= value;
         const Blend& blend = blends_[low ? 0 : std::min(classAbove(value), classes - 2)];

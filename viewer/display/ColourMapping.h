@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -27,6 +28,11 @@ Colour GetColorDyn(double value, const ColourClasses& classes);
 // short walk along the bounds finds the class; otherwise it scans like GetColorDyn.
 class ColourLookup {
 public:
+    // How pixels() blends: value by value, several at a time in vectors, or four at a time
+    // where the processor has AVX2. Every path gives the same pixels.
+    enum class Path { Scalar, Baseline, Avx2 };
+    static bool available(Path path);
+
     explicit ColourLookup(const ColourClasses& classes);
 
     Colour colour(double value) const;
@@ -34,6 +40,7 @@ public:
     std::uint32_t pixel(double value) const;
     // pixel() of each of the `count` values, into `out`.
     void pixels(const double* values, std::uint32_t* out, std::size_t count) const;
+    void pixels(const double* values, std::uint32_t* out, std::size_t count, Path path) const;
 
 private:
     // A class colour ready for blending and for writing as a pixel.
@@ -61,6 +68,8 @@ private:
     std::vector<Colour> colours_;
     std::vector<ClassColour> classColours_;
     std::vector<Blend> blends_;        // one per class but the last
+    // The blends' fields in Blend's order, each in an array of its own.
+    std::array<std::vector<double>, 8> blendColumns_;
     std::vector<std::uint8_t> hints_;  // per bucket: a class to start the walk from
     double bucketScale_ = 0;           // buckets per value unit above the lowest bound
     bool discontinuous_ = false;

@@ -67,8 +67,8 @@ TEST(ColourMapping, EqualAndOutOfOrderBoundsFollowTheScan) {
     EXPECT_EQ(GetColorDyn(7.5, classes), classes.LegendColours[7]);
 }
 
-// The prepared lookup, for one value or a whole line of them, must give GetColorDyn's colours
-// for every kind of bounds.
+// The prepared lookup, for one value or a whole line of them on every path, must give
+// GetColorDyn's colours for every kind of bounds.
 TEST(ColourMapping, LookupGivesExactlyTheScanColours) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> uniform(-50, 50);
@@ -87,14 +87,21 @@ TEST(ColourMapping, LookupGivesExactlyTheScanColours) {
         std::vector<double> probes = {Inf, -Inf, NaN};
         for (double bound : b) probes.insert(probes.end(), {bound, std::nextafter(bound, Inf)});
         for (int i = 0; i < 100; ++i) probes.push_back(uniform(random) * scale);
+        std::shuffle(probes.begin(), probes.end(), random);  // bounds and NaN in every lane
         const ColourLookup lookup(classes);
-        std::vector<std::uint32_t> line(probes.size());
-        lookup.pixels(probes.data(), line.data(), probes.size());
         for (std::size_t i = 0; i < probes.size(); ++i) {
             const double v = probes[i];
             ASSERT_EQ(lookup.colour(v), GetColorDyn(v, classes)) << round << " " << v;
             ASSERT_EQ(lookup.pixel(v), GetColorDyn(v, classes).argb()) << round << " " << v;
-            ASSERT_EQ(line[i], GetColorDyn(v, classes).argb()) << round << " " << v;
+        }
+        for (const ColourLookup::Path path :
+             {ColourLookup::Path::Scalar, ColourLookup::Path::Baseline, ColourLookup::Path::Avx2}) {
+            if (!ColourLookup::available(path)) continue;
+            std::vector<std::uint32_t> line(probes.size());
+            lookup.pixels(probes.data(), line.data(), probes.size(), path);
+            for (std::size_t i = 0; i < probes.size(); ++i)
+                ASSERT_EQ(line[i], GetColorDyn(probes[i], classes).argb())
+                    << round << " " << probes[i] << ", path " << int(path);
         }
     }
 }
