@@ -1,5 +1,7 @@
 #include "ColourMapping.h"
 
+#include "VectorLanes.h"
+
 // The vector helpers below pass vectors as wide as AVX2's within this file only, where the ABI
 // note on passing them without AVX does not matter.
 #pragma GCC diagnostic ignored "-Wpsabi"
@@ -80,7 +82,7 @@ ColourLookup::ColourLookup(const ColourClasses& classes)
         blends_.push_back({bounds_[k], bounds_[k + 1] - bounds_[k], from.red, from.green, from.blue,
                            to.red, to.green, to.blue});
         const Blend& blend = blends_.back();
-        const double fields[] = {blend.low,     blend.width, blend.fromRed, blend.fromGreen,
+        const double fields[] = {blend.low,      blend.width, blend.fromRed, blend.fromGreen,
                                  blend.fromBlue, blend.toRed, blend.toGreen, blend.toBlue};
         for (std::size_t f = 0; f < blendColumns_.size(); ++f)
             blendColumns_[f].push_back(fields[f]);
@@ -234,43 +236,25 @@ template <class Doubles, class Longs, class Ints, int Lanes>
     return i;
 }
 
-using Doubles2 = double __attribute__((vector_size(16)));
-using Longs2 = std::int64_t __attribute__((vector_size(16)));
-using Ints2 = std::int32_t __attribute__((vector_size(8)));
-
 std::size_t blendBaseline(const BlendColumns& table, const double* values, std::uint32_t* out,
                           std::size_t count) {
     return blendGroups<Doubles2, Longs2, Ints2, 2>(table, values, out, count);
 }
 
 #if defined(__x86_64__)
-using Doubles4 = double __attribute__((vector_size(32)));
-using Longs4 = std::int64_t __attribute__((vector_size(32)));
-using Ints4 = std::int32_t __attribute__((vector_size(16)));
-
 // AVX2 without FMA: no multiply and add is fused, as in the baseline.
 [[gnu::target("avx2")]] std::size_t blendAvx2(const BlendColumns& table, const double* values,
-                                             std::uint32_t* out, std::size_t count) {
+                                              std::uint32_t* out, std::size_t count) {
     return blendGroups<Doubles4, Longs4, Ints4, 4>(table, values, out, count);
 }
-
-bool detectAvx2() {
-    __builtin_cpu_init();  // may run before the runtime's own constructors
-    return __builtin_cpu_supports("avx2");
-}
-const bool hasAvx2 = detectAvx2();
-#else
-constexpr bool hasAvx2 = false;
 #endif
 
 }  // namespace
 
-bool ColourLookup::available(Path path) {
-    return path != Path::Avx2 || hasAvx2;
-}
+bool ColourLookup::available(Path path) { return path != Path::Avx2 || ProcessorHasAvx2(); }
 
 void ColourLookup::pixels(const double* values, std::uint32_t* out, std::size_t count) const {
-    pixels(values, out, count, hasAvx2 ? Path::Avx2 : Path::Baseline);
+    pixels(values, out, count, ProcessorHasAvx2() ? Path::Avx2 : Path::Baseline);
 }
 
 void ColourLookup::pixels(const double* values, std::uint32_t* out, std::size_t count,
@@ -291,13 +275,14 @@ void ColourLookup::pixels(const double* values, std::uint32_t* out, std::size_t 
     }
     std::size_t i = 0;
     if (ascending_ && classes <= MostVectorClasses && path != Path::Scalar) {
-        const BlendColumns table{bounds_.data(),         classes,
+        const BlendColumns table{bounds_.data(),          classes,
                                  blendColumns_[0].data(), blendColumns_[1].data(),
                                  blendColumns_[2].data(), blendColumns_[3].data(),
                                  blendColumns_[4].data(), blendColumns_[5].data(),
                                  blendColumns_[6].data(), blendColumns_[7].data()};
 #if defined(__x86_64__)
-        if (path == Path::Avx2 && hasAvx2) i = blendAvx2(table, values, out, count);
+        if (path == Path::Avx2 && ProcessorHasAvx2())
+            i = blendAvx2(table, values, out, count);
         else
 #endif
             i = blendBaseline(table, values, out, count);

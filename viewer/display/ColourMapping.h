@@ -67,7 +67,7 @@ private:
     std::vector<double> bounds_;
     std::vector<Colour> colours_;
     std::vector<ClassColour> classColours_;
-    std::vector<Blend> blends_;        // one per class but the last
+    std::vector<Blend> blends_;  // one per class but the last
     // The blends' fields in Blend's order, each in an array of its own.
     std::array<std::vector<double>, 8> blendColumns_;
     std::vector<std::uint8_t> hints_;  // per bucket: a class to start the walk from

@@ -164,7 +164,8 @@ public:
             // A big grid's cells are read far apart, a row of a whole grid's picture in another
             // place of memory each time: fetched ahead, they arrive while this row is coloured.
             const double* nextCells = values_.row(firstRow_ + next->offset);
-            for (std::size_t s = 0; s < count; ++s) __builtin_prefetch(nextCells + spans_[s].column);
+            for (std::size_t s = 0; s < count; ++s)
+                __builtin_prefetch(nextCells + spans_[s].column);
         }
         lookup_.pixels(cellValues_.data(), cellPixels_.data(), count);
 

@@ -7,7 +7,7 @@
 #include "ArrowOptions.h"
 #include "ArrowShape.h"
 #include "SineCosine.h"
-
+#include "VectorLanes.h"
 
 namespace {
 
@@ -45,8 +45,7 @@ int ceilToInt(double value) {
 
 }  // namespace
 
-std::optional<QRect> CoarseArrowBox(double angle, double length, double peakLength,
-                                    int thickness) {
+std::optional<QRect> CoarseArrowBox(double angle, double length, double peakLength, int thickness) {
     // Written so that a NaN never gives a box.
     if (!(std::fabs(angle) <= MaxAngle && std::fabs(length) <= MaxLength &&
           std::fabs(peakLength) <= MaxLength))
@@ -77,9 +76,9 @@ CoarseArrowBoxes::CoarseArrowBoxes(double maxMagnitude, const ArrowOptions& opti
 void CoarseArrowBoxes::findOne(int k, double direction, double magnitude) {
     const auto index = static_cast<std::size_t>(k);
     // The angle and length as ScreenAngleOf and ArrowShaper::lengthOf compute them.
-    const std::optional<QRect> box =
-        CoarseArrowBox(ScreenAngleOf(direction), magnitude / maxMagnitude_ * maxLength_ + minLength_,
-                       peakLength_, thickness_);
+    const std::optional<QRect> box = CoarseArrowBox(
+        ScreenAngleOf(direction), magnitude / maxMagnitude_ * maxLength_ + minLength_, peakLength_,
+        thickness_);
     left[index] = box ? box->left() : 1;
     top[index] = box ? box->top() : 0;
     right[index] = box ? box->right() : 0;
@@ -144,8 +143,7 @@ template <class Doubles, class Longs, class Ints, int Lanes>
         const Longs quarterTurns = Longs(shifted);
         const Longs swap = (Longs(sineR) ^ Longs(cosineR)) & -(quarterTurns & 1);
         const Doubles sine = Doubles(Longs(sineR) ^ swap ^ ((quarterTurns & 2) << 62));
-        const Doubles cosine =
-            Doubles(Longs(cosineR) ^ swap ^ (((quarterTurns + 1) & 2) << 62));
+        const Doubles cosine = Doubles(Longs(cosineR) ^ swap ^ (((quarterTurns + 1) & 2) << 62));
 
         const Doubles tipX = cosine * length;
         const Doubles tipY = sine * length;
@@ -164,11 +162,13 @@ template <class Doubles, class Longs, class Ints, int Lanes>
 
         const auto floors = [](Doubles x) {
             const Ints truncated = __builtin_convertvector(x, Ints);
-            return truncated + __builtin_convertvector(x < __builtin_convertvector(truncated, Doubles), Ints);
+            return truncated +
+                   __builtin_convertvector(x < __builtin_convertvector(truncated, Doubles), Ints);
         };
         const auto ceilings = [](Doubles x) {
             const Ints truncated = __builtin_convertvector(x, Ints);
-            return truncated - __builtin_convertvector(x > __builtin_convertvector(truncated, Doubles), Ints);
+            return truncated -
+                   __builtin_convertvector(x > __builtin_convertvector(truncated, Doubles), Ints);
         };
         // An arrow without a box gets left 1 and right 0.
         const Ints givenInts = __builtin_convertvector(given, Ints);
@@ -184,38 +184,20 @@ template <class Doubles, class Longs, class Ints, int Lanes>
     return k;
 }
 
-using Doubles2 = double __attribute__((vector_size(16)));
-using Longs2 = std::int64_t __attribute__((vector_size(16)));
-using Ints2 = std::int32_t __attribute__((vector_size(8)));
-
-int findBoxesBaseline(const BoxJob& job) {
-    return findBoxGroups<Doubles2, Longs2, Ints2, 2>(job);
-}
+int findBoxesBaseline(const BoxJob& job) { return findBoxGroups<Doubles2, Longs2, Ints2, 2>(job); }
 
 #if defined(__x86_64__)
-using Doubles4 = double __attribute__((vector_size(32)));
-using Longs4 = std::int64_t __attribute__((vector_size(32)));
-using Ints4 = std::int32_t __attribute__((vector_size(16)));
-
 [[gnu::target("avx2")]] int findBoxesAvx2(const BoxJob& job) {
     return findBoxGroups<Doubles4, Longs4, Ints4, 4>(job);
 }
-
-bool detectAvx2() {
-    __builtin_cpu_init();  // may run before the runtime's own constructors
-    return __builtin_cpu_supports("avx2");
-}
-const bool hasAvx2 = detectAvx2();
-#else
-constexpr bool hasAvx2 = false;
 #endif
 
 }  // namespace
 
-bool CoarseArrowBoxes::available(Path path) { return path == Path::Baseline || hasAvx2; }
+bool CoarseArrowBoxes::available(Path path) { return path == Path::Baseline || ProcessorHasAvx2(); }
 
 void CoarseArrowBoxes::findFor(const double* directions, const double* magnitudes, int count) {
-    findFor(directions, magnitudes, count, hasAvx2 ? Path::Avx2 : Path::Baseline);
+    findFor(directions, magnitudes, count, ProcessorHasAvx2() ? Path::Avx2 : Path::Baseline);
 }
 
 void CoarseArrowBoxes::findFor(const double* directions, const double* magnitudes, int count,
@@ -227,12 +209,13 @@ void CoarseArrowBoxes::findFor(const double* directions, const double* magnitude
     bottom.resize(size);
     int k = 0;
     if (std::fabs(peakLength_) <= MaxLength) {
-        const BoxJob job{directions,  magnitudes,  count,
-                         maxMagnitude_, maxLength_, minLength_,
-                         peakLength_, marginOf(0, peakLength_, thickness_),
-                         left.data(), top.data(), right.data(), bottom.data()};
+        const BoxJob job{
+            directions,  magnitudes, count,        maxMagnitude_,
+            maxLength_,  minLength_, peakLength_,  marginOf(0, peakLength_, thickness_),
+            left.data(), top.data(), right.data(), bottom.data()};
 #if defined(__x86_64__)
-        if (path == Path::Avx2 && hasAvx2) k = findBoxesAvx2(job);
+        if (path == Path::Avx2 && ProcessorHasAvx2())
+            k = findBoxesAvx2(job);
         else
 #endif
             k = findBoxesBaseline(job);

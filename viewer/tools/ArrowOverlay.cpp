@@ -182,9 +182,9 @@ void DrawArrowOverlay(QImage& picture, const ArrowGrids& arrows, double nodataVa
         } else {
             own.pixels = std::make_unique_for_overwrite<std::uint32_t[]>(
                 static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()));
-            own.layer = std::make_unique<ArrowLayer>(
-                size, reinterpret_cast<uchar*>(own.pixels.get()), qsizetype(size.width()) * 4,
-                options.ArrowThickness);
+            own.layer =
+                std::make_unique<ArrowLayer>(size, reinterpret_cast<uchar*>(own.pixels.get()),
+                                             qsizetype(size.width()) * 4, options.ArrowThickness);
         }
         return *own.layer;
     };

@@ -300,7 +300,8 @@ TEST(ArrowCulling, ARowsBoxesHoldEveryPixelTheArrowsPenReaches) {
     for (const CoarseArrowBoxes::Path path : paths) {
         CoarseArrowBoxes boxes(1, ArrowOptions{});
         boxes.findFor(directions, magnitudes, 9, path);
-        for (int k : {0, 1, 2, 3, 7, 8}) EXPECT_FALSE(boxes.given(k)) << k << ", path " << int(path);
+        for (int k : {0, 1, 2, 3, 7, 8})
+            EXPECT_FALSE(boxes.given(k)) << k << ", path " << int(path);
         for (int k : {4, 5, 6}) EXPECT_TRUE(boxes.given(k)) << k << ", path " << int(path);
     }
 }
@@ -507,8 +508,8 @@ TEST(ArrowOverlay, RowsTakenOverFromABusyThreadKeepTheOneThreadPicture) {
     FitWindow(view, before.width(), before.height());
     ArrowStamps stamps;
     QImage expected = before;
-    DrawArrowOverlay(expected, arrows, Nodata, view, ArrowStart::CellCentre, ArrowOptions{},
-                     stamps, 1);
+    DrawArrowOverlay(expected, arrows, Nodata, view, ArrowStart::CellCentre, ArrowOptions{}, stamps,
+                     1);
     for (int workers : {2, 3, 4}) {
         QImage actual = before;
         DrawArrowOverlay(actual, arrows, Nodata, view, ArrowStart::CellCentre, ArrowOptions{},

@@ -37,9 +37,10 @@ std::optional<int> RowRuns::takeHalf() {
         int fullest = -1;
         std::uint64_t fullestRows = 0;
         for (int k = 0; k < count; ++k) {
-            const std::uint64_t rows = runs_[static_cast<std::size_t>(k)].load(std::memory_order_acquire);
-            if (fullest < 0 || nextOf(rows) - firstOf(rows) >
-                                   nextOf(fullestRows) - firstOf(fullestRows)) {
+            const std::uint64_t rows =
+                runs_[static_cast<std::size_t>(k)].load(std::memory_order_acquire);
+            if (fullest < 0 ||
+                nextOf(rows) - firstOf(rows) > nextOf(fullestRows) - firstOf(fullestRows)) {
                 fullest = k;
                 fullestRows = rows;
             }
@@ -50,7 +51,7 @@ std::optional<int> RowRuns::takeHalf() {
         if (runs_[static_cast<std::size_t>(fullest)].compare_exchange_strong(
                 fullestRows, pack(nextOf(fullestRows), middle), std::memory_order_acq_rel)) {
             runs_[static_cast<std::size_t>(count)].store(pack(middle, firstOf(fullestRows)),
-                                                        std::memory_order_relaxed);
+                                                         std::memory_order_relaxed);
             count_.store(count + 1, std::memory_order_release);
             return count;
         }
