@@ -210,17 +210,15 @@ template <class Doubles, class Longs, class Ints, int Lanes>
         k = low ? Longs{} : k;
         std::size_t n[Lanes];
         for (int lane = 0; lane < Lanes; ++lane) n[lane] = static_cast<std::size_t>(k[lane]);
-        const auto column = [&n](const double* field) {
-            return gatherLanes<Doubles>(field, n, std::make_index_sequence<Lanes>());
-        };
-        const Doubles lows = column(table.low);
-        const Doubles widths = column(table.width);
-        const Doubles fromRed = column(table.fromRed);
-        const Doubles fromGreen = column(table.fromGreen);
-        const Doubles fromBlue = column(table.fromBlue);
-        const Doubles toRed = column(table.toRed);
-        const Doubles toGreen = column(table.toGreen);
-        const Doubles toBlue = column(table.toBlue);
+        constexpr auto lanes = std::make_index_sequence<Lanes>();
+        const Doubles lows = gatherLanes<Doubles>(table.low, n, lanes);
+        const Doubles widths = gatherLanes<Doubles>(table.width, n, lanes);
+        const Doubles fromRed = gatherLanes<Doubles>(table.fromRed, n, lanes);
+        const Doubles fromGreen = gatherLanes<Doubles>(table.fromGreen, n, lanes);
+        const Doubles fromBlue = gatherLanes<Doubles>(table.fromBlue, n, lanes);
+        const Doubles toRed = gatherLanes<Doubles>(table.toRed, n, lanes);
+        const Doubles toGreen = gatherLanes<Doubles>(table.toGreen, n, lanes);
+        const Doubles toBlue = gatherLanes<Doubles>(table.toBlue, n, lanes);
         const Doubles position = (value - lows) / widths;
         Doubles w = widths == 0 ? Doubles{} : position;
         w = w >= 0 ? w : Doubles{};  // also a NaN position
